@@ -1,0 +1,17 @@
+# libFuzzer targets on the portable readers; one executable per fuzz/*.cpp.
+set(FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+target_compile_options(deskrail_core PRIVATE ${FUZZ_FLAGS})
+file(GLOB NATIVE_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/native_*.cpp)
+add_library(deskrail_native_support STATIC ${NATIVE_SUPPORT})
+target_compile_options(deskrail_native_support PRIVATE ${FUZZ_FLAGS})
+target_link_libraries(deskrail_native_support PUBLIC deskrail_core)
+target_include_directories(deskrail_native_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/support)
+
+file(GLOB FUZZERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
+foreach(src ${FUZZERS})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(${name} PRIVATE deskrail_native_support)
+endforeach()

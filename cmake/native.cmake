@@ -1,0 +1,23 @@
+# Native build: the portable core and its unit tests.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+
+file(GLOB NATIVE_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/native_*.cpp)
+add_library(deskrail_native_support STATIC ${NATIVE_SUPPORT})
+target_link_libraries(deskrail_native_support PUBLIC deskrail_core)
+target_include_directories(deskrail_native_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/support)
+
+file(GLOB UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_TESTS})
+target_link_libraries(unit_tests PRIVATE deskrail_native_support gtest_main)
+
+# Benchmarks: plain timed programs, meaningful only in a Release tree
+# without sanitizers (see scripts/bench.sh).
+file(GLOB BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+list(FILTER BENCHES EXCLUDE REGEX "_win\\.cpp$")
+foreach(src ${BENCHES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE deskrail_native_support)
+endforeach()

@@ -1,0 +1,65 @@
+# Windows build: DeskRail.exe, the in-process tests and the end-to-end driver,
+# all run under Wine by scripts/test.sh.
+add_compile_definitions(WINVER=0x0500 _WIN32_WINNT=0x0500 _WIN32_IE=0x0500)
+# Only Windows' own DLLs at run time.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+file(GLOB ICON_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/icons/*.txt)
+set(ICON_FILES)
+foreach(picture ${ICON_PICTURES})
+  get_filename_component(name ${picture} NAME_WE)
+  set(ico ${CMAKE_BINARY_DIR}/icons/${name}.ico)
+  add_custom_command(OUTPUT ${ico}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/make_icon.py ${picture} ${ico}
+    DEPENDS ${picture} ${CMAKE_SOURCE_DIR}/tools/make_icon.py)
+  list(APPEND ICON_FILES ${ico})
+endforeach()
+add_custom_target(deskrail_icons DEPENDS ${ICON_FILES})
+
+set(RESOURCE_FILE ${CMAKE_SOURCE_DIR}/src/resources/deskrail.rc)
+set_source_files_properties(${RESOURCE_FILE} PROPERTIES OBJECT_DEPENDS "${ICON_FILES}")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_BINARY_DIR}/icons -I ${CMAKE_SOURCE_DIR}/src/resources")
+
+# One library: the portable code calls back into the Win32 layer (message boxes,
+# directories), so the two halves link as one.
+add_library(deskrail_win STATIC ${CORE_SOURCES} ${WIN_SOURCES})
+target_include_directories(deskrail_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(deskrail_win PUBLIC shell32 ole32 uuid comdlg32 winmm advapi32 gdi32 user32)
+
+add_executable(DeskRail WIN32 ${CMAKE_SOURCE_DIR}/src/shell/main_win.cpp ${RESOURCE_FILE})
+target_link_libraries(DeskRail PRIVATE deskrail_win)
+add_dependencies(DeskRail deskrail_icons)
+
+# Tests: GoogleTest cross-built from Debian's sources.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+
+file(GLOB WIN_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/win_*.cpp)
+add_library(deskrail_win_test_support STATIC ${WIN_TEST_SUPPORT})
+target_include_directories(deskrail_win_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/support ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(deskrail_win_test_support PUBLIC gtest user32 advapi32 shell32)
+
+# In-process tests link the program's code and its resources.
+file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+add_executable(win_tests ${WIN_TESTS} ${RESOURCE_FILE})
+target_link_libraries(win_tests PRIVATE deskrail_win deskrail_win_test_support gtest_main)
+add_dependencies(win_tests deskrail_icons)
+
+# End-to-end tests drive the real DeskRail.exe from outside.
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(e2e_tests ${E2E_TESTS})
+target_link_libraries(e2e_tests PRIVATE deskrail_win_test_support gtest_main)
+target_compile_definitions(e2e_tests PRIVATE DESKRAIL_EXE_NAME="DeskRail.exe")
+add_dependencies(e2e_tests DeskRail)
+
+# Small programs the tests start (one per tests/helpers/*.cpp).
+file(GLOB TEST_HELPERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/helpers/*.cpp)
+foreach(src ${TEST_HELPERS})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  add_dependencies(e2e_tests ${name})
+endforeach()

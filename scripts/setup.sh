@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# setup.sh: installs what building and testing DeskRail needs on Debian or
+# Ubuntu (the MinGW-w64 cross compiler, 32-bit Wine, Xvfb, clang's fuzzer
+# runtime, GoogleTest sources). Does nothing when all is there already.
+set -euo pipefail
+
+need=()
+have() { command -v "$1" >/dev/null 2>&1; }
+have cmake || need+=(cmake)
+have ninja || need+=(ninja-build)
+have g++ || need+=(g++)
+have clang++ || need+=(clang)
+have python3 || need+=(python3)
+have i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686 mingw-w64-tools)
+have i686-w64-mingw32-windres || need+=(binutils-mingw-w64-i686)
+have Xvfb || need+=(xvfb)
+have xdotool || need+=(xdotool)
+have import || need+=(imagemagick)
+[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-dev)
+dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine wine32:i386)
+
+if [ ${#need[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+echo "setup: installing ${need[*]}" >&2
+"${sudo_cmd[@]}" dpkg --add-architecture i386
+"${sudo_cmd[@]}" apt-get update -qq
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get install -y -qq "${need[@]}" >/dev/null

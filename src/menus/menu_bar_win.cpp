@@ -1,0 +1,3 @@
+#include "menus/menu_bar_win.h"
+
+HMENU menuBarHandle;

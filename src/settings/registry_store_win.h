@@ -1,0 +1,9 @@
+// registry_store_win.h: the options record in HKEY_CURRENT_USER.
+#pragma once
+#include <windows.h>
+
+#include "settings/user_variables.h"
+
+void LoadUserVariables(const CommandLineSwitches& switches);
+void InstallDefaultUserVariables(HKEY key);
+void SaveUserVariables();

@@ -1,0 +1,74 @@
+#include "settings/user_variables.h"
+
+#include <cstring>
+
+#include "shell/text.h"
+
+UserVariables userVariables;
+
+void SetDefaultUserVariables(UserVariables& options)
+{
+    std::memset(&options, 0, sizeof options);
+    options.alwaysOnTop = 1;
+    options.showFreeMemory = 1;
+    options.autoHide = 1;
+    options.showTime = 1;
+}
+
+void FormatUserKeyName(char* keyName, size_t size, const char* user)
+{
+    FormatTextN(keyName, size, "Software\\DeskRail\\%s", user && *user ? user : "Default");
+}
+
+int32_t* SwitchField(CommandLineSwitches& switches, char letter)
+{
+    switch (letter) {
+    case 's': return &switches.alwaysOnTop;
+    case 'c': return &switches.hourlyChime;
+    case 'd': return &switches.showDate;
+    case 'm': return &switches.showFreeMemory;
+    case 'b': return &switches.dockBottom;
+    case 'a': return &switches.autoHide;
+    case 't': return &switches.showTime;
+    case 'u': return &switches.showUserName;
+    default: return nullptr;
+    }
+}
+
+namespace {
+struct FlagPair {
+    uint32_t UserVariables::*flag;
+    int32_t CommandLineSwitches::*override;
+};
+const FlagPair flagPairs[] = {
+    {&UserVariables::alwaysOnTop, &CommandLineSwitches::alwaysOnTop},
+    {&UserVariables::hourlyChime, &CommandLineSwitches::hourlyChime},
+    {&UserVariables::showDate, &CommandLineSwitches::showDate},
+    {&UserVariables::showFreeMemory, &CommandLineSwitches::showFreeMemory},
+    {&UserVariables::dockBottom, &CommandLineSwitches::dockBottom},
+    {&UserVariables::autoHide, &CommandLineSwitches::autoHide},
+    {&UserVariables::showTime, &CommandLineSwitches::showTime},
+    {&UserVariables::showUserName, &CommandLineSwitches::showUserName},
+};
+}
+
+void ApplySwitches(UserVariables& options, const CommandLineSwitches& switches)
+{
+    for (const FlagPair& pair : flagPairs) {
+        int32_t value = switches.*pair.override;
+        if (value > 0)
+            options.*pair.flag = 1;
+        else if (value < 0)
+            options.*pair.flag = 0;
+    }
+}
+
+void FormatWelcomeText(char* text, size_t size, const char* user)
+{
+    bool named = user && *user;
+    FormatTextN(text, size,
+                "Vielen Dank für die Benutzung von DeskRail%s%s!\n"
+                "Sollten Sie einen Fehler bemerken, schicken Sie\n"
+                "bitte eine Email an: %s!",
+                named ? ", " : "", named ? user : "", DESKRAIL_CONTACT);
+}

@@ -1,0 +1,6 @@
+#include "shell/bar_state_win.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    return DeskRailMain(instance);
+}

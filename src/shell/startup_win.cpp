@@ -1,0 +1,151 @@
+// startup_win.cpp: start-up in its fixed order, the message loop, and the end.
+#include <cstdlib>
+
+#include "menus/menu_bar_win.h"
+#include "menus/menu_model.h"
+#include "menus/profile_file.h"
+#include "resources/resource.h"
+#include "settings/registry_store_win.h"
+#include "settings/user_variables.h"
+#include "shell/bar_state_win.h"
+#include "shell/bar_window_win.h"
+#include "shell/command_line.h"
+#include "shell/messages.h"
+#include "shell/system_info.h"
+
+HINSTANCE appInstance;
+HWND barWindowHandle;
+HMENU barPopupMenu;
+WNDCLASSA barClass;
+
+namespace {
+// LoadMenuA's menu, kept so that destroying it also frees the popup inside it.
+HMENU popupMenuResource;
+const char BAR_CLASS_NAME[] = "DRClass";
+const char BAR_TITLE[] = "DeskRail";
+
+int FindProgramDirectory()
+{
+    char modulePath[PROGRAM_DIRECTORY_SIZE];
+    DWORD length = GetModuleFileNameA(GetModuleHandleA(nullptr), modulePath, sizeof modulePath);
+    // A full buffer means the path was cut: its directory would be some other folder.
+    if (length == 0 || length >= sizeof modulePath) return 0;
+    modulePath[length] = '\0';
+    return DirectoryFromModulePath(programDirectory, sizeof programDirectory, modulePath);
+}
+}  // namespace
+
+void ParseCommandLine()
+{
+    CommandLineSwitches switches;
+    ParseArguments(__argc, __argv, switches);
+    LoadUserVariables(switches);
+}
+
+int InitInstance()
+{
+    HWND running = FindWindowA(BAR_CLASS_NAME, BAR_TITLE);
+    if (running) {
+        BringWindowToTop(running);
+        return 0;
+    }
+
+    SystemFlags flags = ClassifyVersion(GetVersion());
+    if (!flags.runs) return 0;
+    newShell = flags.newShell;
+    powerStatusAvailable = flags.powerStatusAvailable;
+
+    if (powerStatusAvailable) {
+        SYSTEM_POWER_STATUS power = {};
+        GetSystemPowerStatus(&power);
+        onBattery = power.ACLineStatus == 0;
+    }
+
+    screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    screenHeight = GetSystemMetrics(SM_CYSCREEN);
+
+    if (!FindProgramDirectory()) {
+        ShowWarning("Das Programmverzeichnis von DeskRail konnte nicht ermittelt werden.");
+        return 0;
+    }
+
+    ParseCommandLine();
+
+    popupMenuResource = LoadMenuA(appInstance, MAKEINTRESOURCEA(IDM_POPUP));
+    barPopupMenu = GetSubMenu(popupMenuResource, 0);
+    return 1;
+}
+
+ATOM RegisterBarClass()
+{
+    barClass.style = 0;
+    barClass.lpfnWndProc = BarWindowProc;
+    barClass.cbClsExtra = 0;
+    barClass.cbWndExtra = 0;
+    barClass.hInstance = appInstance;
+    barClass.hIcon = LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    barClass.hCursor = nullptr;
+    barClass.hbrBackground = newShell ? reinterpret_cast<HBRUSH>(COLOR_MENU + 1) : nullptr;
+    barClass.lpszMenuName = MAKEINTRESOURCEA(IDM_POPUP);
+    barClass.lpszClassName = BAR_CLASS_NAME;
+    return RegisterClassA(&barClass);
+}
+
+int InitBar()
+{
+    if (!RegisterBarClass()) return 0;
+    LoadProfile();
+    return CreateBarWindow();
+}
+
+void ExitBar(int afterFatalError)
+{
+    if (!afterFatalError) {
+        SaveProfile();
+        SaveUserVariables();
+        FreeAllUserMenus();
+    }
+    ReleaseBar();
+}
+
+void ReleaseBar()
+{
+    if (newShell) UnregisterFromShell();
+    if (barClass.hIcon) {
+        DestroyIcon(barClass.hIcon);
+        barClass.hIcon = nullptr;
+    }
+    if (menuBarHandle) {
+        DestroyMenu(menuBarHandle);
+        menuBarHandle = nullptr;
+    }
+    if (popupMenuResource) {
+        DestroyMenu(popupMenuResource);
+        popupMenuResource = nullptr;
+        barPopupMenu = nullptr;
+    }
+    if (barWindowHandle) {
+        KillTimer(barWindowHandle, STATUS_TIMER_ID);
+        KillTimer(barWindowHandle, AUTOHIDE_TIMER_ID);
+        KillTimer(barWindowHandle, ALIGN_TIMER_ID);
+        DestroyWindow(barWindowHandle);
+        barWindowHandle = nullptr;
+    }
+    UnregisterClassA(BAR_CLASS_NAME, appInstance);
+}
+
+int DeskRailMain(HINSTANCE instance)
+{
+    appInstance = instance;
+    if (!InitInstance()) return 0;
+    if (!InitBar()) return 0;
+
+    MSG message = {};
+    int got;
+    while ((got = GetMessageA(&message, nullptr, 0, 0)) != 0) {
+        if (got == -1) return 0;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
