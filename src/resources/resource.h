@@ -9,3 +9,5 @@
 #define IDM_MENUS 40004
 #define IDM_ABOUT 40005
 #define IDM_EXIT 40006
+
+#define IDD_ABOUT 104

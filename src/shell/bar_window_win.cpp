@@ -1,52 +1,199 @@
-// bar_window_win.cpp: the bar window and its message handling.
-#include "menus/menu_bar_win.h"
+// bar_window_win.cpp: the bar window procedure: commands, timers, the hot
+// key, the auto-hide rules and the end of the program.
+#include "launcher/launcher_win.h"
+#include "menus/menu_model.h"
+#include "menus/menu_numbering.h"
 #include "resources/resource.h"
 #include "settings/user_variables.h"
+#include "shell/bar_geometry.h"
 #include "shell/bar_state_win.h"
 #include "shell/bar_window_win.h"
+#include "shell/messages.h"
+#include "status/status_line.h"
 
 namespace {
+
 const char HOT_KEY_ATOM_NAME[] = "DeskRail HotKey";
+const UINT HOT_KEY_MODIFIERS = MOD_ALT | MOD_CONTROL;
+
+// The Alt press and release that put the menu bar into keyboard mode.
+const LPARAM ALT_DOWN_LPARAM = 0x21260001;
+const LPARAM ALT_UP_LPARAM = static_cast<LPARAM>(0xC0260001u);
+
+void RegisterBarHotKey(HWND bar)
+{
+    ATOM id = GlobalAddAtomA(HOT_KEY_ATOM_NAME);
+    if (RegisterHotKey(bar, id, HOT_KEY_MODIFIERS, 'Z')) return;
+    // Ctrl+Alt+Z is taken: the same atom, now counted twice, for Ctrl+Alt+A.
+    id = GlobalAddAtomA(HOT_KEY_ATOM_NAME);
+    if (!RegisterHotKey(bar, id, HOT_KEY_MODIFIERS, 'A'))
+        ShowWarning("Tastaturkürzel für DeskRail konnte nicht installiert werden!");
+}
 
 // ExitSequence: hot key first, then save and release, then end the loop.
-LRESULT ExitSequence(HWND window)
+LRESULT ExitSequence(HWND bar)
 {
-    ATOM hotKey = GlobalFindAtomA(HOT_KEY_ATOM_NAME);
-    UnregisterHotKey(window, hotKey);
-    GlobalDeleteAtom(hotKey);
+    ATOM id = GlobalFindAtomA(HOT_KEY_ATOM_NAME);
+    UnregisterHotKey(bar, id);
+    GlobalDeleteAtom(id);
     ExitBar(0);
     PostQuitMessage(0);
     return 0;
 }
 
-int BarHeight() { return GetSystemMetrics(SM_CYMENU) + 10; }
-}  // namespace
-
-int CreateBarWindow()
+void HotKeyAction(HWND bar)
 {
-    DWORD exStyle = WS_EX_TOOLWINDOW | (userVariables.alwaysOnTop ? WS_EX_TOPMOST : 0);
-    int top = userVariables.dockBottom ? screenHeight - BarHeight() : 0;
-    barWindowHandle = CreateWindowExA(exStyle, "DRClass", "DeskRail", WS_POPUP | WS_DLGFRAME, 0, top,
-                                      screenWidth, BarHeight(), nullptr, nullptr, appInstance, nullptr);
-    if (!barWindowHandle) return 0;
-    ShowWindow(barWindowHandle, SW_SHOW);
-    return 1;
+    SlideBar(0);
+    SetForegroundWindow(bar);
+    PostMessageA(bar, WM_SYSKEYDOWN, VK_MENU, ALT_DOWN_LPARAM);
+    PostMessageA(bar, WM_SYSKEYUP, VK_MENU, ALT_UP_LPARAM);
 }
 
-LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// MouseOverBar: brings a hidden bar in, and (re)starts the poll that notices
+// when the mouse has left.
+void MouseOverBar(HWND bar)
+{
+    if (!userVariables.autoHide) return;
+    if (!barShown) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        if (CursorBringsBarIn(cursor.x, screenWidth)) SlideBar(0);
+    } else if (autoHideTimerSet) {
+        KillTimer(bar, AUTOHIDE_TIMER_ID);
+    }
+    autoHideTimerSet = SetTimer(bar, AUTOHIDE_TIMER_ID, 500, nullptr);
+}
+
+void AutoHidePoll(HWND bar)
+{
+    if (!userVariables.autoHide) return;
+    if (GetActiveWindow() == bar) return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    if (WindowFromPoint(cursor) == bar) return;
+    KillTimer(bar, AUTOHIDE_TIMER_ID);
+    autoHideTimerSet = 0;
+    SlideBar(1);
+}
+
+void TimerTick(HWND bar, WPARAM id)
+{
+    switch (id) {
+    case STATUS_TIMER_ID:
+        UpdateStatusLine();
+        break;
+    case AUTOHIDE_TIMER_ID:
+        AutoHidePoll(bar);
+        break;
+    case ALIGN_TIMER_ID:
+        KillTimer(bar, AUTOHIDE_TIMER_ID);
+        KillTimer(bar, ALIGN_TIMER_ID);
+        SetTimer(bar, STATUS_TIMER_ID, 10000, nullptr);
+        UpdateStatusLine();
+        break;
+    }
+}
+
+LRESULT Command(HWND bar, WORD id)
+{
+    switch (id) {
+    case IDM_ABOUT:
+        DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_ABOUT), bar, AboutDialogProc, 0);
+        break;
+    case IDM_EXIT:
+        return ExitSequence(bar);
+    default:
+        if (ProgramItem* item = FindProgramForCommand(id)) LaunchProgramItem(item);
+        break;
+    }
+    return 0;
+}
+
+void TellShell(HWND bar, DWORD message)
+{
+    if (!newShell) return;
+    dockData.cbSize = sizeof(APPBARDATA);
+    dockData.hWnd = bar;
+    appBarMessage(message, &dockData);
+}
+
+}  // namespace
+
+UINT_PTR StartStatusTimer()
+{
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    return SetTimer(barWindowHandle, ALIGN_TIMER_ID, AlignTimerDelay(now.wSecond, now.wMilliseconds), nullptr);
+}
+
+LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE && userVariables.autoHide) {
+            SlideBar(1);
+            KillTimer(bar, AUTOHIDE_TIMER_ID);
+        }
+        TellShell(bar, ABM_ACTIVATE);
+        break;
     case WM_CLOSE:
-        return ExitSequence(window);
     case WM_QUIT:
-        return ExitSequence(window);
+        return ExitSequence(bar);
+    case WM_SHOWWINDOW:
+        RegisterBarHotKey(bar);
+        barShown = 1;
+        StartStatusTimer();
+        break;
+    case WM_TIMECHANGE:
+        UpdateStatusLine();
+        break;
+    case WM_WINDOWPOSCHANGED:
+        TellShell(bar, ABM_WINDOWPOSCHANGED);
+        break;
+    case WM_DISPLAYCHANGE:
+        screenWidth = GetSystemMetrics(SM_CXSCREEN);
+        screenHeight = GetSystemMetrics(SM_CYSCREEN);
+        MoveToEdge();
+        break;
+    case WM_NCMOUSEMOVE:
+        MouseOverBar(bar);
+        return 0;
     case WM_NCRBUTTONDOWN:
-        TrackPopupMenu(barPopupMenu, 0, static_cast<short>(LOWORD(lParam)),
-                       static_cast<short>(HIWORD(lParam)), 0, window, nullptr);
+        TrackPopupMenu(barPopupMenu, 0, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)), 0,
+                       bar, nullptr);
         break;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDM_EXIT) return ExitSequence(window);
+        return Command(bar, LOWORD(wParam));
+    case WM_TIMER:
+        TimerTick(bar, wParam);
         return 0;
+    case WM_POWERBROADCAST:
+        if (powerStatusAvailable) {
+            SYSTEM_POWER_STATUS power = {};
+            GetSystemPowerStatus(&power);
+            onBattery = power.ACLineStatus == 0;
+            UpdateStatusLine();
+        }
+        break;
+    case WM_HOTKEY:
+        HotKeyAction(bar);
+        return 1;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcA(bar, message, wParam, lParam);
+}
+
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return TRUE;
+    case WM_COMMAND:
+        // Only OK closes it; Esc (IDCANCEL) does nothing.
+        if (LOWORD(wParam) == IDOK) {
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
 }

@@ -1,32 +1,162 @@
-// docking_win.cpp: the bar's conversation with the shell's app-bar host.
+// docking_win.cpp: the bar window on the screen edge and its conversation
+// with the shell's app-bar host.
+#include "menus/menu_bar_win.h"
 #include "settings/user_variables.h"
+#include "shell/bar_geometry.h"
 #include "shell/bar_state_win.h"
 #include "shell/bar_window_win.h"
+#include "shell/messages.h"
+#include "status/status_line.h"
 
+AppBarMessageFunction appBarMessage = SHAppBarMessage;
 APPBARDATA dockData;
-
-namespace {
-// PrepareDockData: every message carries the record's size, the bar and its edge.
-void PrepareDockData()
-{
-    dockData.cbSize = sizeof(APPBARDATA);
-    dockData.hWnd = barWindowHandle;
-    dockData.uEdge = userVariables.dockBottom ? ABE_BOTTOM : ABE_TOP;
-}
-}  // namespace
+int32_t barShown = 1;
+UINT_PTR autoHideTimerSet;
 
 static_assert(sizeof(APPBARDATA) == 36, "the 32-bit app-bar record");
 
+namespace {
+
+const char AUTOHIDE_REFUSED_TEXT[] =
+    "Fehler beim automatischen Verstecken\nder Menüleiste! Ist dort die Task-Leiste?";
+
+int32_t MenuHeight() { return GetSystemMetrics(SM_CYMENU); }
+UINT CurrentEdge() { return userVariables.dockBottom ? ABE_BOTTOM : ABE_TOP; }
+
+// Every message carries the record's size and the bar.
+void AddressDockData()
+{
+    dockData.cbSize = sizeof(APPBARDATA);
+    dockData.hWnd = barWindowHandle;
+}
+
+}  // namespace
+
+UINT_PTR RegisterWithShell()
+{
+    AddressDockData();
+    dockData.uCallbackMessage = 0;  // the bar asks for no notifications
+    dockData.uEdge = CurrentEdge();
+    return appBarMessage(ABM_NEW, &dockData);
+}
+
+void ReserveStrip()
+{
+    AddressDockData();
+    dockData.uEdge = CurrentEdge();
+    dockData.rc = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    appBarMessage(ABM_QUERYPOS, &dockData);
+    StripRect answered = {dockData.rc.left, dockData.rc.top, dockData.rc.right, dockData.rc.bottom};
+    StripRect strip = StripAfterQuery(answered, userVariables.dockBottom, MenuHeight(), screenWidth);
+    MoveWindow(barWindowHandle, strip.left, strip.top, screenWidth, BarHeight(MenuHeight()), TRUE);
+    dockData.rc = RECT{strip.left, strip.top, strip.right, strip.bottom};
+    appBarMessage(ABM_SETPOS, &dockData);
+}
+
+void ReleaseStrip()
+{
+    AddressDockData();
+    StripRect empty = ReleasedStrip(userVariables.dockBottom, screenHeight);
+    dockData.rc = RECT{empty.left, empty.top, empty.right, empty.bottom};
+    appBarMessage(ABM_SETPOS, &dockData);
+}
+
 UINT_PTR SetShellAutoHide(int on)
 {
-    PrepareDockData();
+    AddressDockData();
+    dockData.uEdge = CurrentEdge();
     dockData.lParam = on;
-    return SHAppBarMessage(ABM_SETAUTOHIDEBAR, &dockData);
+    return appBarMessage(ABM_SETAUTOHIDEBAR, &dockData);
 }
 
 void UnregisterFromShell()
 {
     SetShellAutoHide(0);
-    PrepareDockData();
-    SHAppBarMessage(ABM_REMOVE, &dockData);
+    AddressDockData();
+    appBarMessage(ABM_REMOVE, &dockData);
+}
+
+void MoveToEdge()
+{
+    int32_t menuHeight = MenuHeight();
+    MoveWindow(barWindowHandle, 0, InViewTop(userVariables.dockBottom, screenHeight, menuHeight), screenWidth,
+               BarHeight(menuHeight), TRUE);
+}
+
+void ApplyAlwaysOnTop()
+{
+    SetWindowPos(barWindowHandle, userVariables.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void AnimateBar(int32_t target)
+{
+    uint32_t duration = SlideDuration(barShown);
+    RECT rect;
+    GetWindowRect(barWindowHandle, &rect);
+    int32_t startTop = rect.top;
+    DWORD start = GetTickCount();
+    // Driven by the tick counter, not a timer: the slide takes the same time
+    // on every machine, and the last step always lands on the target.
+    for (;;) {
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= duration) break;
+        SetWindowPos(barWindowHandle, nullptr, 0, AnimationTop(startTop, target, elapsed, duration), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        UpdateWindow(barWindowHandle);
+    }
+    SetWindowPos(barWindowHandle, nullptr, 0, target, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateWindow(barWindowHandle);
+}
+
+void SlideBar(int hide)
+{
+    if (!hide && barShown) return;
+    // Animated exactly when the user lets windows show their contents while dragged.
+    BOOL animate = TRUE;
+    if (newShell) SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &animate, 0);
+    int32_t menuHeight = MenuHeight();
+    int32_t target = hide ? HiddenTop(userVariables.dockBottom, screenHeight, menuHeight)
+                          : InViewTop(userVariables.dockBottom, screenHeight, menuHeight);
+    if (animate)
+        AnimateBar(target);
+    else
+        SetWindowPos(barWindowHandle, nullptr, 0, target, screenWidth, BarHeight(menuHeight),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    if (hide) {
+        barShown = 0;
+    } else {
+        barShown = 1;
+        UpdateStatusLine();
+    }
+}
+
+int CreateBarWindow()
+{
+    DWORD exStyle = WS_EX_TOOLWINDOW | (userVariables.alwaysOnTop ? WS_EX_TOPMOST : 0);
+    int32_t menuHeight = MenuHeight();
+    barWindowHandle = CreateWindowExA(exStyle, "DRClass", "DeskRail", WS_POPUP | WS_DLGFRAME, 0,
+                                      InViewTop(userVariables.dockBottom, screenHeight, menuHeight), screenWidth,
+                                      BarHeight(menuHeight), nullptr, nullptr, appInstance, nullptr);
+    if (!barWindowHandle) return 0;
+
+    if (newShell && RegisterWithShell()) {
+        if (userVariables.autoHide) {
+            if (!SetShellAutoHide(1)) {
+                // Another auto-hide bar holds the edge: stay in view, reserve nothing.
+                ShowWarning(AUTOHIDE_REFUSED_TEXT);
+                userVariables.autoHide = 0;
+            }
+        } else {
+            ReserveStrip();
+        }
+    }
+
+    BuildMenuBar();
+    ShowWindow(barWindowHandle, SW_SHOW);
+    if (newShell && !userVariables.autoHide)
+        UpdateStatusLine();
+    else
+        SlideBar(1);
+    return 1;
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "profile_records.h"
-#include "win_driver.h"
+#include "win_bar_fixture.h"
 
 using namespace driver;
 using namespace records;
@@ -21,31 +21,20 @@ std::string WindowsDirectory()
     return directory;
 }
 
-class Profile : public ::testing::Test {
+class Profile : public BarTest {
 protected:
     void SetUp() override
     {
-        exe = InstallBar(dir.Path());
-        key = "Software\\DeskRail\\" + user;
-        // A stored record, so no welcome box comes in between.
-        std::vector<unsigned char> options(160, 0);
-        options[0] = options[12] = options[24] = 1;  // autoHide off keeps the bar still
-        ASSERT_TRUE(WriteRegistryBinary(key, "User_Variables", options));
+        BarTest::SetUp();
+        Options still;
+        still.autoHide = 0;  // the bar stays where it is
+        UserWith(user, still);
     }
-    void TearDown() override { DeleteRegistryKey(key); }
 
     void RunAndClose(BarProcess& bar, const std::string& arguments)
     {
-        ASSERT_TRUE(bar.Start(exe, arguments));
-        ASSERT_TRUE(bar.WaitForBar());
-        ASSERT_TRUE(bar.ExpectNoBox());
+        StartExpecting(bar, arguments, {});
         ASSERT_TRUE(bar.Close());
-    }
-    void ExpectExitCode0(BarProcess& bar)
-    {
-        DWORD code = 1;
-        ASSERT_TRUE(bar.WaitForExit(code));
-        EXPECT_EQ(0u, code);
     }
     // A broken file: the fatal box, no bar, the file and the options as they were.
     void ExpectFatal(const Bytes& content, const std::string& text)
@@ -53,7 +42,7 @@ protected:
         std::string file = dir.File("deskrail." + user);
         ASSERT_TRUE(WriteFileBytes(file, content));
         std::vector<unsigned char> optionsBefore, optionsAfter;
-        ASSERT_TRUE(ReadRegistryValue(key, "User_Variables", optionsBefore));
+        ASSERT_TRUE(ReadRegistryValue(KeyOf(user), "User_Variables", optionsBefore));
         BarProcess bar;
         ASSERT_TRUE(bar.Start(exe, user + " +b"));
         Box box;
@@ -62,19 +51,16 @@ protected:
         ASSERT_TRUE(bar.NextBox(box));
         EXPECT_EQ(FATAL_CAPTION, box.caption);
         EXPECT_EQ(text, box.text);
-        ExpectExitCode0(bar);
+        ExpectExit0(bar);
         EXPECT_FALSE(FindProcessWindow(bar.Id(), "DRClass", "DeskRail"));
         Bytes after;
         ASSERT_TRUE(ReadFileBytes(file, after));
         EXPECT_EQ(content, after);
-        ASSERT_TRUE(ReadRegistryValue(key, "User_Variables", optionsAfter));
+        ASSERT_TRUE(ReadRegistryValue(KeyOf(user), "User_Variables", optionsAfter));
         EXPECT_EQ(optionsBefore, optionsAfter) << "nothing is saved after a fatal error";
     }
 
-    TempDir dir;
-    std::string exe;
     std::string user = "e2e_profile";
-    std::string key;
 };
 
 }  // namespace
@@ -83,7 +69,7 @@ TEST_F(Profile, MissingFileGivesDefaultMenusSavedBesideTheProgram)
 {
     BarProcess bar;
     RunAndClose(bar, user);
-    ExpectExitCode0(bar);
+    ExpectExit0(bar);
     Bytes saved;
     ASSERT_TRUE(ReadFileBytes(dir.File("deskrail." + user), saved));
     EXPECT_EQ(DefaultMenus(WindowsDirectory().c_str()), saved);
@@ -96,7 +82,7 @@ TEST_F(Profile, ExplicitFileIsUsedAndUserKeepsTheKey)
     ASSERT_TRUE(WriteFileBytes(dir.File("work.dr"), mine));
     BarProcess bar;
     RunAndClose(bar, user + " +f work.dr");
-    ExpectExitCode0(bar);
+    ExpectExit0(bar);
     Bytes saved;
     ASSERT_TRUE(ReadFileBytes(dir.File("work.dr"), saved));
     EXPECT_EQ(mine, saved) << "read and written back unchanged";
@@ -135,7 +121,7 @@ TEST_F(Profile, FailedSaveKeepsTheOldFileAndWarns)
     EXPECT_EQ("Profildatei deskrail." + user +
                   " konnte nicht geschrieben werden.\nBitte überprüfen Sie die Datei.",
               box.text);
-    ExpectExitCode0(bar);
+    ExpectExit0(bar);
     CloseHandle(held);
     Bytes after;
     ASSERT_TRUE(ReadFileBytes(file, after));
@@ -154,6 +140,6 @@ TEST_F(Profile, DeepProgramFolderKeepsItsProfileBesideTheProgram)
     exe = InstallBar(folder);
     BarProcess bar;
     RunAndClose(bar, user);
-    ExpectExitCode0(bar);
+    ExpectExit0(bar);
     EXPECT_TRUE(FileExists(folder + "\\deskrail." + user));
 }

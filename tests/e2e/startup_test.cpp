@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "win_driver.h"
+#include "win_bar_fixture.h"
 
 using namespace driver;
 
@@ -20,62 +20,9 @@ std::string Welcome(const std::string& user)
            "!\nSollten Sie einen Fehler bemerken, schicken Sie\nbitte eine Email an: " DESKRAIL_CONTACT "!";
 }
 
-std::vector<unsigned char> DefaultBytes()
-{
-    std::vector<unsigned char> bytes(160, 0);
-    bytes[0] = bytes[12] = bytes[20] = bytes[24] = 1;
-    return bytes;
-}
+std::vector<unsigned char> DefaultBytes() { return Options().Bytes(); }
 
-std::string KeyOf(const std::string& user) { return "Software\\DeskRail\\" + user; }
-
-// Each test gets its own folder with a copy of the program, so profiles and
-// other files never meet; the user names below are unique per test.
-class Startup : public ::testing::Test {
-protected:
-    void SetUp() override { exe = InstallBar(dir.Path()); }
-    void TearDown() override
-    {
-        for (const std::string& user : users) DeleteRegistryKey(KeyOf(user));
-    }
-    // User: a registry key this test may use, removed before and after.
-    std::string User(const std::string& user)
-    {
-        users.push_back(user);
-        DeleteRegistryKey(KeyOf(user));
-        return user;
-    }
-    // Start and expect exactly these boxes, in order, before the bar shows.
-    void StartExpecting(BarProcess& bar, const std::string& arguments, const std::vector<std::string>& texts)
-    {
-        ASSERT_TRUE(bar.Start(exe, arguments));
-        for (const std::string& text : texts) {
-            Box box;
-            ASSERT_TRUE(bar.NextBox(box)) << "missing box: " << text;
-            EXPECT_EQ("DeskRail", box.caption);
-            EXPECT_EQ(text, box.text);
-        }
-        ASSERT_TRUE(bar.WaitForBar()) << "no bar window";
-        EXPECT_TRUE(bar.ExpectNoBox()) << "a box more than expected";
-    }
-    void CloseNormally(BarProcess& bar)
-    {
-        ASSERT_TRUE(bar.Close());
-        DWORD code = 1;
-        ASSERT_TRUE(bar.WaitForExit(code));
-        EXPECT_EQ(0u, code);
-    }
-    std::vector<unsigned char> Stored(const std::string& user)
-    {
-        std::vector<unsigned char> bytes;
-        EXPECT_TRUE(ReadRegistryValue(KeyOf(user), "User_Variables", bytes));
-        return bytes;
-    }
-
-    TempDir dir;
-    std::string exe;
-    std::vector<std::string> users;
-};
+class Startup : public BarTest {};
 
 }  // namespace
 
@@ -120,11 +67,12 @@ TEST_F(Startup, BottomSwitchPersistsAndPlacesTheBar)
     std::string user = User("e2e_bottom");
     {
         BarProcess bar;
-        StartExpecting(bar, user + " +b", {Welcome(user)});
+        StartExpecting(bar, user + " +b -a", {Welcome(user)});
         EXPECT_EQ(0, Stored(user)[16]) << "the switch reaches the registry only at the end";
         CloseNormally(bar);
     }
     EXPECT_EQ(1, Stored(user)[16]);
+    EXPECT_EQ(0, Stored(user)[20]);
     BarProcess bar;
     StartExpecting(bar, user, {});
     RECT rect;

@@ -342,3 +342,53 @@ DWORD WINAPI BoxWatcher::Run(LPVOID param)
 }
 
 }  // namespace driver
+
+namespace driver {
+
+namespace {
+void SendMouse(int x, int y, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = (x * 65535 + (width - 1) / 2) / (width - 1);
+    input.mi.dy = (y * 65535 + (height - 1) / 2) / (height - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+}  // namespace
+
+void MoveMouse(int x, int y) { SendMouse(x, y, 0); }
+
+void RightClick(int x, int y)
+{
+    SendMouse(x, y, MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(x, y, MOUSEEVENTF_RIGHTUP);
+}
+
+void PressKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+int WindowTop(HWND window)
+{
+    RECT rect;
+    return GetWindowRect(window, &rect) ? rect.top : INT_MIN;
+}
+
+}  // namespace driver

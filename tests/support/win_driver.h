@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <climits>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -131,5 +133,19 @@ private:
     CRITICAL_SECTION lock;
     std::vector<Box> answered;
 };
+
+}  // namespace driver
+
+namespace driver {
+
+// Input as the user gives it, through SendInput (Wine delivers it to the
+// window under the pointer, hot keys included).
+void MoveMouse(int x, int y);
+void RightClick(int x, int y);
+// PressKeys: presses the virtual keys in order, releases them in reverse.
+void PressKeys(std::initializer_list<WORD> keys);
+
+// BarTop: the top edge of a window, or INT_MIN when it is gone.
+int WindowTop(HWND window);
 
 }  // namespace driver

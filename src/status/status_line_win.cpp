@@ -1,0 +1,133 @@
+// status_line_win.cpp: paints the status text over the right end of the
+// bar's menu line, and plays the hourly chime.
+#include "status/status_line_win.h"
+
+#include <mmsystem.h>
+
+#include <cstring>
+
+#include "settings/user_variables.h"
+#include "shell/bar_state_win.h"
+#include "shell/bar_window_win.h"
+#include "shell/messages.h"
+#include "shell/text.h"
+#include "status/status_text.h"
+
+int32_t chimePlayed;
+
+namespace {
+BOOL WINAPI PlayChimeFile(const char* path) { return PlaySoundA(path, nullptr, SND_FILENAME | SND_ASYNC); }
+}  // namespace
+
+ChimeSoundFunction playChimeSound = PlayChimeFile;
+UtcClockFunction readUtcClock = GetSystemTime;
+
+const char WAV_FAILED_TEXT[] = "Fehler beim Abspielen einer WAV-Datei.\nÜberprüfen Sie Pfad und Dateiname.";
+
+namespace {
+
+struct StatusSnapshot {
+    char text[STATUS_TEXT_SIZE];
+    char battery[BATTERY_TEXT_SIZE];
+    int batteryPercent;
+};
+
+void ComposeNow(StatusSnapshot& snapshot)
+{
+    char time[20], date[25];
+    StatusInputs in = {};
+    in.showUserName = userVariables.showUserName != 0;
+    in.userName = userName;
+    in.showTime = userVariables.showTime != 0;
+    in.timeText =
+        GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time) ? time : nullptr;
+    in.showDate = userVariables.showDate != 0;
+    in.dateText = GetDateFormatA(LOCALE_SYSTEM_DEFAULT, 0, nullptr, nullptr, date, sizeof date) ? date : nullptr;
+    in.showFreeMemory = userVariables.showFreeMemory != 0;
+    MEMORYSTATUS memory = {};
+    memory.dwLength = sizeof memory;
+    GlobalMemoryStatus(&memory);
+    in.availableBytes = static_cast<uint32_t>(memory.dwAvailPhys);
+    in.showBattery = powerStatusAvailable && onBattery;
+    snapshot.batteryPercent = 255;
+    if (in.showBattery) {
+        SYSTEM_POWER_STATUS power = {};
+        GetSystemPowerStatus(&power);
+        snapshot.batteryPercent = power.BatteryLifePercent;
+    }
+    in.batteryPercent = snapshot.batteryPercent;
+    ComposeStatusText(in, snapshot.text, snapshot.battery);
+}
+
+// CreateMenuFont: the font of menus; null where the old shell has none.
+HFONT CreateMenuFont()
+{
+    if (!newShell) return nullptr;
+    static_assert(sizeof(NONCLIENTMETRICSA) == 340, "the metrics record of the older shells");
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0)) return nullptr;
+    return CreateFontIndirectA(&metrics.lfMenuFont);
+}
+
+int TextWidth(HDC dc, const char* text)
+{
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    return size.cx;
+}
+
+void PaintStatusText()
+{
+    StatusSnapshot snapshot;
+    ComposeNow(snapshot);
+    HWND bar = barWindowHandle;
+    HDC dc = GetWindowDC(bar);
+    if (!dc) return;
+    HFONT font = CreateMenuFont();
+    HGDIOBJ previousFont = font ? SelectObject(dc, font) : nullptr;
+    COLORREF previousColour = SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+    SetBkMode(dc, TRANSPARENT);
+
+    int x = screenWidth - TextWidth(dc, snapshot.text) - 7;
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    int y = (GetSystemMetrics(SM_CYMENU) - metrics.tmHeight + 10) / 2;
+    DrawMenuBar(bar);
+    TextOutA(dc, x, y, snapshot.text, lstrlenA(snapshot.text));
+    if (snapshot.battery[0]) {
+        Rgb colour = BatteryColour(snapshot.batteryPercent);
+        SetTextColor(dc, RGB(colour.red, colour.green, colour.blue));
+        TextOutA(dc, screenWidth - TextWidth(dc, snapshot.battery) - 7, y, snapshot.battery,
+                 lstrlenA(snapshot.battery));
+    }
+
+    if (font) {
+        SelectObject(dc, previousFont);
+        DeleteObject(font);
+    }
+    SetTextColor(dc, previousColour);
+    ReleaseDC(bar, dc);
+}
+
+void CheckChime()
+{
+    if (!userVariables.hourlyChime) return;
+    SYSTEMTIME now;
+    readUtcClock(&now);
+    if (!ChimeDue(now.wMinute, chimePlayed)) return;
+    // The stored path may fill its field without a terminator.
+    char path[sizeof userVariables.chimeSound + 1];
+    size_t length = TextLengthN(userVariables.chimeSound, sizeof userVariables.chimeSound);
+    std::memcpy(path, userVariables.chimeSound, length);
+    path[length] = '\0';
+    if (!playChimeSound(path)) ShowWarning(WAV_FAILED_TEXT);
+}
+
+}  // namespace
+
+void UpdateStatusLine()
+{
+    if (barShown) PaintStatusText();
+    CheckChime();
+}

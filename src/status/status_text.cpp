@@ -1,0 +1,49 @@
+#include "status/status_text.h"
+
+#include <cstring>
+
+#include "shell/text.h"
+
+namespace {
+// Part: a part's text, or "" when it is off or its query failed.
+void Part(char* out, size_t size, int shown, const char* format, const char* value)
+{
+    out[0] = '\0';
+    if (shown && value) FormatTextN(out, size, format, value);
+}
+}  // namespace
+
+void ComposeStatusText(const StatusInputs& in, char (&text)[STATUS_TEXT_SIZE], char (&battery)[BATTERY_TEXT_SIZE])
+{
+    char user[32], time[24], date[28], memory[16];
+    Part(user, sizeof user, in.showUserName, "%s  ", in.userName ? in.userName : "");
+    Part(time, sizeof time, in.showTime, "%s  ", in.timeText);
+    Part(date, sizeof date, in.showDate, "%s  ", in.dateText);
+    memory[0] = '\0';
+    if (in.showFreeMemory) FormatTextN(memory, sizeof memory, "%luk ", static_cast<unsigned long>(in.availableBytes / 1024));
+    battery[0] = '\0';
+    if (in.showBattery) {
+        if (in.batteryPercent == 255)
+            CopyText(battery, "--%");
+        else
+            FormatTextN(battery, sizeof battery, "%d%%", in.batteryPercent);
+    }
+    FormatTextN(text, sizeof text, "%s%s%s%s%s", user, time, date, memory, battery);
+}
+
+Rgb BatteryColour(int percent)
+{
+    if (percent > 25) return Rgb{0, 128, 0};
+    if (percent > 10) return Rgb{255, 255, 0};
+    return Rgb{192, 0, 0};
+}
+
+int ChimeDue(int minute, int32_t& chimePlayed)
+{
+    if (minute == 0 && !chimePlayed) {
+        chimePlayed = 1;  // before playing: a failing file is reported once an hour
+        return 1;
+    }
+    if (minute == 1) chimePlayed = 0;
+    return 0;
+}
