@@ -16,12 +16,12 @@ if [ -n "${DISPLAY:-}" ]; then
     # The user's own display: a prefix of its own, kept between runs.
     export WINEPREFIX="$root/build/wineprefix-bar" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
-    exec wine build/bar/DeskRail.exe "$@"
+    exec env LC_ALL=de_DE.UTF-8 wine build/bar/DeskRail.exe "$@"
 fi
 
 trap rig_stop EXIT
 rig_start "$root/build/wineprefix-bar"
-wine build/bar/DeskRail.exe "$@" >/dev/null 2>&1 &
+env LC_ALL=de_DE.UTF-8 wine build/bar/DeskRail.exe "$@" >/dev/null 2>&1 &
 sleep "${DESKRAIL_SHOT_DELAY:-4}"
 import -window root build/deskrail-start.png
 # Answer the boxes of a first start (the welcome) as a user would, then look at the bar.

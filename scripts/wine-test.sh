@@ -10,4 +10,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 trap rig_stop EXIT
 unset DISPLAY
 rig_start "${DESKRAIL_WINEPREFIX:-$root/build/wineprefix}" || exit 1
-wine "$@"
+# A German system locale, as the program's users have (Wine needs no system locale for it).
+env LC_ALL=de_DE.UTF-8 wine "$@"

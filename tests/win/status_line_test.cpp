@@ -2,7 +2,9 @@
 // with the same text drawn by the test, and the hourly chime.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "menus/menu_model.h"
 #include "settings/user_variables.h"
@@ -16,40 +18,34 @@ using namespace driver;
 
 namespace {
 
-// Capture: the bar's whole window as the screen shows it.
-struct Capture {
-    int width = 0, height = 0;
-    std::vector<COLORREF> pixels;
-    COLORREF At(int x, int y) const { return pixels[y * width + x]; }
-};
+// The test's clock and sound device: the real asynchronous call reports
+// success even without a device, and the hour cannot be waited for.
+WORD fakeMinute;
+bool soundWorks;
+std::vector<std::string> played;
 
-Capture CaptureWindow(HWND window)
+void WINAPI FakeClock(LPSYSTEMTIME now)
 {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    Capture capture;
-    capture.width = rect.right - rect.left;
-    capture.height = rect.bottom - rect.top;
-    HDC source = GetWindowDC(window);
-    HDC memory = CreateCompatibleDC(source);
-    HBITMAP bitmap = CreateCompatibleBitmap(source, capture.width, capture.height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, capture.width, capture.height, source, 0, 0, SRCCOPY);
-    for (int y = 0; y < capture.height; ++y)
-        for (int x = 0; x < capture.width; ++x) capture.pixels.push_back(GetPixel(memory, x, y));
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, source);
-    return capture;
+    GetSystemTime(now);
+    now->wMinute = fakeMinute;
 }
 
-int CountDiffering(const Capture& a, const Capture& b, int fromX)
+BOOL WINAPI FakeSound(const char* path)
 {
-    int differing = 0;
-    for (int y = 0; y < a.height; ++y)
-        for (int x = fromX; x < a.width; ++x) differing += a.At(x, y) != b.At(x, y);
-    return differing;
+    played.push_back(path);
+    return soundWorks;
+}
+
+int PaintedPixels()
+{
+    // The right end of the menu line, where the text would stand.
+    HDC dc = GetWindowDC(barWindowHandle);
+    int painted = 0;
+    COLORREF menu = GetSysColor(COLOR_MENU);
+    for (int x = screenWidth - 120; x < screenWidth - 7; ++x)
+        for (int y = 4; y < GetSystemMetrics(SM_CYMENU) + 4; ++y) painted += GetPixel(dc, x, y) != menu;
+    ReleaseDC(barWindowHandle, dc);
+    return painted;
 }
 
 class StatusLine : public ::testing::Test {
@@ -66,6 +62,12 @@ protected:
         userVariables.showFreeMemory = 0;
         userVariables.showTime = 0;
         CopyText(userName, "Anna");
+        fakeMinute = 0;
+        soundWorks = false;
+        played.clear();
+        chimePlayed = 0;
+        playChimeSound = FakeSound;
+        readUtcClock = FakeClock;
         ASSERT_NE(0, RegisterBarClass());
         ASSERT_EQ(1, CreateBarWindow());
         Sleep(100);
@@ -86,13 +88,50 @@ protected:
 
 }  // namespace
 
-TEST_F(StatusLine, UserNameIsDrawnAtTheRightEnd)
+TEST_F(StatusLine, FailingChimeWarnsOncePerHour)
 {
+    userVariables.hourlyChime = 1;
+    CopyText(userVariables.chimeSound, "C:\\fehlt.wav");
+    BoxWatcher boxes;
+    for (int call = 0; call < 6; ++call) UpdateStatusLine();  // 10:00:00 .. 10:00:50
+    std::vector<Box> shown = boxes.Take();
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ("DeskRail", shown[0].caption);
+    EXPECT_EQ("Fehler beim Abspielen einer WAV-Datei.\nÜberprüfen Sie Pfad und Dateiname.", shown[0].text);
+    ASSERT_EQ(1u, played.size());
+    EXPECT_EQ("C:\\fehlt.wav", played[0]);
+
+    fakeMinute = 1;
     UpdateStatusLine();
-    Capture empty = CaptureWindow(barWindowHandle);
+    fakeMinute = 0;
+    UpdateStatusLine();
+    EXPECT_EQ(1u, boxes.Take().size()) << "the next hour tries again";
+
+    userVariables.hourlyChime = 0;
+    fakeMinute = 1;
+    UpdateStatusLine();
+    userVariables.hourlyChime = 1;
+    fakeMinute = 0;
+    UpdateStatusLine();
+    EXPECT_TRUE(boxes.Take().empty()) << "the latch only moves while the chime is on";
+    EXPECT_EQ(2u, played.size());
+}
+
+TEST_F(StatusLine, HiddenBarPaintsNothingButStillChimes)
+{
     userVariables.showUserName = 1;
+    userVariables.hourlyChime = 1;
+    soundWorks = true;
+    // A path filling its whole field, without a terminator, goes out whole.
+    std::memset(userVariables.chimeSound, 'w', sizeof userVariables.chimeSound);
+    RedrawWindow(barWindowHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    barShown = 0;
     UpdateStatusLine();
-    Capture shown = CaptureWindow(barWindowHandle);
-    printf("differ %d\n", CountDiffering(empty, shown, 0));
-    EXPECT_GT(CountDiffering(empty, shown, screenWidth - 100), 20);
+    EXPECT_EQ(0, PaintedPixels());
+    ASSERT_EQ(1u, played.size());
+    EXPECT_EQ(std::string(128, 'w'), played[0]);
+
+    barShown = 1;
+    UpdateStatusLine();
+    EXPECT_GT(PaintedPixels(), 10) << "the user name is drawn once the bar is in view";
 }
