@@ -4,6 +4,7 @@
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
 #include "resources/resource.h"
+#include "settings/options_dialog_win.h"
 #include "settings/user_variables.h"
 #include "shell/bar_geometry.h"
 #include "shell/bar_state_win.h"
@@ -97,6 +98,9 @@ void TimerTick(HWND bar, WPARAM id)
 LRESULT Command(HWND bar, WORD id)
 {
     switch (id) {
+    case IDM_OPTIONS:
+        DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), bar, OptionsDialogProc, 0);
+        break;
     case IDM_ABOUT:
         DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_ABOUT), bar, AboutDialogProc, 0);
         break;

@@ -27,6 +27,8 @@ UINT_PTR StartStatusTimer();
 // Docking with the shell and on the screen.
 UINT_PTR RegisterWithShell();
 void ReserveStrip();
+// ReserveStripInPlace: as ReserveStrip, for a bar already moved to its edge.
+void ReserveStripInPlace();
 void ReleaseStrip();
 UINT_PTR SetShellAutoHide(int on);
 void UnregisterFromShell();

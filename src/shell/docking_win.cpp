@@ -53,6 +53,18 @@ void ReserveStrip()
     appBarMessage(ABM_SETPOS, &dockData);
 }
 
+void ReserveStripInPlace()
+{
+    AddressDockData();
+    dockData.uEdge = CurrentEdge();
+    dockData.rc = RECT{0, 0, screenWidth, screenHeight};
+    appBarMessage(ABM_QUERYPOS, &dockData);
+    StripRect answered = {0, dockData.rc.top, dockData.rc.right, dockData.rc.bottom};
+    StripRect strip = StripAfterQuery(answered, userVariables.dockBottom, MenuHeight(), screenWidth);
+    dockData.rc = RECT{strip.left, strip.top, strip.right, strip.bottom};
+    appBarMessage(ABM_SETPOS, &dockData);
+}
+
 void ReleaseStrip()
 {
     AddressDockData();

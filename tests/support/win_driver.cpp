@@ -23,6 +23,27 @@ BOOL CALLBACK CollectLongestStatic(HWND child, LPARAM param)
     return TRUE;
 }
 
+// A message box holds texts, its icon and push buttons, nothing else; other
+// dialogs of the program (check boxes, edits, lists) are no boxes.
+BOOL CALLBACK FindNonBoxControl(HWND child, LPARAM param)
+{
+    char className[32];
+    GetClassNameA(child, className, sizeof className);
+    LONG kind = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
+    bool boxLike = lstrcmpiA(className, "Static") == 0 ||
+                   (lstrcmpiA(className, "Button") == 0 && (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON));
+    if (boxLike) return TRUE;
+    *reinterpret_cast<bool*>(param) = true;
+    return FALSE;
+}
+
+bool IsMessageBox(HWND window)
+{
+    bool other = false;
+    EnumChildWindows(window, FindNonBoxControl, reinterpret_cast<LPARAM>(&other));
+    return !other;
+}
+
 BOOL CALLBACK CollectBox(HWND window, LPARAM param)
 {
     BoxSearch* search = reinterpret_cast<BoxSearch*>(param);
@@ -32,6 +53,7 @@ BOOL CALLBACK CollectBox(HWND window, LPARAM param)
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (search->processId && owner != search->processId) return TRUE;
+    if (!IsMessageBox(window)) return TRUE;
     search->boxes->push_back(ReadBox(window));
     return TRUE;
 }

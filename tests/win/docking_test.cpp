@@ -10,31 +10,11 @@
 #include "shell/bar_state_win.h"
 #include "shell/bar_window_win.h"
 #include "win_driver.h"
+#include "win_inprocess_bar.h"
 
 using namespace driver;
 
 namespace {
-
-struct ShellCall {
-    DWORD message;
-    APPBARDATA data;
-};
-std::vector<ShellCall> shellCalls;
-bool refuseAutoHide;
-
-UINT_PTR WINAPI RecordingShell(DWORD message, PAPPBARDATA data)
-{
-    shellCalls.push_back({message, *data});
-    if (message == ABM_SETAUTOHIDEBAR && data->lParam && refuseAutoHide) return FALSE;
-    return TRUE;
-}
-
-std::vector<DWORD> Messages()
-{
-    std::vector<DWORD> messages;
-    for (const ShellCall& call : shellCalls) messages.push_back(call.message);
-    return messages;
-}
 
 struct TopWatch {
     std::vector<LONG> tops;
@@ -53,40 +33,7 @@ DWORD WINAPI WatchTops(LPVOID param)
     return 0;
 }
 
-class Docking : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        appInstance = GetModuleHandleA(nullptr);
-        newShell = 1;
-        screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        screenHeight = GetSystemMetrics(SM_CYSCREEN);
-        SetDefaultUserVariables(userVariables);
-        userVariables.showFreeMemory = 0;
-        userVariables.showTime = 0;
-        barShown = 1;
-        shellCalls.clear();
-        refuseAutoHide = false;
-        appBarMessage = RecordingShell;
-        ASSERT_NE(0, RegisterBarClass());
-    }
-    void TearDown() override
-    {
-        if (barWindowHandle) DestroyWindow(barWindowHandle);
-        barWindowHandle = nullptr;
-        UnregisterClassA("DRClass", appInstance);
-        appBarMessage = SHAppBarMessage;
-        FreeAllUserMenus();
-        FreeCommandBindings();
-    }
-    RECT BarRect()
-    {
-        RECT rect = {};
-        GetWindowRect(barWindowHandle, &rect);
-        return rect;
-    }
-    int Height() { return GetSystemMetrics(SM_CYMENU) + 10; }
-};
+class Docking : public InProcessBarTest {};
 
 }  // namespace
 
@@ -94,14 +41,14 @@ TEST_F(Docking, RefusedAutoHideWarnsOnceAndLeavesTheBarInView)
 {
     refuseAutoHide = true;
     BoxWatcher boxes;
-    ASSERT_EQ(1, CreateBarWindow());
+    CreateBar();
     std::vector<Box> shown = boxes.Take();
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ("Fehler beim automatischen Verstecken\nder Menüleiste! Ist dort die Task-Leiste?", shown[0].text);
     EXPECT_EQ(0u, userVariables.autoHide) << "kept off, and saved so at the end";
     EXPECT_EQ(0, BarRect().top);
     EXPECT_EQ(1, barShown);
-    std::vector<DWORD> messages = Messages();
+    std::vector<DWORD> messages = ShellMessages();
     ASSERT_GE(messages.size(), 2u);
     EXPECT_EQ(static_cast<DWORD>(ABM_NEW), messages[0]);
     EXPECT_EQ(static_cast<DWORD>(ABM_SETAUTOHIDEBAR), messages[1]);
@@ -113,7 +60,7 @@ TEST_F(Docking, StripIsReservedAtTheBottomEdge)
 {
     userVariables.autoHide = 0;
     userVariables.dockBottom = 1;
-    ASSERT_EQ(1, CreateBarWindow());
+    CreateBar();
     const ShellCall* setPos = nullptr;
     for (const ShellCall& call : shellCalls)
         if (call.message == ABM_SETPOS) setPos = &call;
@@ -121,10 +68,10 @@ TEST_F(Docking, StripIsReservedAtTheBottomEdge)
     EXPECT_EQ(36u, setPos->data.cbSize);
     EXPECT_EQ(barWindowHandle, setPos->data.hWnd);
     EXPECT_EQ(static_cast<UINT>(ABE_BOTTOM), setPos->data.uEdge);
-    EXPECT_EQ(screenHeight - Height(), setPos->data.rc.top);
+    EXPECT_EQ(screenHeight - BarHeight(), setPos->data.rc.top);
     EXPECT_EQ(screenHeight, setPos->data.rc.bottom);
     EXPECT_EQ(screenWidth, setPos->data.rc.right);
-    EXPECT_EQ(screenHeight - Height(), BarRect().top);
+    EXPECT_EQ(screenHeight - BarHeight(), BarRect().top);
 
     shellCalls.clear();
     ReleaseStrip();
@@ -143,7 +90,7 @@ TEST_F(Docking, StripIsReservedAtTheBottomEdge)
 TEST_F(Docking, WithoutNewShellNothingGoesToTheShellAndTheBarHides)
 {
     newShell = 0;
-    ASSERT_EQ(1, CreateBarWindow());
+    CreateBar();
     EXPECT_EQ(-8 - GetSystemMetrics(SM_CYMENU), BarRect().top);
     EXPECT_EQ(0, barShown);
     SendMessageA(barWindowHandle, WM_ACTIVATE, WA_ACTIVE, 0);
@@ -154,7 +101,7 @@ TEST_F(Docking, WithoutNewShellNothingGoesToTheShellAndTheBarHides)
 TEST_F(Docking, MessagesAnsweredWithoutTheDefaultProcedure)
 {
     userVariables.autoHide = 0;
-    ASSERT_EQ(1, CreateBarWindow());
+    CreateBar();
     EXPECT_EQ(0, BarWindowProc(barWindowHandle, WM_NCMOUSEMOVE, HTMENU, 0));
     EXPECT_EQ(0, BarWindowProc(barWindowHandle, WM_TIMER, 0x1234, 0));
     // The alignment timer hands over to the ten-second status timer.
@@ -181,18 +128,18 @@ private:
 TEST_F(Docking, WithoutFullWindowDragTheBarJumps)
 {
     DragFullWindows off(FALSE);
-    ASSERT_EQ(1, CreateBarWindow());
+    CreateBar();
     DWORD start = GetTickCount();
     SlideBar(0);
     EXPECT_LT(GetTickCount() - start, 150u);
     EXPECT_EQ(0, BarRect().top);
-    EXPECT_EQ(Height(), BarRect().bottom - BarRect().top);
+    EXPECT_EQ(BarHeight(), BarRect().bottom - BarRect().top);
 }
 
 TEST_F(Docking, HiddenBarSlidesInWithAnimationAndOutAgain)
 {
     DragFullWindows on(TRUE);
-    ASSERT_EQ(1, CreateBarWindow());
+    CreateBar();
     int hidden = -8 - GetSystemMetrics(SM_CYMENU);
     ASSERT_EQ(hidden, BarRect().top);
     // Watch the slide from another thread: the slide holds this one.

@@ -13,6 +13,7 @@
 #include "shell/text.h"
 #include "status/status_line_win.h"
 #include "win_driver.h"
+#include "win_inprocess_bar.h"
 
 using namespace driver;
 
@@ -48,19 +49,12 @@ int PaintedPixels()
     return painted;
 }
 
-class StatusLine : public ::testing::Test {
+class StatusLine : public InProcessBarTest {
 protected:
     void SetUp() override
     {
-        appInstance = GetModuleHandleA(nullptr);
-        newShell = 1;
-        powerStatusAvailable = 0;
-        screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        screenHeight = GetSystemMetrics(SM_CYSCREEN);
-        SetDefaultUserVariables(userVariables);
+        InProcessBarTest::SetUp();
         userVariables.autoHide = 0;
-        userVariables.showFreeMemory = 0;
-        userVariables.showTime = 0;
         CopyText(userName, "Anna");
         fakeMinute = 0;
         soundWorks = false;
@@ -68,22 +62,8 @@ protected:
         chimePlayed = 0;
         playChimeSound = FakeSound;
         readUtcClock = FakeClock;
-        ASSERT_NE(0, RegisterBarClass());
-        ASSERT_EQ(1, CreateBarWindow());
-        Sleep(100);
+        CreateBar();
     }
-    void TearDown() override
-    {
-        if (barWindowHandle) DestroyWindow(barWindowHandle);
-        barWindowHandle = nullptr;
-        UnregisterClassA("DRClass", appInstance);
-        FreeAllUserMenus();
-        FreeCommandBindings();
-        playChimeSound = savedPlay;
-        readUtcClock = savedClock;
-    }
-    ChimeSoundFunction savedPlay = playChimeSound;
-    UtcClockFunction savedClock = readUtcClock;
 };
 
 }  // namespace

@@ -1,0 +1,190 @@
+// options_dialog_win.cpp: the Options dialog. Each check box changes its
+// option and the screen at once; OK only takes the WAV path.
+#include "settings/options_dialog_win.h"
+
+#include "editor/file_browser_win.h"
+#include "resources/resource.h"
+#include "settings/user_variables.h"
+#include "shell/bar_geometry.h"
+#include "shell/bar_state_win.h"
+#include "shell/bar_window_win.h"
+#include "shell/messages.h"
+#include "shell/text.h"
+#include "status/status_line_win.h"
+
+namespace {
+
+const char NO_WAV_TEXT[] = "Bitte geben Sie den Namen einer WAV-Datei ein.";
+const char AUTOHIDE_REFUSED_TEXT[] =
+    "Fehler beim automatischen Verstecken\nder Menüleiste! Ist dort die Task-Leiste?";
+// The field is read with room for 80, so at most 79 characters are taken.
+enum { WAV_FIELD_SIZE = 80 };
+
+uint32_t Toggled(uint32_t flag) { return flag ? 0 : 1; }
+
+void Check(HWND dialog, int id, uint32_t flag) { CheckDlgButton(dialog, id, flag ? BST_CHECKED : BST_UNCHECKED); }
+
+void ReadWavField(HWND dialog, char (&path)[WAV_FIELD_SIZE])
+{
+    path[0] = '\0';
+    SendMessageA(GetDlgItem(dialog, IDC_CHIME_SOUND), WM_GETTEXT, sizeof path, reinterpret_cast<LPARAM>(path));
+}
+
+void Init(HWND dialog)
+{
+    // The stored path may fill its field without a terminator.
+    char path[sizeof userVariables.chimeSound + 1];
+    CopyTextN(path, TextLengthN(userVariables.chimeSound, sizeof userVariables.chimeSound) + 1,
+              userVariables.chimeSound);
+    SendMessageA(GetDlgItem(dialog, IDC_CHIME_SOUND), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+    Check(dialog, IDC_HOURLY_CHIME, userVariables.hourlyChime);
+    Check(dialog, IDC_SHOW_DATE, userVariables.showDate);
+    Check(dialog, IDC_SHOW_FREE_MEMORY, userVariables.showFreeMemory);
+    Check(dialog, IDC_ALWAYS_ON_TOP, userVariables.alwaysOnTop);
+    Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
+    Check(dialog, IDC_AUTO_HIDE, userVariables.autoHide);
+    Check(dialog, IDC_SHOW_TIME, userVariables.showTime);
+    Check(dialog, IDC_SHOW_USER_NAME, userVariables.showUserName);
+}
+
+// Ok: 1 when the dialog may close.
+int Ok(HWND dialog)
+{
+    char path[WAV_FIELD_SIZE];
+    ReadWavField(dialog, path);
+    if (!path[0] && userVariables.hourlyChime) {
+        ShowWarning(NO_WAV_TEXT);
+        return 0;
+    }
+    CopyText(userVariables.chimeSound, path);
+    EndDialog(dialog, 1);
+    return 1;
+}
+
+void TestSound(HWND dialog)
+{
+    char path[WAV_FIELD_SIZE];
+    ReadWavField(dialog, path);
+    if (!path[0])
+        ShowWarning(NO_WAV_TEXT);
+    else if (!playChimeSound(path))
+        ShowWarning(WAV_FAILED_TEXT);
+}
+
+void ToggleStatusPart(HWND dialog, int id, uint32_t& flag)
+{
+    flag = Toggled(flag);
+    Check(dialog, id, flag);
+    UpdateStatusLine();
+}
+
+void ToggleAutoHide(HWND dialog)
+{
+    if (!newShell) {
+        ShowWarning("Automatisches Verstecken kann in Windows NT 3.x nicht abgeschaltet werden!");
+        userVariables.autoHide = 1;
+        Check(dialog, IDC_AUTO_HIDE, 1);
+        return;
+    }
+    userVariables.autoHide = Toggled(userVariables.autoHide);
+    Check(dialog, IDC_AUTO_HIDE, userVariables.autoHide);
+    if (!SetShellAutoHide(userVariables.autoHide)) {
+        userVariables.autoHide = Toggled(userVariables.autoHide);
+        Check(dialog, IDC_AUTO_HIDE, userVariables.autoHide);
+        ShowWarning(AUTOHIDE_REFUSED_TEXT);
+        return;
+    }
+    if (userVariables.autoHide)
+        ReleaseStrip();
+    else
+        ReserveStrip();
+    SlideBar(userVariables.autoHide);
+}
+
+void ToggleEdge(HWND dialog)
+{
+    userVariables.dockBottom = Toggled(userVariables.dockBottom);
+    Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
+    MoveToEdge();
+    UpdateStatusLine();
+    if (!newShell) {
+        SlideBar(1);  // the old shell's bar always hides
+        return;
+    }
+    dockData.uEdge = userVariables.dockBottom ? ABE_BOTTOM : ABE_TOP;
+    if (!userVariables.autoHide) {
+        ReserveStripInPlace();
+        return;
+    }
+    if (SetShellAutoHide(1)) {
+        SlideBar(1);
+        return;
+    }
+    // Another auto-hide bar holds the new edge: back to the old one, anew.
+    appBarMessage(ABM_REMOVE, &dockData);
+    appBarMessage(ABM_NEW, &dockData);
+    userVariables.dockBottom = Toggled(userVariables.dockBottom);
+    SetWindowPos(barWindowHandle, nullptr, 0,
+                 InViewTop(userVariables.dockBottom, screenHeight, GetSystemMetrics(SM_CYMENU)), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetShellAutoHide(1);
+    Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
+    ShowWarning(AUTOHIDE_REFUSED_TEXT);
+}
+
+void Command(HWND dialog, int id)
+{
+    switch (id) {
+    case IDC_ALWAYS_ON_TOP:
+        // The check mark is left as the box set it.
+        userVariables.alwaysOnTop = Toggled(userVariables.alwaysOnTop);
+        ApplyAlwaysOnTop();
+        break;
+    case IDC_HOURLY_CHIME:
+        // The path is demanded only at OK.
+        userVariables.hourlyChime = Toggled(userVariables.hourlyChime);
+        Check(dialog, IDC_HOURLY_CHIME, userVariables.hourlyChime);
+        break;
+    case IDC_BROWSE_SOUND:
+        BrowseForFile(BROWSE_WAV, dialog);
+        break;
+    case IDC_AUTO_HIDE:
+        ToggleAutoHide(dialog);
+        break;
+    case IDC_TEST_SOUND:
+        TestSound(dialog);
+        break;
+    case IDC_SHOW_DATE:
+        ToggleStatusPart(dialog, id, userVariables.showDate);
+        break;
+    case IDC_SHOW_FREE_MEMORY:
+        ToggleStatusPart(dialog, id, userVariables.showFreeMemory);
+        break;
+    case IDC_DOCK_BOTTOM:
+        ToggleEdge(dialog);
+        break;
+    case IDC_SHOW_TIME:
+        ToggleStatusPart(dialog, id, userVariables.showTime);
+        break;
+    case IDC_SHOW_USER_NAME:
+        ToggleStatusPart(dialog, id, userVariables.showUserName);
+        break;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        Init(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        if (wParam == IDOK) return Ok(dialog);
+        // Esc (IDCANCEL) falls through to nothing: there is no Cancel.
+        if (HIWORD(wParam) == 0) Command(dialog, LOWORD(wParam));
+        return FALSE;
+    }
+    return FALSE;
+}
