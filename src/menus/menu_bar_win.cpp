@@ -1,3 +1,43 @@
 #include "menus/menu_bar_win.h"
 
+#include "menus/menu_model.h"
+#include "menus/menu_numbering.h"
+#include "shell/bar_state_win.h"
+#include "status/status_line.h"
+
 HMENU menuBarHandle;
+
+void BuildMenuBar()
+{
+    BindMenuEntries();
+
+    // Before the first build the window carries the menu its class gave it;
+    // SetMenu does not free a menu it replaces, so that one is freed here.
+    HMENU classMenu = GetMenu(barWindowHandle);
+    if (classMenu == menuBarHandle) classMenu = nullptr;
+
+    DestroyMenu(menuBarHandle);
+    menuBarHandle = CreateMenu();
+    SetMenu(barWindowHandle, menuBarHandle);
+    if (classMenu) DestroyMenu(classMenu);
+
+    if (!menuListHead) {
+        DrawMenuBar(barWindowHandle);
+        UpdateStatusLine();
+        return;
+    }
+
+    int32_t menuPosition = 1;
+    for (UserMenu* menu = menuListHead; menu; menu = menu->next, ++menuPosition) {
+        HMENU dropDown = CreateMenu();
+        int32_t entryPosition = 1;
+        for (ProgramItem* item = menu->items; item; item = item->next, ++entryPosition) {
+            if (item->separatorBefore) AppendMenuA(dropDown, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(dropDown, MF_STRING, static_cast<UINT_PTR>(EntryCommandId(menuPosition, entryPosition)),
+                        item->name);
+        }
+        InsertMenuA(menuBarHandle, static_cast<UINT>(menuPosition), MF_BYPOSITION | MF_POPUP,
+                    reinterpret_cast<UINT_PTR>(dropDown), menu->name);
+    }
+    DrawMenuBar(barWindowHandle);
+}

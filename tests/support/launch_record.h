@@ -21,12 +21,14 @@ struct LaunchRecord {
 };
 
 // WaitForLaunchRecord: the record once the helper has written it; the file is
-// then removed, so the next start writes a new one.
+// then removed, so the next start writes a new one. Wine's rename holds the
+// file open for a moment after it appears, so reading and removing are
+// tried until they work.
 inline bool WaitForLaunchRecord(const std::string& file, LaunchRecord& found, DWORD timeoutMs = 5000)
 {
-    if (!WaitFor([&] { return FileExists(file); }, timeoutMs)) return false;
     std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(file, bytes)) return false;
+    if (!WaitFor([&] { return FileExists(file) && ReadFileBytes(file, bytes); }, timeoutMs)) return false;
+    WaitFor([&] { return DeleteFileA(file.c_str()) || !FileExists(file); }, 1000);
     std::string text(bytes.begin(), bytes.end());
     found = LaunchRecord();
     size_t at = 0;
@@ -43,7 +45,6 @@ inline bool WaitForLaunchRecord(const std::string& file, LaunchRecord& found, DW
         if (key == "show") found.show = std::stoi(value);
         at = end + 1;
     }
-    DeleteFileA(file.c_str());
     return true;
 }
 

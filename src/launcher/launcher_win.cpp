@@ -1,0 +1,147 @@
+#include "launcher/launcher_win.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "launcher/launcher.h"
+#include "menus/menu_model.h"
+#include "shell/bar_state_win.h"
+#include "shell/messages.h"
+#include "shell/text.h"
+
+static_assert(sizeof(SHELLEXECUTEINFOA) == 60, "the 32-bit shell request");
+
+ShellExecuteFunction shellExecute = ShellExecuteA;
+ShellExecuteExFunction shellExecuteEx = ShellExecuteExA;
+
+namespace {
+const char SHORTCUT_FAILED_TEXT[] = "Fehler beim Starten einer Verknüpfung.";
+
+// ComRef: one interface pointer, released when it goes out of scope.
+template <class Interface>
+class ComRef {
+public:
+    ComRef() = default;
+    ~ComRef()
+    {
+        if (pointer) pointer->Release();
+    }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    Interface* operator->() const { return pointer; }
+    void** Out() { return reinterpret_cast<void**>(&pointer); }
+
+private:
+    Interface* pointer = nullptr;
+};
+
+// ComScope: COM for one shortcut resolution. Only a CoInitialize that worked
+// is paired with CoUninitialize, so a thread that runs COM in another mode
+// does not lose its own initialisation.
+class ComScope {
+public:
+    ComScope() : initialised(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComScope()
+    {
+        if (initialised) CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    bool initialised;
+};
+
+// CopyField: an entry's text field as a terminated text, even if a field
+// came in filling its whole width.
+template <size_t N>
+void CopyField(char (&text)[MAX_PATH], const char (&field)[N])
+{
+    static_assert(N < MAX_PATH, "every entry field fits a path buffer");
+    size_t length = TextLengthN(field, N);
+    std::memcpy(text, field, length);
+    text[length] = '\0';
+}
+}  // namespace
+
+HRESULT ResolveShellLink(HWND owner, const char* linkPath, char (&target)[MAX_PATH],
+                         char (&workingDirectory)[MAX_PATH], char (&arguments)[MAX_PATH], int& showCommand)
+{
+    target[0] = workingDirectory[0] = arguments[0] = '\0';
+    // Declared first, so both interfaces are released before COM ends.
+    ComScope com;
+    ComRef<IShellLinkA> link;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out());
+    if (FAILED(result)) return result;
+    ComRef<IPersistFile> file;
+    result = link->QueryInterface(IID_IPersistFile, file.Out());
+    if (FAILED(result)) return result;
+
+    WCHAR widePath[MAX_PATH];
+    if (!MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, MAX_PATH)) return E_INVALIDARG;
+    result = file->Load(widePath, STGM_READ);
+    if (FAILED(result)) return result;
+    result = link->Resolve(owner, SLR_NO_UI | SLR_ANY_MATCH);
+    if (FAILED(result)) return result;
+
+    WIN32_FIND_DATAA found;
+    link->GetPath(target, MAX_PATH, &found, SLGP_SHORTPATH);
+    link->GetWorkingDirectory(workingDirectory, MAX_PATH);
+    link->GetArguments(arguments, MAX_PATH);
+    // Their results are of no use, but a failed call must not leave a buffer unterminated.
+    target[MAX_PATH - 1] = workingDirectory[MAX_PATH - 1] = arguments[MAX_PATH - 1] = '\0';
+    return link->GetShowCmd(&showCommand);
+}
+
+int LaunchProgramItem(const ProgramItem* item)
+{
+    if (!item) return 0;
+    char path[MAX_PATH];
+    char parameters[MAX_PATH];
+    char directory[MAX_PATH];
+    CopyField(path, item->path);
+    CopyField(parameters, item->parameters);
+    CopyField(directory, item->workingDirectory);
+
+    if (!newShell) {
+        // The old shell knows no shortcuts and expands no variables: the entry goes as it is.
+        HINSTANCE result = shellExecute(barWindowHandle, "open", path, parameters, directory, item->showCommand);
+        return CheckShellExecuteResult(reinterpret_cast<uintptr_t>(result), path);
+    }
+
+    SHELLEXECUTEINFOA request = {};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST;
+    request.hwnd = barWindowHandle;
+    request.lpVerb = "open";
+
+    char target[MAX_PATH];
+    char linkDirectory[MAX_PATH];
+    char arguments[MAX_PATH];
+    int linkShowCommand = 0;
+    if (IsShellLinkPath(path)) {
+        if (FAILED(ResolveShellLink(barWindowHandle, path, target, linkDirectory, arguments, linkShowCommand))) {
+            ShowWarning(SHORTCUT_FAILED_TEXT);
+            return 0;
+        }
+        request.lpFile = target;
+        request.lpParameters = arguments;
+        request.lpDirectory = linkDirectory;
+        request.nShow = linkShowCommand;
+    } else {
+        request.lpFile = path;
+        request.lpParameters = parameters;
+        request.lpDirectory = directory;
+        request.nShow = item->showCommand;
+    }
+
+    // A failure here is the shell's to report, in its own dialog.
+    shellExecuteEx(&request);
+    // The bar has no use for the started process; an open handle would keep
+    // the system's record of it alive for as long as the bar runs.
+    if (request.hProcess) CloseHandle(request.hProcess);
+    return 1;
+}

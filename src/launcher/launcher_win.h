@@ -1,0 +1,29 @@
+// launcher_win.h: starting a menu entry through the shell, and reading the
+// shell's shortcut files.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+struct ProgramItem;
+
+// LaunchProgramItem: hands the entry to the shell with the verb "open". With
+// the new shell a ".lnk" entry is resolved first and the shortcut's target,
+// arguments, directory and show command are used instead of the entry's.
+// 1 when the request went to the shell; 0 after a failure the user was told
+// of (a shortcut that cannot be read; with the old shell, any error code).
+int LaunchProgramItem(const ProgramItem* item);
+
+// ResolveShellLink: loads the shortcut and finds its target, moved or not,
+// without any dialog; fills the target (short form), working directory and
+// arguments, and the show command. Negative on failure, otherwise the result
+// of reading the show command. The buffers are empty when nothing was read.
+HRESULT ResolveShellLink(HWND owner, const char* linkPath, char (&target)[MAX_PATH],
+                         char (&workingDirectory)[MAX_PATH], char (&arguments)[MAX_PATH], int& showCommand);
+
+// Seams: the two shell calls the launcher makes. Wine's shell reports a
+// missing folder as a missing file and expands variables even for the old
+// call, so tests put stand-ins here to see exactly what reaches the shell.
+typedef HINSTANCE(WINAPI* ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+typedef BOOL(WINAPI* ShellExecuteExFunction)(SHELLEXECUTEINFOA*);
+extern ShellExecuteFunction shellExecute;
+extern ShellExecuteExFunction shellExecuteEx;

@@ -1,0 +1,27 @@
+#include "menus/menu_numbering.h"
+
+#include "menus/menu_model.h"
+
+int32_t EntryCommandId(int32_t menuPosition, int32_t entryPosition)
+{
+    return 100 * menuPosition + entryPosition;
+}
+
+int BindMenuEntries()
+{
+    FreeCommandBindings();
+    int32_t menuPosition = 1;
+    for (UserMenu* menu = menuListHead; menu; menu = menu->next, ++menuPosition) {
+        int32_t entryPosition = 1;
+        for (ProgramItem* item = menu->items; item; item = item->next, ++entryPosition)
+            if (!AppendCommandBinding(EntryCommandId(menuPosition, entryPosition), item)) return 0;
+    }
+    return 1;
+}
+
+ProgramItem* FindProgramForCommand(int32_t id)
+{
+    for (CommandBinding* binding = bindingListHead; binding; binding = binding->next)
+        if (binding->id == id) return binding->item;
+    return nullptr;
+}
