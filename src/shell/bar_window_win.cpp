@@ -1,5 +1,6 @@
 // bar_window_win.cpp: the bar window procedure: commands, timers, the hot
 // key, the auto-hide rules and the end of the program.
+#include "editor/custom_menus_dialog_win.h"
 #include "launcher/launcher_win.h"
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
@@ -98,6 +99,9 @@ void TimerTick(HWND bar, WPARAM id)
 LRESULT Command(HWND bar, WORD id)
 {
     switch (id) {
+    case IDM_MENUS:
+        DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), bar, CustomMenusDialogProc, 0);
+        break;
     case IDM_OPTIONS:
         DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), bar, OptionsDialogProc, 0);
         break;

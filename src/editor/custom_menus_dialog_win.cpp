@@ -1,0 +1,370 @@
+// custom_menus_dialog_win.cpp: the custom-menus dialog. Every action changes
+// the live menu model at once; OK saves it and rebuilds the bar's menu bar.
+// Lines are tied to records by their text alone.
+#include "editor/custom_menus_dialog_win.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "editor/entry_dialogs_win.h"
+#include "editor/menu_editing.h"
+#include "menus/menu_bar_win.h"
+#include "menus/menu_model.h"
+#include "menus/profile_file.h"
+#include "resources/resource.h"
+#include "shell/bar_state_win.h"
+#include "shell/messages.h"
+#include "status/status_line.h"
+
+HWND customMenusDialog;
+HICON arrowIcons[4];
+
+namespace {
+
+const char NO_MENU_TEXT[] = "Bitte zuerst ein Menü auswählen.";
+const char NO_ENTRY_TEXT[] = "Bitte zuerst einen Eintrag auswählen.";
+const char CONFIRM_DELETE_TEXT[] =
+    "Sind Sie sicher, daß Sie dieses Menü und\nalle darin aufgeführten Einträge löschen wollen?";
+const char CONFIRM_DELETE_CAPTION[] = "Bitte Löschen bestätigen.";
+
+// Every name fits; a longer line could name no record anyway.
+enum { LINE_TEXT_SIZE = 32 };
+
+LRESULT List(HWND dialog, int list, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return SendDlgItemMessageA(dialog, list, message, wParam, lParam);
+}
+
+void AppendLine(HWND dialog, int list, const char* text)
+{
+    List(dialog, list, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+}
+
+// LineText: false when there is no such line or it is too long for any name.
+bool LineText(HWND dialog, int list, int line, char (&text)[LINE_TEXT_SIZE])
+{
+    text[0] = '\0';
+    LRESULT length = List(dialog, list, LB_GETTEXTLEN, line);
+    if (length == LB_ERR || length >= LINE_TEXT_SIZE) return false;
+    return List(dialog, list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text)) != LB_ERR;
+}
+
+void ListMenus(HWND dialog)
+{
+    List(dialog, IDC_MENUS, LB_RESETCONTENT);
+    for (UserMenu* menu = menuListHead; menu; menu = menu->next) AppendLine(dialog, IDC_MENUS, menu->name);
+}
+
+void ListEntries(HWND dialog, const UserMenu* menu)
+{
+    List(dialog, IDC_PROGRAMS, LB_RESETCONTENT);
+    for (ProgramItem* item = menu->items; item; item = item->next) {
+        if (item->separatorBefore) AppendLine(dialog, IDC_PROGRAMS, SEPARATOR_TEXT);
+        AppendLine(dialog, IDC_PROGRAMS, item->name);
+    }
+}
+
+// SelectedMenu: the menu of the selected line of the menus list; warns when
+// no line is selected (FindUserMenu warns when the name finds none).
+UserMenu* SelectedMenu(HWND dialog, int* line = nullptr)
+{
+    int selected = static_cast<int>(List(dialog, IDC_MENUS, LB_GETCURSEL));
+    if (selected == LB_ERR) {
+        ShowWarning(NO_MENU_TEXT);
+        return nullptr;
+    }
+    if (line) *line = selected;
+    char text[LINE_TEXT_SIZE];
+    LineText(dialog, IDC_MENUS, selected, text);
+    return FindUserMenu(text);
+}
+
+// SelectedEntry: the menu's entry of the selected line of the programs list;
+// a separator line gives null without a message.
+ProgramItem* SelectedEntry(HWND dialog, const UserMenu* menu, int* line)
+{
+    *line = static_cast<int>(List(dialog, IDC_PROGRAMS, LB_GETCURSEL));
+    if (*line == LB_ERR) {
+        ShowWarning(NO_ENTRY_TEXT);
+        return nullptr;
+    }
+    char text[LINE_TEXT_SIZE];
+    LineText(dialog, IDC_PROGRAMS, *line, text);
+    return FindProgramItem(menu->items, text);
+}
+
+void OpenEntryDialog(HWND dialog, int resource, DLGPROC procedure, ProgramItem* item, UserMenu* menu, int isNew)
+{
+    EntryDialogParams params = {item, menu, isNew};
+    DialogBoxParamA(appInstance, MAKEINTRESOURCEA(resource), dialog, procedure, reinterpret_cast<LPARAM>(&params));
+}
+
+void MenuSelected(HWND dialog)
+{
+    EnableWindow(GetDlgItem(dialog, IDC_DELETE_MENU), TRUE);
+    int line = static_cast<int>(List(dialog, IDC_MENUS, LB_GETCURSEL));
+    if (line == LB_ERR) return;
+    char text[LINE_TEXT_SIZE];
+    LineText(dialog, IDC_MENUS, line, text);
+    if (UserMenu* menu = FindUserMenu(text)) ListEntries(dialog, menu);
+}
+
+void RenameMenu(HWND dialog)
+{
+    int line;
+    UserMenu* menu = SelectedMenu(dialog, &line);
+    if (!menu) return;
+    OpenEntryDialog(dialog, IDD_MENU_NAME, MenuNameDialogProc, nullptr, menu, 0);
+    List(dialog, IDC_MENUS, LB_SETCURSEL, line);
+}
+
+void EditEntry(HWND dialog)
+{
+    UserMenu* menu = SelectedMenu(dialog);
+    if (!menu) return;
+    int line = static_cast<int>(List(dialog, IDC_PROGRAMS, LB_GETCURSEL));
+    if (line == LB_ERR) return;
+    char text[LINE_TEXT_SIZE];
+    LineText(dialog, IDC_PROGRAMS, line, text);
+    ProgramItem* entry = FindProgramItem(menu->items, text);
+    if (!entry) return;
+    OpenEntryDialog(dialog, IDD_PROGRAM_ENTRY, ProgramItemDialogProc, entry, menu, 0);
+    List(dialog, IDC_PROGRAMS, LB_SETCURSEL, line);
+}
+
+void NewMenu(HWND dialog)
+{
+    UserMenu* last = menuListHead;
+    while (last && last->next) last = last->next;
+    OpenEntryDialog(dialog, IDD_MENU_NAME, MenuNameDialogProc, nullptr, last, 1);
+}
+
+void NewEntry(HWND dialog)
+{
+    UserMenu* menu = SelectedMenu(dialog);
+    if (!menu) return;
+    if (!MenuHasRoom(menu)) {
+        ShowWarning(MENU_FULL_TEXT);
+        return;
+    }
+    ProgramItem* last = menu->items;
+    while (last && last->next) last = last->next;
+    OpenEntryDialog(dialog, IDD_PROGRAM_ENTRY, ProgramItemDialogProc, last, menu, 1);
+}
+
+void DeleteMenu(HWND dialog)
+{
+    int line;
+    UserMenu* menu = SelectedMenu(dialog, &line);
+    if (!menu) return;
+    if (MessageBoxA(dialog, CONFIRM_DELETE_TEXT, CONFIRM_DELETE_CAPTION, MB_YESNO) == IDYES) {
+        FreeUserMenu(menu);
+        List(dialog, IDC_MENUS, LB_DELETESTRING, line);
+        List(dialog, IDC_PROGRAMS, LB_RESETCONTENT);
+    }
+    SetFocus(GetDlgItem(dialog, IDC_MENUS));
+    List(dialog, IDC_MENUS, LB_SETCURSEL, line);
+}
+
+void DeleteEntry(HWND dialog)
+{
+    UserMenu* menu = SelectedMenu(dialog);
+    if (!menu) return;
+    int line = static_cast<int>(List(dialog, IDC_PROGRAMS, LB_GETCURSEL));
+    if (line == LB_ERR) {
+        ShowWarning(NO_ENTRY_TEXT);
+        return;
+    }
+    char text[LINE_TEXT_SIZE];
+    if (!LineText(dialog, IDC_PROGRAMS, line, text)) return;
+    int separatorLine = std::strcmp(text, SEPARATOR_TEXT) == 0;
+    // A separator line stands for the entry below it.
+    if (separatorLine && !LineText(dialog, IDC_PROGRAMS, line + 1, text)) return;
+    ProgramItem* entry = FindProgramItem(menu->items, text);
+    if (!entry) return;
+    LineDeletion deletion = DeleteMenuEntry(menu, entry, line, separatorLine);
+    for (int i = 0; i < deletion.count; ++i) List(dialog, IDC_PROGRAMS, LB_DELETESTRING, deletion.first);
+    SetFocus(GetDlgItem(dialog, IDC_PROGRAMS));
+    List(dialog, IDC_PROGRAMS, LB_SETCURSEL, deletion.selection);
+}
+
+void PutSeparator(HWND dialog)
+{
+    UserMenu* menu = SelectedMenu(dialog);
+    if (!menu) return;
+    int line;
+    ProgramItem* entry = SelectedEntry(dialog, menu, &line);
+    if (!entry || entry->separatorBefore) return;
+    entry->separatorBefore = 1;
+    List(dialog, IDC_PROGRAMS, LB_INSERTSTRING, line, reinterpret_cast<LPARAM>(SEPARATOR_TEXT));
+}
+
+void MoveMenu(HWND dialog, int key)
+{
+    int line;
+    UserMenu* menu = SelectedMenu(dialog, &line);
+    if (!menu) return;
+    MoveUserMenu(menu, key);
+    ListMenus(dialog);
+    SetFocus(GetDlgItem(dialog, IDC_MENUS));
+    int count = static_cast<int>(List(dialog, IDC_MENUS, LB_GETCOUNT));
+    List(dialog, IDC_MENUS, LB_SETCURSEL, LineAfterMove(line, count, key));
+}
+
+void MoveEntry(HWND dialog, int key)
+{
+    UserMenu* menu = SelectedMenu(dialog);
+    if (!menu) return;
+    int line;
+    ProgramItem* entry = SelectedEntry(dialog, menu, &line);
+    if (!entry) return;
+    line = MoveMenuEntry(menu, entry, line, key);
+    ListEntries(dialog, menu);
+    SetFocus(GetDlgItem(dialog, IDC_PROGRAMS));
+    int count = static_cast<int>(List(dialog, IDC_PROGRAMS, LB_GETCOUNT));
+    List(dialog, IDC_PROGRAMS, LB_SETCURSEL, LineAfterMove(line, count, key));
+}
+
+void Close(HWND dialog)
+{
+    SaveProfile();
+    BuildMenuBar();
+    UpdateStatusLine();
+    EndDialog(dialog, 1);
+}
+
+void Command(HWND dialog, int id, int code)
+{
+    switch (id) {
+    case IDC_MENUS:
+        if (code == LBN_SELCHANGE) MenuSelected(dialog);
+        if (code == LBN_DBLCLK) RenameMenu(dialog);
+        break;
+    case IDC_PROGRAMS:
+        if (code == LBN_SELCHANGE) {
+            EnableWindow(GetDlgItem(dialog, IDC_DELETE_ENTRY), TRUE);
+            EnableWindow(GetDlgItem(dialog, IDC_SEPARATOR), TRUE);
+        }
+        if (code == LBN_DBLCLK) EditEntry(dialog);
+        break;
+    case IDC_NEW_MENU:
+        NewMenu(dialog);
+        break;
+    case IDC_NEW_PROGRAM:
+        NewEntry(dialog);
+        break;
+    case IDC_DELETE_MENU:
+        DeleteMenu(dialog);
+        break;
+    case IDC_DELETE_ENTRY:
+        DeleteEntry(dialog);
+        break;
+    case IDC_SEPARATOR:
+        PutSeparator(dialog);
+        break;
+    case IDC_MENU_UP:
+        MoveMenu(dialog, MOVE_UP);
+        break;
+    case IDC_MENU_DOWN:
+        MoveMenu(dialog, MOVE_DOWN);
+        break;
+    case IDC_ENTRY_UP:
+        MoveEntry(dialog, MOVE_UP);
+        break;
+    case IDC_ENTRY_DOWN:
+        MoveEntry(dialog, MOVE_DOWN);
+        break;
+    case IDOK:
+        Close(dialog);
+        break;
+    default:
+        // Esc included: every change is kept, so only OK ends the dialog.
+        break;
+    }
+}
+
+// DropFiles: the files dropped onto the menus list join the menu under the
+// drop point.
+void DropFiles(HWND dialog, HDROP drop)
+{
+    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    POINT point = {0, 0};
+    DragQueryPoint(drop, &point);
+    RECT first = {0, 0, 0, 0};
+    int height = 0;
+    if (List(dialog, IDC_MENUS, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first)) != LB_ERR)
+        height = first.bottom - first.top;
+    int top = static_cast<int>(List(dialog, IDC_MENUS, LB_GETTOPINDEX));
+    int line = DropTargetLine(point.y, height, top);
+    UserMenu* target = MenuAtLine(line);
+    if (target && count > 0) {
+        std::vector<std::string> files;
+        for (UINT k = 0; k < count; ++k) {
+            std::vector<char> file(DragQueryFileA(drop, k, nullptr, 0) + 1, '\0');
+            DragQueryFileA(drop, k, file.data(), static_cast<UINT>(file.size()));
+            files.push_back(file.data());
+        }
+        AddDroppedFiles(target, files);
+        List(dialog, IDC_MENUS, LB_SETCURSEL, line);
+        SetFocus(GetDlgItem(dialog, IDC_MENUS));
+    }
+    DragFinish(drop);
+}
+
+void InitDialog(HWND dialog)
+{
+    customMenusDialog = dialog;
+    ListMenus(dialog);
+    DragAcceptFiles(GetDlgItem(dialog, IDC_MENUS), TRUE);
+    EnableWindow(GetDlgItem(dialog, IDC_DELETE_MENU), FALSE);
+    EnableWindow(GetDlgItem(dialog, IDC_DELETE_ENTRY), FALSE);
+    EnableWindow(GetDlgItem(dialog, IDC_SEPARATOR), FALSE);
+}
+
+}  // namespace
+
+void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId)
+{
+    static const WORD ICON_IDS[4] = {IDI_ARROW_UP, IDI_ARROW_DOWN, IDI_ARROW_UP_PRESSED, IDI_ARROW_DOWN_PRESSED};
+    for (int i = 0; i < 4; ++i)
+        if (!arrowIcons[i])
+            arrowIcons[i] = static_cast<HICON>(
+                LoadImageA(appInstance, MAKEINTRESOURCEA(ICON_IDS[i]), IMAGE_ICON, 16, 16, 0));
+    int pressed = (item->itemState & ODS_SELECTED) != 0;
+    HICON icon;
+    switch (controlId) {
+    case IDC_MENU_UP:
+    case IDC_ENTRY_UP:
+        icon = arrowIcons[pressed ? 2 : 0];
+        break;
+    case IDC_MENU_DOWN:
+    case IDC_ENTRY_DOWN:
+        icon = arrowIcons[pressed ? 3 : 1];
+        break;
+    default:
+        return;
+    }
+    DrawIconEx(item->hDC, 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
+}
+
+INT_PTR CALLBACK CustomMenusDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        InitDialog(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        Command(dialog, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_DRAWITEM:
+        DrawArrowButton(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), static_cast<int>(wParam));
+        return TRUE;
+    case WM_DROPFILES:
+        DropFiles(dialog, reinterpret_cast<HDROP>(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}

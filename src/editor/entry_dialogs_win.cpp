@@ -1,0 +1,194 @@
+// entry_dialogs_win.cpp: the menu-name and program-entry dialogs. On OK each
+// puts its line into the custom-menus dialog's list itself.
+#include "editor/entry_dialogs_win.h"
+
+#include "editor/custom_menus_dialog_win.h"
+#include "editor/file_browser_win.h"
+#include "editor/menu_editing.h"
+#include "menus/menu_model.h"
+#include "resources/resource.h"
+#include "shell/messages.h"
+
+namespace {
+
+const char NO_MENU_NAME_TEXT[] = "Das Menü muß einen Namen erhalten!";
+const char NO_NAME_OR_PATH_TEXT[] = "Sie müssen einen Namen und den\nPfad der Programm-Datei eingeben.";
+
+// What each dialog keeps while it is open; the dialogs never run twice at once.
+struct MenuNameState {
+    EntryDialogParams* params;
+    UserMenu* menu;
+    int isNew;
+    int line;  // of the menu in the menus list
+} menuName;
+
+struct ProgramItemState {
+    EntryDialogParams* params;
+    ProgramItem* item;
+    int isNew;
+    UserMenu* menu;  // receives a new entry
+    int line;        // of the entry in the programs list
+} programItem;
+
+// ReadField: the edit's text, cut to the field it goes into.
+template <size_t N>
+void ReadField(HWND dialog, int id, char (&field)[N])
+{
+    field[0] = '\0';
+    GetDlgItemTextA(dialog, id, field, static_cast<int>(N));
+}
+
+int SelectedLine(int list)
+{
+    return static_cast<int>(SendDlgItemMessageA(customMenusDialog, list, LB_GETCURSEL, 0, 0));
+}
+
+// PutLine: the line of an edited record replaced in place, or a new one appended.
+void PutLine(int list, int line, int isNew, const char* text)
+{
+    if (isNew) {
+        SendDlgItemMessageA(customMenusDialog, list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(text));
+    } else if (line >= 0) {
+        SendDlgItemMessageA(customMenusDialog, list, LB_DELETESTRING, line, 0);
+        SendDlgItemMessageA(customMenusDialog, list, LB_INSERTSTRING, line, reinterpret_cast<LPARAM>(text));
+    }
+}
+
+BOOL InitMenuName(HWND dialog, EntryDialogParams* params)
+{
+    menuName.params = params;
+    menuName.isNew = params->isNew;
+    menuName.menu = params->targetMenu;
+    if (menuName.isNew) {
+        menuName.menu = CreateUserMenu();
+        if (!menuName.menu) {
+            ShowWarning(OUT_OF_MEMORY_TEXT);
+            EndDialog(dialog, 1);
+            return FALSE;
+        }
+        // The caller passes the last menu, so this links it behind that one.
+        AppendUserMenu(menuName.menu);
+    }
+    SetFocus(GetDlgItem(dialog, IDC_MENU_NAME));
+    SetDlgItemTextA(dialog, IDC_MENU_NAME, menuName.menu->name);
+    menuName.line = SelectedLine(IDC_MENUS);
+    return FALSE;
+}
+
+void StoreMenuName(HWND dialog)
+{
+    char name[MENU_NAME_SIZE];
+    ReadField(dialog, IDC_MENU_NAME, name);
+    if (!name[0]) {
+        ShowWarning(NO_MENU_NAME_TEXT);
+        return;
+    }
+    StoreText(menuName.menu->name, name);
+    PutLine(IDC_MENUS, menuName.line, menuName.isNew, menuName.menu->name);
+    EndDialog(dialog, 1);
+}
+
+int ShowCommandButton(int showCommand)
+{
+    if (showCommand == SW_SHOWMAXIMIZED) return IDC_SHOW_MAXIMIZED;
+    if (showCommand == SW_MINIMIZE) return IDC_SHOW_MINIMIZED;
+    return IDC_SHOW_NORMAL;
+}
+
+BOOL InitProgramItem(HWND dialog, EntryDialogParams* params)
+{
+    programItem.params = params;
+    programItem.isNew = params->isNew;
+    programItem.item = params->targetItem;
+    programItem.menu = nullptr;
+    if (programItem.isNew) {
+        programItem.menu = params->targetMenu;
+        programItem.item = CreateProgramItem();
+        if (!programItem.item) {
+            ShowWarning(OUT_OF_MEMORY_TEXT);
+            EndDialog(dialog, 1);
+            return FALSE;
+        }
+    }
+    ProgramItem* item = programItem.item;
+    CheckRadioButton(dialog, IDC_SHOW_NORMAL, IDC_SHOW_MINIMIZED, ShowCommandButton(item->showCommand));
+    programItem.line = SelectedLine(IDC_PROGRAMS);
+    SetDlgItemTextA(dialog, IDC_ENTRY_PATH, item->path);
+    SetDlgItemTextA(dialog, IDC_ENTRY_NAME, item->name);
+    SetDlgItemTextA(dialog, IDC_ENTRY_DIRECTORY, item->workingDirectory);
+    SetDlgItemTextA(dialog, IDC_ENTRY_PARAMETERS, item->parameters);
+    SetFocus(GetDlgItem(dialog, IDC_ENTRY_NAME));
+    return FALSE;
+}
+
+void StoreProgramItem(HWND dialog)
+{
+    char path[ITEM_PATH_SIZE], name[ITEM_NAME_SIZE];
+    char parameters[ITEM_PARAMETERS_SIZE], directory[ITEM_DIRECTORY_SIZE];
+    ReadField(dialog, IDC_ENTRY_PATH, path);
+    ReadField(dialog, IDC_ENTRY_NAME, name);
+    if (!path[0] || !name[0]) {
+        ShowWarning(NO_NAME_OR_PATH_TEXT);
+        return;
+    }
+    ReadField(dialog, IDC_ENTRY_PARAMETERS, parameters);
+    ReadField(dialog, IDC_ENTRY_DIRECTORY, directory);
+    ProgramItem* item = programItem.item;
+    StoreText(item->path, path);
+    StoreText(item->name, name);
+    StoreText(item->parameters, parameters);
+    StoreText(item->workingDirectory, directory);
+    if (!item->workingDirectory[0])
+        DeriveWorkingDirectory(item->path, item->workingDirectory, sizeof item->workingDirectory);
+    if (IsDlgButtonChecked(dialog, IDC_SHOW_NORMAL) == BST_CHECKED)
+        item->showCommand = SW_RESTORE;
+    else if (IsDlgButtonChecked(dialog, IDC_SHOW_MAXIMIZED) == BST_CHECKED)
+        item->showCommand = SW_SHOWMAXIMIZED;
+    else if (IsDlgButtonChecked(dialog, IDC_SHOW_MINIMIZED) == BST_CHECKED)
+        item->showCommand = SW_MINIMIZE;
+    // The caller passes the menu's last entry, so this links it behind that one.
+    if (programItem.isNew) AppendProgramItem(programItem.menu, item);
+    PutLine(IDC_PROGRAMS, programItem.line, programItem.isNew, item->name);
+    EndDialog(dialog, 1);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK MenuNameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) return InitMenuName(dialog, reinterpret_cast<EntryDialogParams*>(lParam));
+    if (message != WM_COMMAND) return FALSE;
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        StoreMenuName(dialog);
+        break;
+    case IDCANCEL:
+        if (menuName.isNew) FreeUserMenu(menuName.menu);
+        menuName.isNew = 0;
+        EndDialog(dialog, 1);
+        break;
+    }
+    return TRUE;
+}
+
+INT_PTR CALLBACK ProgramItemDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) return InitProgramItem(dialog, reinterpret_cast<EntryDialogParams*>(lParam));
+    if (message != WM_COMMAND) return FALSE;
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        StoreProgramItem(dialog);
+        break;
+    case IDCANCEL:
+        // Never linked: freeing it leaves the menu as it was.
+        if (programItem.isNew) FreeProgramItem(programItem.item);
+        programItem.isNew = 0;
+        EndDialog(dialog, 1);
+        break;
+    case IDC_ENTRY_BROWSE:
+        BrowseForFile(BROWSE_PROGRAM, dialog);
+        break;
+    }
+    return TRUE;
+}
