@@ -38,7 +38,7 @@ run_gtest() {
     echo "== $name"
     local log="$build/$name.log"
     # To a file, not a pipe: Wine's services inherit the output and outlive the test.
-    timeout 900 "$@" >"$log.raw" 2>&1
+    timeout 480 "$@" >"$log.raw" 2>&1
     tr -d '\r' <"$log.raw" >"$log"
     grep -E '^\[  (FAILED|PASSED) |^\[  FAILED  \]|Failure|error:|ERROR' "$log" || true
     local p f

@@ -92,8 +92,11 @@ Box ReadBox(HWND window)
 
 std::string WindowText(HWND window)
 {
+    // With a time limit: a window of a hung program must not hang the test.
     char text[1024] = "";
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    DWORD_PTR result;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        &result);
     return text;
 }
 
