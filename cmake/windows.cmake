@@ -27,7 +27,8 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_BINARY_DIR}/icons -I $
 # directories), so the two halves link as one.
 add_library(deskrail_win STATIC ${CORE_SOURCES} ${WIN_SOURCES})
 target_include_directories(deskrail_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(deskrail_win PUBLIC shell32 ole32 uuid comdlg32 winmm advapi32 gdi32 user32)
+# ole32, comdlg32 and winmm are loaded at first use (lazy_import_win.h).
+target_link_libraries(deskrail_win PUBLIC shell32 uuid advapi32 gdi32 user32)
 
 add_executable(DeskRail WIN32 ${CMAKE_SOURCE_DIR}/src/shell/main_win.cpp ${RESOURCE_FILE})
 target_link_libraries(DeskRail PRIVATE deskrail_win)
@@ -42,7 +43,7 @@ add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 file(GLOB WIN_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/win_*.cpp)
 add_library(deskrail_win_test_support STATIC ${WIN_TEST_SUPPORT})
 target_include_directories(deskrail_win_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/support ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(deskrail_win_test_support PUBLIC gtest user32 advapi32 shell32)
+target_link_libraries(deskrail_win_test_support PUBLIC gtest user32 advapi32 shell32 ole32 uuid comdlg32 winmm)
 
 # In-process tests link the program's code and its resources.
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)

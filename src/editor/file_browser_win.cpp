@@ -4,6 +4,8 @@
 
 #include <commdlg.h>
 
+#include "shell/lazy_import_win.h"
+
 void BrowseForFile(int kind, HWND owner)
 {
     static const char PROGRAM_FILTER[] = "Programm-Dateien\0*.EXE;*.COM;*.BAT;*.PIF;*.LNK\0Alle Dateien\0*.*\0";
@@ -19,7 +21,8 @@ void BrowseForFile(int kind, HWND owner)
     request.lpstrInitialDir = "C:\\";
     request.lpstrTitle = kind == BROWSE_PROGRAM ? "Programm-Datei suchen ..." : "WAV-Datei suchen ...";
     request.Flags = OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&request)) return;
+    static const auto openFileName = LazyImport<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+    if (!openFileName || !openFileName(&request)) return;
     SendMessageA(GetDlgItem(owner, kind == BROWSE_PROGRAM ? 1014 : 1003), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(path));
     SetFocus(GetDlgItem(owner, IDOK));

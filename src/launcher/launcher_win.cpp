@@ -8,6 +8,7 @@
 
 #include "launcher/launcher.h"
 #include "menus/menu_model.h"
+#include "shell/lazy_import_win.h"
 #include "shell/bar_state_win.h"
 #include "shell/messages.h"
 #include "shell/text.h"
@@ -43,16 +44,32 @@ private:
 // does not lose its own initialisation.
 class ComScope {
 public:
-    ComScope() : initialised(SUCCEEDED(CoInitialize(nullptr))) {}
+    ComScope()
+    {
+        static const auto initialize = LazyImport<decltype(&CoInitialize)>("ole32.dll", "CoInitialize");
+        static const auto create = LazyImport<decltype(&CoCreateInstance)>("ole32.dll", "CoCreateInstance");
+        static const auto uninitialize = LazyImport<decltype(&CoUninitialize)>("ole32.dll", "CoUninitialize");
+        createInstance = create;
+        end = uninitialize;
+        initialised = initialize && create && uninitialize && SUCCEEDED(initialize(nullptr));
+    }
     ~ComScope()
     {
-        if (initialised) CoUninitialize();
+        if (initialised) end();
+    }
+    // CreateInstance: CoCreateInstance, or a failure when COM is not there.
+    HRESULT CreateInstance(REFCLSID type, REFIID wanted, void** object) const
+    {
+        *object = nullptr;
+        return createInstance ? createInstance(type, nullptr, CLSCTX_INPROC_SERVER, wanted, object) : E_FAIL;
     }
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
 
 private:
     bool initialised;
+    decltype(&CoCreateInstance) createInstance;
+    decltype(&CoUninitialize) end;
 };
 
 // CopyField: an entry's text field as a terminated text, even if a field
@@ -74,7 +91,7 @@ HRESULT ResolveShellLink(HWND owner, const char* linkPath, char (&target)[MAX_PA
     // Declared first, so both interfaces are released before COM ends.
     ComScope com;
     ComRef<IShellLinkA> link;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out());
+    HRESULT result = com.CreateInstance(CLSID_ShellLink, IID_IShellLinkA, link.Out());
     if (FAILED(result)) return result;
     ComRef<IPersistFile> file;
     result = link->QueryInterface(IID_IPersistFile, file.Out());

@@ -9,6 +9,7 @@
 #include "settings/user_variables.h"
 #include "shell/bar_state_win.h"
 #include "shell/bar_window_win.h"
+#include "shell/lazy_import_win.h"
 #include "shell/messages.h"
 #include "shell/text.h"
 #include "status/status_text.h"
@@ -16,7 +17,11 @@
 int32_t chimePlayed;
 
 namespace {
-BOOL WINAPI PlayChimeFile(const char* path) { return PlaySoundA(path, nullptr, SND_FILENAME | SND_ASYNC); }
+BOOL WINAPI PlayChimeFile(const char* path)
+{
+    static const auto playSound = LazyImport<decltype(&PlaySoundA)>("winmm.dll", "PlaySoundA");
+    return playSound && playSound(path, nullptr, SND_FILENAME | SND_ASYNC);
+}
 }  // namespace
 
 ChimeSoundFunction playChimeSound = PlayChimeFile;
