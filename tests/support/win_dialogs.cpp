@@ -160,47 +160,6 @@ bool HasIcon(HWND box)
     return false;
 }
 
-WarningWatcher::WarningWatcher()
-{
-    InitializeCriticalSection(&lock);
-    thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-}
-
-WarningWatcher::~WarningWatcher()
-{
-    InterlockedExchange(&stop, 1);
-    WaitForSingleObject(thread, 5000);
-    CloseHandle(thread);
-    DeleteCriticalSection(&lock);
-}
-
-std::vector<std::string> WarningWatcher::Take()
-{
-    EnterCriticalSection(&lock);
-    std::vector<std::string> taken;
-    taken.swap(texts);
-    LeaveCriticalSection(&lock);
-    return taken;
-}
-
-DWORD WINAPI WarningWatcher::Run(LPVOID param)
-{
-    WarningWatcher* self = static_cast<WarningWatcher*>(param);
-    while (!self->stop) {
-        if (HWND window = FindProcessWindow(GetCurrentProcessId(), "#32770", "DeskRail")) {
-            Sleep(20);  // the text is set after the window appears
-            // Recorded before the answer, so the code under test sees it once the box is gone.
-            EnterCriticalSection(&self->lock);
-            self->texts.push_back(ReadBox(window).text);
-            LeaveCriticalSection(&self->lock);
-            PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-            WaitGone(window);
-        }
-        Sleep(10);
-    }
-    return 0;
-}
-
 bool ReadDialogTemplate(HMODULE module, int resource, DialogTemplate& dialog)
 {
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(5));  // RT_DIALOG

@@ -37,26 +37,6 @@ bool AnswerBox(DWORD processId, const std::string& caption, int button, Box& box
 // HasIcon: the box shows an icon.
 bool HasIcon(HWND box);
 
-// WarningWatcher: answers the warning boxes (caption "DeskRail") of this
-// process from a thread of its own and records their texts; dialogs of
-// other captions are left alone.
-class WarningWatcher {
-public:
-    WarningWatcher();
-    ~WarningWatcher();
-    WarningWatcher(const WarningWatcher&) = delete;
-    WarningWatcher& operator=(const WarningWatcher&) = delete;
-    // Texts answered so far, oldest first; Take clears the record.
-    std::vector<std::string> Take();
-
-private:
-    static DWORD WINAPI Run(LPVOID self);
-    HANDLE thread = nullptr;
-    volatile LONG stop = 0;
-    CRITICAL_SECTION lock;
-    std::vector<std::string> texts;
-};
-
 // A dialog template, as the resource holds it.
 struct TemplateItem {
     int id;

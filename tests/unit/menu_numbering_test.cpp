@@ -65,21 +65,6 @@ TEST_F(MenuNumbering, EntriesAreBoundInBarOrderAndSeparatorsTakeNoPosition)
         EXPECT_EQ(nullptr, FindProgramForCommand(unbound)) << unbound;
 }
 
-TEST_F(MenuNumbering, EmptyMenusKeepTheirPosition)
-{
-    AddMenu("Leer");
-    UserMenu* second = AddMenu("Zwei");
-    ProgramItem* first = AddEntry(second, "Eins");
-    AddEntry(second, "Zwei");
-    AddMenu("Auch leer");
-    UserMenu* fourth = AddMenu("Vier");
-    AddEntry(fourth, "Letzter");
-
-    ASSERT_EQ(1, BindMenuEntries());
-    EXPECT_EQ("201:Eins 202:Zwei 401:Letzter", Bindings());
-    EXPECT_EQ(first, bindingListHead->item);
-}
-
 TEST_F(MenuNumbering, RebindingReplacesTheWholeList)
 {
     UserMenu* apps = AddMenu("&Apps");

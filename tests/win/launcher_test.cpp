@@ -312,16 +312,29 @@ TEST_F(Launcher, ResolveShellLinkReadsTheShortcutAndLeavesComAsItFoundIt)
     EXPECT_STREQ("", arguments);
 }
 
-TEST_F(Launcher, BrokenShortcutIsReportedAndStartsNothing)
+TEST_F(Launcher, FailuresShowTheirMessageAndStartNothing)
 {
     std::string garbage = dir.File("kaputt.lnk");
     ASSERT_TRUE(WriteFileBytes(garbage, std::vector<unsigned char>(200, 'z')));
-    for (const std::string& link : {garbage, dir.File("fehlt.lnk")}) {
-        Outcome outcome = Launch(Entry(link));
-        EXPECT_EQ(0, outcome.result) << link;
-        ASSERT_EQ(1u, outcome.boxes.size()) << link;
+    std::string missingFile = dir.File("kein\\fehlt.exe");
+    std::string noProgram = dir.File("Notiz.drkeinprogramm");
+    ASSERT_TRUE(WriteFileBytes(noProgram, {'x'}));
+    const struct {
+        int shell;
+        std::string path, text;
+    } cases[] = {
+        {1, garbage, SHORTCUT_FAILED},
+        {1, dir.File("fehlt.lnk"), SHORTCUT_FAILED},
+        {0, missingFile, "Datei nicht gefunden:\n" + missingFile},
+        {0, noProgram, "ShellExecute führte zu folgendem Fehlercode: 31"},
+    };
+    for (const auto& c : cases) {
+        newShell = c.shell;
+        Outcome outcome = Launch(Entry(c.path));
+        EXPECT_EQ(0, outcome.result) << c.path;
+        ASSERT_EQ(1u, outcome.boxes.size()) << c.path;
         EXPECT_EQ("DeskRail", outcome.boxes[0].caption);
-        EXPECT_EQ(SHORTCUT_FAILED, outcome.boxes[0].text);
+        EXPECT_EQ(c.text, outcome.boxes[0].text);
     }
     EXPECT_TRUE(NothingStarted());
 }
@@ -349,28 +362,6 @@ TEST_F(Launcher, NewShellMissingProgramGivesNoMessageOfTheBarsOwn)
     Outcome outcome = Launch(Entry(dir.File("fehlt.exe")));
     EXPECT_EQ(1, outcome.result);
     for (const Box& box : outcome.boxes) EXPECT_NE("DeskRail", box.caption) << box.text;
-}
-
-TEST_F(Launcher, OldShellReportsMissingFileAndOtherCodes)
-{
-    newShell = 0;
-    std::string missingFile = dir.File("kein\\fehlt.exe");
-    std::string noProgram = dir.File("Notiz.drkeinprogramm");
-    ASSERT_TRUE(WriteFileBytes(noProgram, {'x'}));
-    struct Case {
-        std::string path;
-        std::string text;
-    } cases[] = {
-        {missingFile, "Datei nicht gefunden:\n" + missingFile},
-        {noProgram, "ShellExecute führte zu folgendem Fehlercode: 31"},
-    };
-    for (const Case& c : cases) {
-        Outcome outcome = Launch(Entry(c.path));
-        EXPECT_EQ(0, outcome.result) << c.path;
-        ASSERT_EQ(1u, outcome.boxes.size()) << c.path;
-        EXPECT_EQ("DeskRail", outcome.boxes[0].caption);
-        EXPECT_EQ(c.text, outcome.boxes[0].text);
-    }
 }
 
 TEST_F(Launcher, OldShellThroughSeamGetsTheEntryAsItIsAndNamesAMissingFolder)
