@@ -95,15 +95,43 @@ protected:
     void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
     bool Checked(HWND dialog, int id) { return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-    void NewEntry(const char* name, const char* directory, const char* parameters, int showButton)
+    void NewEntry(const char* name, const char* directory, const char* parameters, int showButton, int button = IDOK)
     {
         HWND entry = OpenEntry(IDC_NEW_PROGRAM, BN_CLICKED, PROGRAM_ENTRY);
+        for (int id : {IDC_ENTRY_NAME, IDC_ENTRY_PATH, IDC_ENTRY_DIRECTORY, IDC_ENTRY_PARAMETERS})
+            EXPECT_EQ("", ItemText(entry, id)) << "a new entry starts empty";
+        EXPECT_TRUE(Checked(entry, IDC_SHOW_NORMAL));
         SetItemText(entry, IDC_ENTRY_NAME, name);
         SetItemText(entry, IDC_ENTRY_PATH, helper);
         SetItemText(entry, IDC_ENTRY_DIRECTORY, directory);
         SetItemText(entry, IDC_ENTRY_PARAMETERS, parameters);
         Click(entry, showButton);
-        Press(entry, IDOK);
+        Press(entry, button);
+    }
+    // NewMenu: "Neu ..." on the menus, the name typed, and OK or Cancel.
+    void NewMenu(const char* name, int button)
+    {
+        HWND entry = OpenEntry(IDC_NEW_MENU, BN_CLICKED, MENU_NAME);
+        EXPECT_EQ("", ItemText(entry, IDC_MENU_NAME));
+        SetItemText(entry, IDC_MENU_NAME, name);
+        Press(entry, button);
+    }
+    // Steps: on the list, select the line (ANY: keep the selection), press
+    // the button, then expect the list's lines and selection (ANY: not checked).
+    static const int ANY = -9;
+    struct Step {
+        int list, line, button;
+        Lines after;
+        int selection;
+    };
+    void Run(std::initializer_list<Step> steps)
+    {
+        for (const Step& s : steps) {
+            if (s.line != ANY) SelectLine(editor, s.list, s.line);
+            Notify(editor, s.button);
+            EXPECT_EQ(s.after, ListLines(List(s.list))) << "button " << s.button << " on line " << s.line;
+            if (s.selection != ANY) EXPECT_EQ(s.selection, ListSelection(List(s.list))) << "button " << s.button;
+        }
     }
     // Started: what picking that menu identifier starts.
     LaunchRecord Started(WORD id)
@@ -130,9 +158,7 @@ TEST_F(MenuEditorSession, EditsReachTheProfileAndTheMenuBar)
           MenuRecord("&Zwei", 1) + EntryRecord("D", helper.c_str(), 9, 0, "", "d") + MenuRecord("&Drei", 0)));
     EXPECT_EQ((Lines{"&Eins", "&Zwei", "&Drei"}), Menus());
     EXPECT_TRUE(Programs().empty());
-    EXPECT_FALSE(Enabled(IDC_DELETE_MENU));
-    EXPECT_FALSE(Enabled(IDC_DELETE_ENTRY));
-    EXPECT_FALSE(Enabled(IDC_SEPARATOR));
+    for (int id : {IDC_DELETE_MENU, IDC_DELETE_ENTRY, IDC_SEPARATOR}) EXPECT_FALSE(Enabled(id)) << id;
     ExpectWarning(editor, IDC_ENTRY_UP, BN_CLICKED, NO_MENU);
 
     SelectLine(editor, IDC_MENUS, 0);
@@ -140,56 +166,37 @@ TEST_F(MenuEditorSession, EditsReachTheProfileAndTheMenuBar)
     EXPECT_TRUE(Enabled(IDC_DELETE_MENU));
     EXPECT_FALSE(Enabled(IDC_DELETE_ENTRY));
     ExpectWarning(editor, IDC_ENTRY_DOWN, BN_CLICKED, NO_ENTRY);
-
-    // B, with its separator, moves up past A: the separator goes along.
     SelectLine(editor, IDC_PROGRAMS, 2);
     EXPECT_TRUE(Enabled(IDC_DELETE_ENTRY));
     EXPECT_TRUE(Enabled(IDC_SEPARATOR));
-    Notify(editor, IDC_ENTRY_UP);
-    EXPECT_EQ((Lines{"-------", "B", "A", "C"}), Programs());
-    EXPECT_EQ(1, ProgramSelection());
-    // A moves up past B and its separator, which stays with B.
-    SelectLine(editor, IDC_PROGRAMS, 2);
-    Notify(editor, IDC_ENTRY_UP);
-    EXPECT_EQ((Lines{"A", "-------", "B", "C"}), Programs());
-    EXPECT_EQ(0, ProgramSelection());
-    // Down again over B's separator; the last entry cannot go further.
-    Notify(editor, IDC_ENTRY_DOWN);
-    EXPECT_EQ((Lines{"-------", "B", "A", "C"}), Programs());
-    EXPECT_EQ(2, ProgramSelection());
-    SelectLine(editor, IDC_PROGRAMS, 3);
-    Notify(editor, IDC_ENTRY_DOWN);
-    EXPECT_EQ((Lines{"-------", "B", "A", "C"}), Programs());
-    EXPECT_EQ(3, ProgramSelection());
 
-    // A separator above C, once; then it is taken away again.
-    Notify(editor, IDC_SEPARATOR);
-    Notify(editor, IDC_SEPARATOR);
-    EXPECT_EQ((Lines{"-------", "B", "A", "-------", "C"}), Programs());
-    SelectLine(editor, IDC_PROGRAMS, 3);
-    Notify(editor, IDC_SEPARATOR);
-    EXPECT_EQ((Lines{"-------", "B", "A", "-------", "C"}), Programs());
-    Notify(editor, IDC_DELETE_ENTRY);
-    EXPECT_EQ((Lines{"-------", "B", "A", "C"}), Programs());
-    EXPECT_EQ(2, ProgramSelection()) << "the line above the separator";
-
-    // A plain entry, then one with its separator line.
-    Notify(editor, IDC_DELETE_ENTRY);
-    EXPECT_EQ((Lines{"-------", "B", "C"}), Programs());
-    EXPECT_EQ(2, ProgramSelection());
-    SelectLine(editor, IDC_PROGRAMS, 1);
-    Notify(editor, IDC_DELETE_ENTRY);
-    EXPECT_EQ(Lines{"C"}, Programs());
-    EXPECT_EQ(-1, ProgramSelection());
+    const int P = IDC_PROGRAMS;
+    Run({
+        // B, with its separator, moves up past A: the separator goes along.
+        {P, 2, IDC_ENTRY_UP, {"-------", "B", "A", "C"}, 1},
+        // A moves up past B and its separator, which stays with B.
+        {P, 2, IDC_ENTRY_UP, {"A", "-------", "B", "C"}, 0},
+        // Down again over B's separator; the last entry cannot go further.
+        {P, ANY, IDC_ENTRY_DOWN, {"-------", "B", "A", "C"}, 2},
+        {P, 3, IDC_ENTRY_DOWN, {"-------", "B", "A", "C"}, 3},
+        // A separator above C, once; on the separator line nothing is added.
+        {P, ANY, IDC_SEPARATOR, {"-------", "B", "A", "-------", "C"}, ANY},
+        {P, ANY, IDC_SEPARATOR, {"-------", "B", "A", "-------", "C"}, ANY},
+        {P, 3, IDC_SEPARATOR, {"-------", "B", "A", "-------", "C"}, ANY},
+        // Deleting the separator line selects the line above it; then a plain
+        // entry, then one with its separator line.
+        {P, ANY, IDC_DELETE_ENTRY, {"-------", "B", "A", "C"}, 2},
+        {P, ANY, IDC_DELETE_ENTRY, {"-------", "B", "C"}, 2},
+        {P, 1, IDC_DELETE_ENTRY, {"C"}, -1},
+    });
 
     // Editing C: every field, and the window state.
     SelectLine(editor, IDC_PROGRAMS, 0);
     HWND entry = OpenEntry(IDC_PROGRAMS, LBN_DBLCLK, PROGRAM_ENTRY);
     EXPECT_EQ(editor, GetWindow(entry, GW_OWNER));
-    EXPECT_EQ("C", ItemText(entry, IDC_ENTRY_NAME));
-    EXPECT_EQ(helper, ItemText(entry, IDC_ENTRY_PATH));
-    EXPECT_EQ("", ItemText(entry, IDC_ENTRY_DIRECTORY));
-    EXPECT_EQ("c", ItemText(entry, IDC_ENTRY_PARAMETERS));
+    EXPECT_EQ("C|" + helper + "||c", ItemText(entry, IDC_ENTRY_NAME) + "|" + ItemText(entry, IDC_ENTRY_PATH) + "|" +
+                                         ItemText(entry, IDC_ENTRY_DIRECTORY) + "|" +
+                                         ItemText(entry, IDC_ENTRY_PARAMETERS));
     EXPECT_TRUE(Checked(entry, IDC_SHOW_NORMAL));
     SetItemText(entry, IDC_ENTRY_NAME, "&Cäsar");
     SetItemText(entry, IDC_ENTRY_DIRECTORY, dir.Path());
@@ -199,21 +206,15 @@ TEST_F(MenuEditorSession, EditsReachTheProfileAndTheMenuBar)
     EXPECT_EQ(Lines{"&Cäsar"}, Programs());
     EXPECT_EQ(0, ProgramSelection());
 
-    // New entries: refused without name and path, cancelled, then made.
+    // New entries: refused without name and path, then made; one cancelled.
     entry = OpenEntry(IDC_NEW_PROGRAM, BN_CLICKED, PROGRAM_ENTRY);
-    for (int id : {IDC_ENTRY_NAME, IDC_ENTRY_PATH, IDC_ENTRY_DIRECTORY, IDC_ENTRY_PARAMETERS})
-        EXPECT_EQ("", ItemText(entry, id));
-    EXPECT_TRUE(Checked(entry, IDC_SHOW_NORMAL));
     SetItemText(entry, IDC_ENTRY_NAME, "&Neu");
     ExpectWarning(entry, IDOK, BN_CLICKED, "Sie müssen einen Namen und den\nPfad der Programm-Datei eingeben.");
     EXPECT_TRUE(IsWindow(entry)) << "stays open";
     SetItemText(entry, IDC_ENTRY_PATH, helper);
     Press(entry, IDOK);
     NewEntry("&Klein", "C:\\", "klein 103", IDC_SHOW_MINIMIZED);
-    entry = OpenEntry(IDC_NEW_PROGRAM, BN_CLICKED, PROGRAM_ENTRY);
-    SetItemText(entry, IDC_ENTRY_NAME, "&Weg");
-    SetItemText(entry, IDC_ENTRY_PATH, helper);
-    Press(entry, IDCANCEL);
+    NewEntry("&Weg", "", "", IDC_SHOW_NORMAL, IDCANCEL);
     EXPECT_EQ((Lines{"&Cäsar", "&Neu", "&Klein"}), Programs());
 
     // Renaming a menu: refused when empty, then replaced in its line.
@@ -229,28 +230,12 @@ TEST_F(MenuEditorSession, EditsReachTheProfileAndTheMenuBar)
     EXPECT_EQ((Lines{"&Eins", "Z&wei neu", "&Drei"}), Menus());
     EXPECT_EQ(1, MenuSelection());
 
-    // A new menu, and one cancelled.
-    entry = OpenEntry(IDC_NEW_MENU, BN_CLICKED, MENU_NAME);
-    EXPECT_EQ("", ItemText(entry, IDC_MENU_NAME));
-    SetItemText(entry, IDC_MENU_NAME, "&Vier");
-    Press(entry, IDOK);
-    entry = OpenEntry(IDC_NEW_MENU, BN_CLICKED, MENU_NAME);
-    SetItemText(entry, IDC_MENU_NAME, "&Fort");
-    Press(entry, IDCANCEL);
-    EXPECT_EQ((Lines{"&Eins", "Z&wei neu", "&Drei", "&Vier"}), Menus());
-
-    // Moving menus; at the ends nothing moves.
-    SelectLine(editor, IDC_MENUS, 3);
-    Notify(editor, IDC_MENU_UP);
-    EXPECT_EQ((Lines{"&Eins", "Z&wei neu", "&Vier", "&Drei"}), Menus());
-    EXPECT_EQ(2, MenuSelection());
-    SelectLine(editor, IDC_MENUS, 0);
-    Notify(editor, IDC_MENU_UP);
-    EXPECT_EQ(0, MenuSelection());
-    SelectLine(editor, IDC_MENUS, 3);
-    Notify(editor, IDC_MENU_DOWN);
-    EXPECT_EQ((Lines{"&Eins", "Z&wei neu", "&Vier", "&Drei"}), Menus());
-    EXPECT_EQ(3, MenuSelection());
+    // A new menu, and one cancelled; moving menus, at the ends nothing moves.
+    NewMenu("&Vier", IDOK);
+    NewMenu("&Fort", IDCANCEL);
+    const Lines moved = {"&Eins", "Z&wei neu", "&Vier", "&Drei"};
+    Run({{IDC_MENUS, 3, IDC_MENU_UP, moved, 2}, {IDC_MENUS, 0, IDC_MENU_UP, moved, 0},
+         {IDC_MENUS, 3, IDC_MENU_DOWN, moved, 3}});
 
     // Deleting a menu: No keeps it, Yes takes it with its entries.
     PostNotify(editor, IDC_DELETE_MENU);
@@ -261,7 +246,7 @@ TEST_F(MenuEditorSession, EditsReachTheProfileAndTheMenuBar)
     Box box;
     ASSERT_TRUE(AnswerBox(bar.Id(), "Bitte Löschen bestätigen.", IDNO, box));
     EXPECT_EQ("Sind Sie sicher, daß Sie dieses Menü und\nalle darin aufgeführten Einträge löschen wollen?", box.text);
-    EXPECT_EQ(4u, Menus().size());
+    EXPECT_EQ(moved, Menus());
     EXPECT_EQ(3, MenuSelection());
     SelectLine(editor, IDC_MENUS, 1);
     PostNotify(editor, IDC_DELETE_MENU);
@@ -272,7 +257,6 @@ TEST_F(MenuEditorSession, EditsReachTheProfileAndTheMenuBar)
 
     NewEntry("&Fünf", "", "fuenf 201", IDC_SHOW_NORMAL);
     EXPECT_EQ(Lines{"&Fünf"}, Programs());
-
     Press(editor, IDOK);
 
     Bytes expected = HEADER + MenuRecord("&Eins", 3) +
@@ -284,18 +268,19 @@ TEST_F(MenuEditorSession, EditsReachTheProfileAndTheMenuBar)
     EXPECT_EQ(expected, Profile()) << "saved on OK";
 
     // The rebuilt menu bar numbers the entries anew.
-    LaunchRecord started = Started(101);
-    EXPECT_EQ("caesar 101", started.args);
-    EXPECT_EQ(SW_SHOWMAXIMIZED, started.show);
-    EXPECT_EQ(0, lstrcmpiA(dir.Path().c_str(), started.cwd.c_str())) << started.cwd;
-    started = Started(102);
-    EXPECT_EQ("", started.args);
-    EXPECT_EQ(SW_RESTORE, started.show);
-    started = Started(103);
-    EXPECT_EQ("klein 103", started.args);
-    EXPECT_EQ(SW_MINIMIZE, started.show);
-    EXPECT_EQ(0, lstrcmpiA("C:\\", started.cwd.c_str())) << started.cwd;
-    EXPECT_EQ("fuenf 201", Started(201).args);
+    const struct {
+        WORD id;
+        const char* args;
+        int show;
+        std::string cwd;
+    } launches[] = {{101, "caesar 101", SW_SHOWMAXIMIZED, dir.Path()}, {102, "", SW_RESTORE, dir.Path()},
+                    {103, "klein 103", SW_MINIMIZE, "C:\\"}, {201, "fuenf 201", SW_RESTORE, dir.Path()}};
+    for (const auto& l : launches) {
+        LaunchRecord started = Started(l.id);
+        EXPECT_EQ(l.args, started.args) << l.id;
+        EXPECT_EQ(l.show, started.show) << l.id;
+        EXPECT_EQ(0, lstrcmpiA(l.cwd.c_str(), started.cwd.c_str())) << l.id << ": " << started.cwd;
+    }
     PostMessageA(window, WM_COMMAND, 202, 0);
     PostMessageA(window, WM_COMMAND, 301, 0);
     EXPECT_TRUE(NoLaunchRecord(record));
@@ -318,24 +303,13 @@ TEST_F(MenuEditorSession, WithoutMenusOnlyANewMenuWorksAndCancelsChangeNothing)
     EXPECT_EQ(NO_MENU, box.text);
     for (int id : {IDC_NEW_PROGRAM, IDC_MENU_UP, IDC_MENU_DOWN, IDC_ENTRY_DOWN})
         ExpectWarning(editor, id, BN_CLICKED, NO_MENU);
-    EXPECT_FALSE(Enabled(IDC_DELETE_MENU));
-    EXPECT_FALSE(Enabled(IDC_DELETE_ENTRY));
-    EXPECT_FALSE(Enabled(IDC_SEPARATOR));
-
-    HWND entry = OpenEntry(IDC_NEW_MENU, BN_CLICKED, MENU_NAME);
-    SetItemText(entry, IDC_MENU_NAME, "&Nichts");
-    Press(entry, IDCANCEL);
+    for (int id : {IDC_DELETE_MENU, IDC_DELETE_ENTRY, IDC_SEPARATOR}) EXPECT_FALSE(Enabled(id)) << id;
+    NewMenu("&Nichts", IDCANCEL);
     EXPECT_TRUE(Menus().empty());
-
-    entry = OpenEntry(IDC_NEW_MENU, BN_CLICKED, MENU_NAME);
-    SetItemText(entry, IDC_MENU_NAME, "&Erstes");
-    Press(entry, IDOK);
+    NewMenu("&Erstes", IDOK);
     EXPECT_EQ(Lines{"&Erstes"}, Menus());
     SelectLine(editor, IDC_MENUS, 0);
-    entry = OpenEntry(IDC_NEW_PROGRAM, BN_CLICKED, PROGRAM_ENTRY);
-    SetItemText(entry, IDC_ENTRY_NAME, "&Weg");
-    SetItemText(entry, IDC_ENTRY_PATH, helper);
-    Press(entry, IDCANCEL);
+    NewEntry("&Weg", "", "", IDC_SHOW_NORMAL, IDCANCEL);
     EXPECT_TRUE(Programs().empty());
 
     // Esc from the keyboard leaves the dialog open; Enter is OK.

@@ -76,48 +76,32 @@ protected:
 
 }  // namespace
 
-TEST_F(MenuEditing, MovingUpPastSeparatorsLandsOnTheMovedEntry)
+TEST_F(MenuEditing, MovesTakeSeparatorsAlongAndSelectTheMovedEntry)
 {
-    // A, then B with a separator; B moves up and takes its separator along.
-    Entries({"A", "|B"});
-    EXPECT_EQ(1, Move(2, MOVE_UP));
-    EXPECT_EQ((LineList{"-------", "B", "A"}), Lines());
-    EXPECT_EQ(Entry("B"), menu->items);
-
-    // A with a separator, then B; the separator stays with A.
-    FreeAllUserMenus();
-    SetUp();
-    Entries({"|A", "B"});
-    EXPECT_EQ(0, Move(2, MOVE_UP));
-    EXPECT_EQ((LineList{"B", "-------", "A"}), Lines());
-    EXPECT_EQ(Entry("B"), menu->items);
-}
-
-TEST_F(MenuEditing, MovingDownSkipsTheNeighboursSeparatorAndMendsTheFirstEntry)
-{
-    Entries({"A", "|B", "C"});
-    EXPECT_EQ(2, Move(0, MOVE_DOWN));
-    EXPECT_EQ((LineList{"-------", "B", "A", "C"}), Lines());
-    EXPECT_EQ(Entry("B"), menu->items);
-    EXPECT_EQ(3, Move(2, MOVE_DOWN));
-    EXPECT_EQ((LineList{"-------", "B", "C", "A"}), Lines());
-}
-
-TEST_F(MenuEditing, MovesAtTheEndsChangeNothing)
-{
-    Entries({"|A", "B"});
-    EXPECT_EQ(0, Move(1, MOVE_UP)) << "the first entry's own separator line";
-    EXPECT_EQ(2, Move(2, MOVE_DOWN)) << "the last entry stays selected";
-    EXPECT_EQ((LineList{"-------", "A", "B"}), Lines());
-    EXPECT_EQ(Entry("A"), menu->items);
-
-    FreeAllUserMenus();
-    SetUp();
-    Entries({"Allein"});
-    EXPECT_EQ(0, Move(0, MOVE_DOWN));
-    EXPECT_EQ(0, Move(0, MOVE_UP));
-    EXPECT_EQ(LineList{"Allein"}, Lines());
-
+    // Entries (a leading '|' is a separator above), the line moved, the key,
+    // the selection afterwards and the list then. The walk in Lines() starts
+    // at items, so it also shows that items was mended.
+    const struct {
+        std::initializer_list<const char*> entries;
+        int line, key, selection;
+        LineList after;
+    } cases[] = {
+        {{"A", "|B"}, 2, MOVE_UP, 1, {"-------", "B", "A"}},  // the separator goes along
+        {{"|A", "B"}, 2, MOVE_UP, 0, {"B", "-------", "A"}},  // the separator stays with A
+        {{"A", "|B", "C"}, 0, MOVE_DOWN, 2, {"-------", "B", "A", "C"}},
+        {{"|B", "A", "C"}, 2, MOVE_DOWN, 3, {"-------", "B", "C", "A"}},
+        {{"|A", "B"}, 1, MOVE_UP, 0, {"-------", "A", "B"}},  // the first entry's own separator line
+        {{"|A", "B"}, 2, MOVE_DOWN, 2, {"-------", "A", "B"}},  // the last entry stays selected
+        {{"Allein"}, 0, MOVE_DOWN, 0, {"Allein"}},
+        {{"Allein"}, 0, MOVE_UP, 0, {"Allein"}},
+    };
+    for (const auto& c : cases) {
+        FreeAllUserMenus();
+        SetUp();
+        Entries(c.entries);
+        EXPECT_EQ(c.selection, Move(c.line, c.key)) << *c.entries.begin() << " line " << c.line;
+        EXPECT_EQ(c.after, Lines());
+    }
     // The menus list uses the same steps, with no separators.
     EXPECT_EQ(0, LineAfterMove(0, 3, MOVE_UP));
     EXPECT_EQ(0, LineAfterMove(1, 3, MOVE_UP));
@@ -127,44 +111,32 @@ TEST_F(MenuEditing, MovesAtTheEndsChangeNothing)
 
 TEST_F(MenuEditing, DeletingSelectsAsTheUserExpects)
 {
-    Entries({"A", "|B", "C", "D"});  // lines A, -------, B, C, D
-
-    // The separator line goes, B stays; the line above it is selected.
-    LineDeletion d = DeleteMenuEntry(menu, Entry("B"), 1, 1);
-    EXPECT_EQ(1, d.first);
-    EXPECT_EQ(1, d.count);
-    EXPECT_EQ(0, d.selection);
-    EXPECT_EQ((LineList{"A", "B", "C", "D"}), Lines());
-
-    // A plain entry: the line that followed it moves up and is selected.
-    d = DeleteMenuEntry(menu, Entry("C"), 2, 0);
-    EXPECT_EQ(2, d.first);
-    EXPECT_EQ(1, d.count);
-    EXPECT_EQ(2, d.selection);
-    EXPECT_EQ((LineList{"A", "B", "D"}), Lines());
-
-    // The first entry: items moves on.
-    d = DeleteMenuEntry(menu, Entry("A"), 0, 0);
-    EXPECT_EQ(0, d.selection);
-    EXPECT_EQ(Entry("B"), menu->items);
-    EXPECT_EQ((LineList{"B", "D"}), Lines());
-
-    // An entry with a separator takes both lines; nothing is above them.
-    Entry("B")->separatorBefore = 1;
-    d = DeleteMenuEntry(menu, Entry("B"), 1, 0);
-    EXPECT_EQ(0, d.first);
-    EXPECT_EQ(2, d.count);
-    EXPECT_EQ(-1, d.selection);
-    EXPECT_EQ(LineList{"D"}, Lines());
+    Entries({"A", "|B", "|C", "D"});  // lines A, -------, B, -------, C, D
+    // One after the other: the entry, its line, whether that is its separator
+    // line, then the lines removed (first, count), the selection and the list.
+    const struct {
+        const char* entry;
+        int line, separatorLine, first, count, selection;
+        LineList after;
+    } steps[] = {
+        {"B", 1, 1, 1, 1, 0, {"A", "B", "-------", "C", "D"}},  // only the separator; the line above
+        {"B", 1, 0, 1, 1, 1, {"A", "-------", "C", "D"}},       // the following line moves up
+        {"A", 0, 0, 0, 1, 0, {"-------", "C", "D"}},            // the first entry: items moves on
+        {"C", 1, 0, 0, 2, -1, {"D"}},  // with its separator: both lines, nothing above
+    };
+    for (const auto& s : steps) {
+        LineDeletion d = DeleteMenuEntry(menu, Entry(s.entry), s.line, s.separatorLine);
+        EXPECT_EQ(s.first, d.first) << s.entry << " line " << s.line;
+        EXPECT_EQ(s.count, d.count) << s.entry << " line " << s.line;
+        EXPECT_EQ(s.selection, d.selection) << s.entry << " line " << s.line;
+        EXPECT_EQ(s.after, Lines());
+    }
     EXPECT_EQ(1, menu->itemCount);
 }
 
 TEST(WorkingDirectory, DriveAndFolderWithoutTheTrailingSeparator)
 {
-    struct Case {
-        const char* path;
-        const char* directory;
-    } cases[] = {
+    const struct { const char *path, *directory; } cases[] = {
         {"C:\\TOOLS\\EDIT.EXE", "C:\\TOOLS"},
         {"C:\\WINDOWS\\notepad.EXE", "C:\\WINDOWS"},
         {"C:\\GAME.EXE", "C:"},
@@ -174,7 +146,7 @@ TEST(WorkingDirectory, DriveAndFolderWithoutTheTrailingSeparator)
         {"\\\\server\\share\\tool.exe", "\\\\server\\share"},
         {"C:EDIT.EXE", "C:"},  // a drive's current folder: the drive stays whole
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         char directory[128] = "old";
         DeriveWorkingDirectory(c.path, directory, sizeof directory);
         EXPECT_STREQ(c.directory, directory) << c.path;
@@ -183,11 +155,7 @@ TEST(WorkingDirectory, DriveAndFolderWithoutTheTrailingSeparator)
 
 TEST(DroppedFileName, NamingRule)
 {
-    struct Case {
-        const char* file;
-        const char* path;
-        const char* name;
-    } cases[] = {
+    const struct { const char *file, *path, *name; } cases[] = {
         {"C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS\\notepad.EXE", "Notepad"},
         {"C:\\TOOLS\\MAKEFILE", "C:\\TOOLS\\MAKEFILE", "MAKEFILE"},
         {"C:\\TOOLS\\readme", "C:\\TOOLS\\readme", "Readme"},
@@ -198,7 +166,7 @@ TEST(DroppedFileName, NamingRule)
         {"Z:\\tmp\\lang_ein_sehr_langer_Dateiname_XYZ.EXE", "Z:\\tmp\\lang_ein_sehr_langer_dateiname_xyz.EXE",
          "Lang_ein_sehr_langer_dateinam"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         char path[128];
         CopyText(path, c.file);
         char name[30];
@@ -234,12 +202,10 @@ TEST_F(MenuEditing, DroppedFilesComeInReverseOrderAndLongPathsStayOut)
     EXPECT_EQ((LineList{"Alt", "Game", "MAKEFILE", "Notepad"}), Lines());
     EXPECT_EQ(std::vector<std::string>{"Der Pfad ist zu lang, die Datei wird nicht aufgenommen:\n" + deep}, Texts());
 
-    ProgramItem* game = Entry("Game");
-    EXPECT_STREQ("C:\\game.EXE", game->path);
-    EXPECT_STREQ("C:", game->workingDirectory);
-    EXPECT_STREQ("", game->parameters);
-    EXPECT_EQ(5, game->showCommand);
-    EXPECT_EQ(0, game->separatorBefore);
+    const ProgramItem* game = Entry("Game");
+    EXPECT_EQ("C:\\game.EXE|C:||5|0", std::string(game->path) + "|" + game->workingDirectory + "|" +
+                                         game->parameters + "|" + std::to_string(game->showCommand) + "|" +
+                                         std::to_string(game->separatorBefore));
     EXPECT_STREQ("C:\\TOOLS", Entry("MAKEFILE")->workingDirectory);
     EXPECT_STREQ("C:\\WINDOWS\\notepad.EXE", Entry("Notepad")->path);
 

@@ -54,43 +54,37 @@ std::string Names(Node* first)
     return names;
 }
 
-TEST_F(MenuModelTest, UnlinkMendsNeighboursAndHead)
+TEST_F(MenuModelTest, UnlinkFirstMiddleLastAndOnly)
 {
+    // Middle, first, last, only; an entry's steps do the caller's part on items first.
+    const struct {
+        int node;
+        const char* after;
+        int itemsBefore = -2;  // -2: leave items, -1: no entries left
+    } menuSteps[] = {{1, "A C D"}, {0, "C D"}, {3, "C"}, {2, ""}},
+      entrySteps[] = {{2, "a b d"}, {0, "b d", 1}, {3, "b"}, {1, "", -1}};
     auto m = MakeMenus({"A", "B", "C", "D"});
-    UnlinkUserMenu(m[1]);
-    EXPECT_EQ(Names(menuListHead), "A C D");
-    UnlinkUserMenu(m[0]);
-    EXPECT_EQ(Names(menuListHead), "C D");
-    UnlinkUserMenu(m[3]);
-    EXPECT_EQ(Names(menuListHead), "C");
-    UnlinkUserMenu(m[2]);
+    for (const auto& s : menuSteps) {
+        UnlinkUserMenu(m[s.node]);
+        EXPECT_EQ(Names(menuListHead), s.after);
+    }
     EXPECT_EQ(menuListHead, nullptr);
     for (UserMenu* menu : m) {
         menu->next = menu->prev = nullptr;
         FreeUserMenu(menu);
     }
-
     // A menu that never got into the list leaves the list alone.
-    MakeMenus({"X"});
-    UserMenu* loose = CreateUserMenu();
-    FreeUserMenu(loose);
-    EXPECT_EQ(Names(menuListHead), "X");
-}
-
-TEST_F(MenuModelTest, UnlinkEntryWithTheCallersItemsStep)
-{
     UserMenu* menu = MakeMenus({"M"})[0];
+    FreeUserMenu(CreateUserMenu());
+    EXPECT_EQ(Names(menuListHead), "M");
+
     auto e = MakeItems(menu, {"a", "b", "c", "d"});
     EXPECT_EQ(menu->itemCount, 4);
-    UnlinkProgramItem(e[2]);
-    EXPECT_EQ(Names(menu->items), "a b d");
-    menu->items = e[0]->next;
-    UnlinkProgramItem(e[0]);
-    EXPECT_EQ(Names(menu->items), "b d");
-    UnlinkProgramItem(e[3]);
-    EXPECT_EQ(Names(menu->items), "b");
-    menu->items = nullptr;
-    UnlinkProgramItem(e[1]);
+    for (const auto& s : entrySteps) {
+        if (s.itemsBefore != -2) menu->items = s.itemsBefore < 0 ? nullptr : e[s.itemsBefore];
+        UnlinkProgramItem(e[s.node]);
+        EXPECT_EQ(Names(menu->items), s.after);
+    }
     menu->itemCount = 0;
     for (ProgramItem* item : e) {
         item->next = item->prev = nullptr;
@@ -98,44 +92,39 @@ TEST_F(MenuModelTest, UnlinkEntryWithTheCallersItemsStep)
     }
 }
 
-TEST_F(MenuModelTest, MoveMenuAtTheEndsAndInTheMiddle)
+TEST_F(MenuModelTest, MovesAtTheEndsAndInTheMiddle)
 {
+    // One after the other: which node, the key, the answer, the list then.
+    // The entries' steps do the caller's part first: items names the entry
+    // that will be first after the move.
+    const struct {
+        int node, key, moved;
+        const char* after;
+        int itemsBefore = -1;
+    } menuSteps[] = {
+        {0, MOVE_UP, 0, "A B C D"},   {3, MOVE_DOWN, 0, "A B C D"}, {1, 37, 0, "A B C D"},
+        {1, MOVE_UP, 1, "B A C D"},   {1, MOVE_DOWN, 1, "A B C D"}, {2, MOVE_UP, 1, "A C B D"},
+        {2, MOVE_DOWN, 1, "A B C D"}, {2, MOVE_DOWN, 1, "A B D C"},
+    },
+      entrySteps[] = {
+          {0, MOVE_DOWN, 1, "b a c", 1}, {0, MOVE_UP, 1, "a b c", 0}, {2, MOVE_DOWN, 0, "a b c"},
+          {0, MOVE_UP, 0, "a b c"},      {1, MOVE_DOWN, 1, "a c b"},  {1, MOVE_UP, 1, "a b c"},
+      };
     auto m = MakeMenus({"A", "B", "C", "D"});
-    EXPECT_EQ(MoveUserMenu(m[0], MOVE_UP), 0);
-    EXPECT_EQ(MoveUserMenu(m[3], MOVE_DOWN), 0);
     EXPECT_EQ(MoveUserMenu(nullptr, MOVE_UP), 0);
-    EXPECT_EQ(MoveUserMenu(m[1], 37), 0);
-    EXPECT_EQ(Names(menuListHead), "A B C D");
-    EXPECT_EQ(MoveUserMenu(m[1], MOVE_UP), 1);
-    EXPECT_EQ(Names(menuListHead), "B A C D");
-    EXPECT_EQ(MoveUserMenu(m[1], MOVE_DOWN), 1);
-    EXPECT_EQ(Names(menuListHead), "A B C D");
-    EXPECT_EQ(MoveUserMenu(m[2], MOVE_UP), 1);
-    EXPECT_EQ(Names(menuListHead), "A C B D");
-    EXPECT_EQ(MoveUserMenu(m[2], MOVE_DOWN), 1);
-    EXPECT_EQ(MoveUserMenu(m[2], MOVE_DOWN), 1);
-    EXPECT_EQ(Names(menuListHead), "A B D C");
+    for (const auto& s : menuSteps) {
+        EXPECT_EQ(MoveUserMenu(m[s.node], s.key), s.moved) << s.after;
+        EXPECT_EQ(Names(menuListHead), s.after);
+    }
     EXPECT_EQ(m[2]->next, nullptr);
-}
 
-TEST_F(MenuModelTest, MoveEntryWithTheCallersItemsStep)
-{
-    UserMenu* menu = MakeMenus({"M"})[0];
+    UserMenu* menu = m[0];
     auto e = MakeItems(menu, {"a", "b", "c"});
-    // First entry down: the move itself leaves the menu alone.
-    menu->items = e[0]->next;
-    EXPECT_EQ(MoveProgramItem(e[0], MOVE_DOWN), 1);
-    EXPECT_EQ(Names(menu->items), "b a c");
-    // Second entry up.
-    menu->items = e[0];
-    EXPECT_EQ(MoveProgramItem(e[0], MOVE_UP), 1);
-    EXPECT_EQ(Names(menu->items), "a b c");
-    EXPECT_EQ(MoveProgramItem(e[2], MOVE_DOWN), 0);
-    EXPECT_EQ(MoveProgramItem(e[0], MOVE_UP), 0);
-    EXPECT_EQ(MoveProgramItem(e[1], MOVE_DOWN), 1);
-    EXPECT_EQ(Names(menu->items), "a c b");
-    EXPECT_EQ(MoveProgramItem(e[1], MOVE_UP), 1);
-    EXPECT_EQ(Names(menu->items), "a b c");
+    for (const auto& s : entrySteps) {
+        if (s.itemsBefore >= 0) menu->items = e[s.itemsBefore];
+        EXPECT_EQ(MoveProgramItem(e[s.node], s.key), s.moved) << s.after;
+        EXPECT_EQ(Names(menu->items), s.after);
+    }
     EXPECT_EQ(menu->itemCount, 3);
 }
 

@@ -134,9 +134,8 @@ TEST_F(ProfileFileTest, MissingOrEmptyFileGivesDefaultMenus)
     EXPECT_EQ(LoadProfile(), 1);
     EXPECT_EQ(Describe(), DEFAULTS);
     ASSERT_EQ(SaveProfile(), 1);
-    Bytes expected = DefaultMenus("C:\\WIN95");
     EXPECT_EQ(Read().size(), 1668u);
-    EXPECT_EQ(Read(), expected);
+    EXPECT_EQ(Read(), DefaultMenus("C:\\WIN95"));
     EXPECT_EQ(Load({}), DEFAULTS);
 
     // The Windows directory comes through a buffer of 80.
@@ -184,50 +183,46 @@ TEST_F(ProfileFileTest, RoundTripKeepsEverythingAndWritesZeroLinks)
     EXPECT_EQ(Load(bytes), model);
 }
 
-TEST_F(ProfileFileTest, ForeignHeaderIsFatalAndLeavesTheFile)
+std::string EntryMissing(int menu, int entry)
 {
-    for (Bytes bytes : {Bytes{0x67}, Bytes{0x67, 0}, Bytes{0x67, 0, 0}, Bytes{0, 0, 0, 0x67} + MenuRecord("&A", 0),
-                        Bytes{0x66, 0, 0, 0} + MenuRecord("&A", 0)}) {
-        std::vector<RecordedBox> boxes;
-        EXPECT_EQ(Load(bytes, &boxes), "");
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_TRUE(boxes[0].fatal);
-        EXPECT_EQ(boxes[0].text, OLD_FORMAT);
-        EXPECT_EQ(Read(), bytes);
-    }
+    return "Fehler beim Lesen des Menüs: " + std::to_string(menu) + " Programm: " + std::to_string(entry) +
+           "\naus Profildatei: deskrail.test.\nBitte löschen Sie die Datei und\nstarten Sie Deskrail erneut.";
 }
 
-TEST_F(ProfileFileTest, OddEndsLoadWithoutMessage)
+TEST_F(ProfileFileTest, FailureRowsByRow)
 {
-    EXPECT_EQ(Load(HEADER), "");
-    EXPECT_EQ(Load(HEADER + MenuRecord("&Neg", -5) + MenuRecord("&B", 0)), "&Neg/0:&B/0:");
-    EXPECT_EQ(Load(HEADER + MenuRecord("&Neg", INT_MIN)), "&Neg/0:");
-
     Bytes whole = HEADER + MenuRecord("&A", 0) + MenuRecord("&B", 1) + EntryRecord("&x", "x.exe");
-    Bytes cutMenu = MenuRecord("&C", 0);
+    Bytes cutMenu = whole + MenuRecord("&C", 0);
     cutMenu.pop_back();
-    EXPECT_EQ(Load(whole + cutMenu),
-              "&A/0:&B/1:&x|x.exe|||5|0;");
+    // The bytes, the model loaded, and the one fatal message or none. A fatal
+    // error leaves no menus and the file as it was.
+    const struct { Bytes bytes; std::string model, fatal; } rows[] = {
+        {{0x67}, "", OLD_FORMAT}, {{0x67, 0}, "", OLD_FORMAT}, {{0x67, 0, 0}, "", OLD_FORMAT},
+        {Bytes{0, 0, 0, 0x67} + MenuRecord("&A", 0), "", OLD_FORMAT},
+        {Bytes{0x66, 0, 0, 0} + MenuRecord("&A", 0), "", OLD_FORMAT},
+        {HEADER, "", ""},
+        {HEADER + MenuRecord("&Neg", -5) + MenuRecord("&B", 0), "&Neg/0:&B/0:", ""},
+        {HEADER + MenuRecord("&Neg", INT_MIN), "&Neg/0:", ""},
+        {cutMenu, "&A/0:&B/1:&x|x.exe|||5|0;", ""},  // the menus before it, silently
+        {HEADER + MenuRecord("&A", 1) + EntryRecord("&a", "a.exe") + MenuRecord("&B", 3) + EntryRecord("&b", "b.exe") +
+             EntryRecord("&c", "c.exe") + Bytes(391, 0),
+         "", EntryMissing(2, 3)},
+        {HEADER + MenuRecord("&A", 2), "", EntryMissing(1, 1)},
+    };
+    for (const auto& row : rows) {
+        std::vector<RecordedBox> boxes;
+        EXPECT_EQ(Load(row.bytes, row.fatal.empty() ? nullptr : &boxes), row.model) << row.fatal;
+        if (row.fatal.empty()) continue;
+        ASSERT_EQ(boxes.size(), 1u) << row.fatal;
+        EXPECT_TRUE(boxes[0].fatal);
+        EXPECT_EQ(boxes[0].text, row.fatal);
+        EXPECT_EQ(Read(), row.bytes);
+        EXPECT_EQ(menuListHead, nullptr);
+    }
+    // What loaded from the cut menu record saves without it.
+    Load(cutMenu);
     ASSERT_EQ(SaveProfile(), 1);
     EXPECT_EQ(Read(), whole);
-}
-
-TEST_F(ProfileFileTest, CutEntryIsFatalNamingMenuAndEntry)
-{
-    Bytes first = HEADER + MenuRecord("&A", 1) + EntryRecord("&a", "a.exe");
-    Bytes cut = first + MenuRecord("&B", 3) + EntryRecord("&b", "b.exe") + EntryRecord("&c", "c.exe") + Bytes(391, 0);
-    std::vector<RecordedBox> boxes;
-    EXPECT_EQ(Load(cut, &boxes), "");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes[0].fatal);
-    EXPECT_EQ(boxes[0].text, "Fehler beim Lesen des Menüs: 2 Programm: 3\naus Profildatei: deskrail.test.\n"
-                             "Bitte löschen Sie die Datei und\nstarten Sie Deskrail erneut.");
-    EXPECT_EQ(Read(), cut);
-
-    Load(HEADER + MenuRecord("&A", 2), &boxes);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].text.find("Menüs: 1 Programm: 1\n"), std::string::npos);
-    EXPECT_EQ(menuListHead, nullptr);
 }
 
 TEST_F(ProfileFileTest, FilesLieInTheProgramDirectory)

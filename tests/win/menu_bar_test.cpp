@@ -93,91 +93,63 @@ protected:
 
 TEST_F(MenuBar, MenusItemsIdentifiersAndSeparatorsReadBack)
 {
+    AddMenu("Leer");  // an empty first menu shifts nothing
     UserMenu* apps = AddMenu("&Apps");
     ProgramItem* editor = AddEntry(apps, "&Editor");
     AddEntry(apps, "&Rechner", 1);
     UserMenu* games = AddMenu("&Games");
     AddEntry(games, "&Minesweeper", 1);
     ProgramItem* solitaire = AddEntry(games, "&Solitaire");
-    AddMenu("Leer");
 
     BuildMenuBar();
 
     ASSERT_TRUE(menuBarHandle);
     EXPECT_EQ(menuBarHandle, GetMenu(barWindowHandle));
     ASSERT_EQ(3, GetMenuItemCount(menuBarHandle));
-    EXPECT_EQ("&Apps", Text(menuBarHandle, 0));
-    EXPECT_EQ("&Games", Text(menuBarHandle, 1));
-    EXPECT_EQ("Leer", Text(menuBarHandle, 2));
-    EXPECT_EQ("&Editor=101 --- &Rechner=102", Describe(GetSubMenu(menuBarHandle, 0)));
-    EXPECT_EQ("--- &Minesweeper=201 &Solitaire=202", Describe(GetSubMenu(menuBarHandle, 1)));
-    HMENU empty = GetSubMenu(menuBarHandle, 2);
+    EXPECT_EQ("Leer", Text(menuBarHandle, 0));
+    EXPECT_EQ("&Apps", Text(menuBarHandle, 1));
+    EXPECT_EQ("&Games", Text(menuBarHandle, 2));
+    HMENU empty = GetSubMenu(menuBarHandle, 0);
     ASSERT_TRUE(empty) << "an empty menu still stands in the bar";
     EXPECT_EQ(0, GetMenuItemCount(empty));
+    EXPECT_EQ("&Editor=201 --- &Rechner=202", Describe(GetSubMenu(menuBarHandle, 1)));
+    EXPECT_EQ("--- &Minesweeper=301 &Solitaire=302", Describe(GetSubMenu(menuBarHandle, 2)));
 
     EXPECT_EQ(4, BindingCount());
-    EXPECT_EQ(editor, FindProgramForCommand(101));
-    EXPECT_EQ(solitaire, FindProgramForCommand(202));
-}
-
-TEST_F(MenuBar, EmptyFirstMenuShiftsNothing)
-{
-    AddMenu("Leer");
-    UserMenu* second = AddMenu("Zwei");
-    ProgramItem* first = AddEntry(second, "Eins");
-    AddEntry(second, "Zwei");
-
-    BuildMenuBar();
-
-    ASSERT_EQ(2, GetMenuItemCount(menuBarHandle));
-    EXPECT_EQ(0, GetMenuItemCount(GetSubMenu(menuBarHandle, 0)));
-    EXPECT_EQ("Eins=201 Zwei=202", Describe(GetSubMenu(menuBarHandle, 1)));
     ASSERT_TRUE(bindingListHead);
     EXPECT_EQ(201, bindingListHead->id);
-    EXPECT_EQ(first, bindingListHead->item);
+    EXPECT_EQ(editor, bindingListHead->item);
+    EXPECT_EQ(editor, FindProgramForCommand(201));
+    EXPECT_EQ(solitaire, FindProgramForCommand(302));
 }
 
-TEST_F(MenuBar, RebuildLeavesOneMenuBarAndOneBindingList)
+TEST_F(MenuBar, RebuildsLeaveOneMenuBarAndOneBindingListDownToAnEmptyModel)
 {
     HMENU classMenu = GetMenu(barWindowHandle);
     ASSERT_TRUE(classMenu) << "the window starts with its class's menu";
-    UserMenu* apps = AddMenu("&Apps");
-    AddEntry(apps, "A");
-    AddEntry(apps, "B");
     UserMenu* games = AddMenu("&Games");
-    AddEntry(games, "C");
+    AddEntry(games, "A");
+    AddEntry(games, "B");
+    AddEntry(AddMenu("&Apps"), "C");
 
     BuildMenuBar();
     HMENU firstBar = menuBarHandle;
     HMENU firstDropDowns[] = {GetSubMenu(firstBar, 0), GetSubMenu(firstBar, 1)};
     EXPECT_FALSE(IsMenu(classMenu)) << "the class's menu is freed once it is replaced";
 
-    BuildMenuBar();
-    EXPECT_FALSE(IsMenu(firstBar));
-    EXPECT_FALSE(IsMenu(firstDropDowns[0]));
-    EXPECT_FALSE(IsMenu(firstDropDowns[1]));
-    EXPECT_TRUE(IsMenu(menuBarHandle));
-    EXPECT_EQ(menuBarHandle, GetMenu(barWindowHandle));
-    EXPECT_EQ(2, GetMenuItemCount(menuBarHandle));
-    EXPECT_EQ(3, BindingCount());
-
     // A changed model shows only after the next build, and then whole.
     AddEntry(games, "D", 1);
-    EXPECT_EQ("C=201", Describe(GetSubMenu(menuBarHandle, 1)));
+    EXPECT_EQ("A=101 B=102", Describe(GetSubMenu(menuBarHandle, 0)));
     BuildMenuBar();
-    EXPECT_EQ("C=201 --- D=202", Describe(GetSubMenu(menuBarHandle, 1)));
+    for (HMENU old : {firstBar, firstDropDowns[0], firstDropDowns[1]}) EXPECT_FALSE(IsMenu(old));
+    EXPECT_EQ("A=101 B=102 --- D=103", Describe(GetSubMenu(menuBarHandle, 0)));
+    EXPECT_EQ(2, GetMenuItemCount(menuBarHandle));
     EXPECT_EQ(4, BindingCount());
-}
 
-TEST_F(MenuBar, EmptyModelGivesAnEmptyMenuBar)
-{
-    AddEntry(AddMenu("&Apps"), "A");
-    BuildMenuBar();
+    // An empty model: an empty menu bar, no bindings.
     HMENU before = menuBarHandle;
     FreeAllUserMenus();
-
     BuildMenuBar();
-
     EXPECT_FALSE(IsMenu(before));
     ASSERT_TRUE(IsMenu(menuBarHandle));
     EXPECT_EQ(menuBarHandle, GetMenu(barWindowHandle));
