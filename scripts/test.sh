@@ -40,7 +40,7 @@ run_gtest() {
     # To a file, not a pipe: Wine's services inherit the output and outlive the test.
     timeout 480 "$@" >"$log.raw" 2>&1
     tr -d '\r' <"$log.raw" >"$log"
-    grep -E '^\[  (FAILED|PASSED) |^\[  FAILED  \]|Failure|error:|ERROR' "$log" || true
+    grep -E '^\[  (FAILED|PASSED) |: Failure$|ERROR: ' "$log" || true
     local p f
     p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
     f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
