@@ -17,22 +17,14 @@ protected:
     void SetUp() override
     {
         BarTest::SetUp();
-        helper = dir.File("record_launch.exe");
-        ASSERT_TRUE(CopyFileA((ModuleDirectory() + "\\record_launch.exe").c_str(), helper.c_str(), FALSE));
-        record = dir.File("record.txt");
-        // The bar inherits it, and the programs it starts inherit it from the bar.
-        SetEnvironmentVariableA(LAUNCH_RECORD_VARIABLE, record.c_str());
-    }
-    void TearDown() override
-    {
-        SetEnvironmentVariableA(LAUNCH_RECORD_VARIABLE, nullptr);
-        BarTest::TearDown();
+        ASSERT_TRUE(recorder.copied);
     }
     // Pick: what the menu sends when the user picks the entry.
     static void Pick(HWND bar, WORD id) { PostMessageA(bar, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-    std::string helper;
-    std::string record;
+    LaunchRecorder recorder{dir};
+    const std::string& helper = recorder.helper;
+    const std::string& record = recorder.record;
 };
 
 }  // namespace

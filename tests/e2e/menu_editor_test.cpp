@@ -31,18 +31,10 @@ protected:
     void SetUp() override
     {
         BarTest::SetUp();
-        helper = dir.File("record_launch.exe");
-        ASSERT_TRUE(CopyFileA((ModuleDirectory() + "\\record_launch.exe").c_str(), helper.c_str(), FALSE));
-        record = dir.File("record.txt");
-        SetEnvironmentVariableA(LAUNCH_RECORD_VARIABLE, record.c_str());
+        ASSERT_TRUE(recorder.copied);
         Options still;
         still.autoHide = 0;
         UserWith(user, still);
-    }
-    void TearDown() override
-    {
-        SetEnvironmentVariableA(LAUNCH_RECORD_VARIABLE, nullptr);
-        BarTest::TearDown();
     }
 
     // Start: the bar with this profile, and its custom-menus dialog open.
@@ -143,7 +135,9 @@ protected:
     }
 
     std::string user = "e2e_editor";
-    std::string helper, record;
+    LaunchRecorder recorder{dir};
+    const std::string& helper = recorder.helper;
+    const std::string& record = recorder.record;
     BarProcess bar;
     HWND window = nullptr;
     HWND editor = nullptr;

@@ -13,6 +13,25 @@ namespace driver {
 // The variable that tells record_launch.exe where to write; children inherit it.
 const char LAUNCH_RECORD_VARIABLE[] = "DESKRAIL_LAUNCH_RECORD";
 
+// LaunchRecorder: record_launch.exe copied into a test's folder, with the
+// variable set that makes it write its record there; removed at the end.
+struct LaunchRecorder {
+    explicit LaunchRecorder(const TempDir& dir)
+        : helper(dir.File("record_launch.exe")), record(dir.File("record.txt"))
+    {
+        copied = CopyFileA((ModuleDirectory() + "\\record_launch.exe").c_str(), helper.c_str(), FALSE) != 0;
+        // The bar inherits it, and the programs it starts inherit it from the bar.
+        SetEnvironmentVariableA(LAUNCH_RECORD_VARIABLE, record.c_str());
+    }
+    ~LaunchRecorder() { SetEnvironmentVariableA(LAUNCH_RECORD_VARIABLE, nullptr); }
+    LaunchRecorder(const LaunchRecorder&) = delete;
+    LaunchRecorder& operator=(const LaunchRecorder&) = delete;
+
+    std::string helper;  // the program to put in entries
+    std::string record;  // where it writes how it was started
+    bool copied;
+};
+
 struct LaunchRecord {
     DWORD pid = 0;
     std::string args;  // the command line after the program's name
