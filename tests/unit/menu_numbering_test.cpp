@@ -7,7 +7,10 @@
 
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
+#include "model_builders.h"
 #include "shell/text.h"
+
+using namespace builders;
 
 namespace {
 
@@ -17,23 +20,6 @@ protected:
     {
         FreeCommandBindings();
         FreeAllUserMenus();
-    }
-
-    UserMenu* AddMenu(const char* name)
-    {
-        UserMenu* menu = CreateUserMenu();
-        CopyText(menu->name, name);
-        AppendUserMenu(menu);
-        return menu;
-    }
-
-    ProgramItem* AddEntry(UserMenu* menu, const std::string& name, int separator = 0)
-    {
-        ProgramItem* item = CreateProgramItem();
-        CopyText(item->name, name.c_str());
-        item->separatorBefore = separator;
-        AppendProgramItem(menu, item);
-        return item;
     }
 
     // The binding list as "id:name" in list order.
@@ -97,7 +83,7 @@ TEST_F(MenuNumbering, HundredthEntryRunsIntoTheNextMenusRangeAndTheFirstWins)
 {
     UserMenu* big = AddMenu("Viele");
     std::vector<ProgramItem*> entries;
-    for (int i = 1; i <= 101; ++i) entries.push_back(AddEntry(big, "E" + std::to_string(i)));
+    for (int i = 1; i <= 101; ++i) entries.push_back(AddEntry(big, ("E" + std::to_string(i)).c_str()));
     UserMenu* next = AddMenu("Danach");
     ProgramItem* nextFirst = AddEntry(next, "N1");
 

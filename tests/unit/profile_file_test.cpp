@@ -12,6 +12,7 @@
 
 #include "menus/menu_model.h"
 #include "menus/profile_file.h"
+#include "model_builders.h"
 #include "native_platform.h"
 #include "profile_records.h"
 #include "shell/bar_state.h"
@@ -20,14 +21,7 @@
 namespace {
 
 using namespace records;
-
-UserMenu* AddMenu(const char* name)
-{
-    UserMenu* menu = CreateUserMenu();
-    CopyText(menu->name, name);
-    AppendUserMenu(menu);
-    return menu;
-}
+using builders::AddMenu;
 
 void AddEntry(UserMenu* menu, const char* name, int32_t show = 5, int32_t separator = 0, const char* directory = "",
               const char* parameters = "")

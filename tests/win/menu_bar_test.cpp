@@ -5,11 +5,14 @@
 #include <string>
 
 #include "menus/menu_bar_win.h"
+#include "model_builders.h"
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
 #include "resources/resource.h"
 #include "shell/bar_state_win.h"
 #include "shell/text.h"
+
+using namespace builders;
 
 namespace {
 
@@ -40,23 +43,6 @@ protected:
         FreeCommandBindings();
         FreeAllUserMenus();
         UnregisterClassA(TEST_CLASS, GetModuleHandleA(nullptr));
-    }
-
-    UserMenu* AddMenu(const char* name)
-    {
-        UserMenu* menu = CreateUserMenu();
-        CopyText(menu->name, name);
-        AppendUserMenu(menu);
-        return menu;
-    }
-
-    ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0)
-    {
-        ProgramItem* item = CreateProgramItem();
-        CopyText(item->name, name);
-        item->separatorBefore = separator;
-        AppendProgramItem(menu, item);
-        return item;
     }
 
     static std::string Text(HMENU menu, int position)

@@ -21,7 +21,10 @@
 #include "shell/bar_state_win.h"
 #include "shell/text.h"
 #include "win_dialogs.h"
+#include "model_builders.h"
 #include "win_driver.h"
+
+using builders::AddMenu;
 
 using namespace driver;
 
@@ -40,22 +43,9 @@ protected:
         customMenusDialog = nullptr;
         FreeAllUserMenus();
     }
-    UserMenu* AddMenu(const char* name)
+    static ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0, int show = 5)
     {
-        UserMenu* menu = CreateUserMenu();
-        CopyText(menu->name, name);
-        AppendUserMenu(menu);
-        return menu;
-    }
-    ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0, int show = 5)
-    {
-        ProgramItem* item = CreateProgramItem();
-        CopyText(item->name, name);
-        CopyText(item->path, "C:\\ALT\\ALT.EXE");
-        item->separatorBefore = separator;
-        item->showCommand = show;
-        AppendProgramItem(menu, item);
-        return item;
+        return builders::AddEntry(menu, name, separator, show, "C:\\ALT\\ALT.EXE");
     }
     // Open: the custom-menus dialog, kept off the screen so that the box
     // watcher sees only message boxes.
