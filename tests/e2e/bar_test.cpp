@@ -13,22 +13,6 @@ int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 int HiddenTopAtTop() { return -8 - MenuHeight(); }
 
-// StripTop: where another program's strip at the top edge may begin.
-int StripTop()
-{
-    APPBARDATA data = {};
-    data.cbSize = sizeof data;
-    data.uEdge = ABE_TOP;
-    data.rc = RECT{0, 0, ScreenWidth(), ScreenHeight()};
-    SHAppBarMessage(ABM_QUERYPOS, &data);
-    return data.rc.top;
-}
-
-bool TopBecomes(HWND bar, int top, DWORD timeoutMs = 2000)
-{
-    return WaitFor([&] { return WindowTop(bar) == top; }, timeoutMs);
-}
-
 // WaitPastAlignTimer: the bar's first status timer, at the next full ten
 // seconds after it showed, stops a running auto-hide poll until the next
 // mouse move. A test that needs the poll for a while starts far from it.
@@ -91,9 +75,7 @@ protected:
 
 TEST_F(Bar, WindowSpansTheScreenEdgeWithItsStyles)
 {
-    Options still;
-    still.autoHide = 0;
-    std::string user = UserWith("e2e_bar_window", still);
+    std::string user = UserWith("e2e_bar_window", Options::InView());
     for (const char* arguments : {"", " -s +b"}) {
         bool bottom = arguments[0] != '\0';
         BarProcess bar;
@@ -118,15 +100,13 @@ TEST_F(Bar, WindowSpansTheScreenEdgeWithItsStyles)
 
 TEST_F(Bar, DockedBarReservesItsStripWhileItRuns)
 {
-    Options still;
-    still.autoHide = 0;
-    std::string user = UserWith("e2e_bar_strip", still);
-    int before = StripTop();
+    std::string user = UserWith("e2e_bar_strip", Options::InView());
+    int before = StripEdge(ABE_TOP);
     BarProcess bar;
     StartExpecting(bar, user, {});
-    EXPECT_EQ(before + MenuHeight() + 10, StripTop());
+    EXPECT_EQ(before + MenuHeight() + 10, StripEdge(ABE_TOP));
     CloseNormally(bar);
-    EXPECT_EQ(before, StripTop()) << "the strip is given back at the end";
+    EXPECT_EQ(before, StripEdge(ABE_TOP)) << "the strip is given back at the end";
 }
 
 TEST_F(Bar, AutoHideFollowsThePointer)
@@ -210,9 +190,7 @@ TEST_F(Bar, BothHotKeysTakenGiveOneWarning)
 
 TEST_F(Bar, PopupOffersAboutWhichOnlyOkCloses)
 {
-    Options still;
-    still.autoHide = 0;
-    std::string user = UserWith("e2e_bar_popup", still);
+    std::string user = UserWith("e2e_bar_popup", Options::InView());
     BarProcess bar;
     HWND window = StartExpecting(bar, user, {});
     RightClick(ScreenWidth() / 2, 3);
@@ -270,15 +248,13 @@ TEST_F(Bar, ExitReleasesTheHotKeyThenSavesProfileThenOptions)
 
 TEST_F(Bar, WindowsNt351HidesAlwaysAndSlidesAnimated)
 {
-    Options still;
-    still.autoHide = 0;
-    std::string user = UserWith("e2e_bar_nt351", still);
+    std::string user = UserWith("e2e_bar_nt351", Options::InView());
     WindowsVersionOverride nt("DeskRail.exe", "nt351");
-    int stripBefore = StripTop();
+    int stripBefore = StripEdge(ABE_TOP);
     BarProcess bar;
     HWND window = StartExpecting(bar, user, {});
     ASSERT_TRUE(TopBecomes(window, HiddenTopAtTop())) << "hidden although stored off";
-    EXPECT_EQ(stripBefore, StripTop()) << "nothing reserved with the shell";
+    EXPECT_EQ(stripBefore, StripEdge(ABE_TOP)) << "nothing reserved with the shell";
     MoveMouse(40, 0);
     MoveMouse(41, 1);
     int seen = HiddenTopAtTop();

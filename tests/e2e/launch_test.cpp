@@ -31,9 +31,7 @@ protected:
 
 TEST_F(MenuLaunch, PickedEntryStartsItsProgram)
 {
-    Options still;
-    still.autoHide = 0;
-    std::string user = UserWith("e2e_launch", still);
+    std::string user = UserWith("e2e_launch", Options::InView());
     std::string work = dir.File("Arbeit");
     ASSERT_TRUE(CreateDirectoryA(work.c_str(), nullptr));
     ASSERT_TRUE(WriteFileBytes(dir.File("deskrail." + user),

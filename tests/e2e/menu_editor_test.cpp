@@ -32,9 +32,7 @@ protected:
     {
         BarTest::SetUp();
         ASSERT_TRUE(recorder.copied);
-        Options still;
-        still.autoHide = 0;
-        UserWith(user, still);
+        UserWith(user, Options::InView());
     }
 
     // Start: the bar with this profile, and its custom-menus dialog open.

@@ -15,17 +15,6 @@ const WPARAM IDM_OPTIONS = 40001;
 int MenuHeight() { return GetSystemMetrics(SM_CYMENU); }
 int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 
-// StripEdge: where another program's strip at that edge may begin (top) or end (bottom).
-int StripEdge(UINT edge)
-{
-    APPBARDATA data = {};
-    data.cbSize = sizeof data;
-    data.uEdge = edge;
-    data.rc = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), ScreenHeight()};
-    SHAppBarMessage(ABM_QUERYPOS, &data);
-    return edge == ABE_TOP ? data.rc.top : data.rc.bottom;
-}
-
 // RightEnd: a fingerprint of the pixels where the status text stands.
 std::vector<COLORREF> RightEnd(int top)
 {
@@ -55,15 +44,13 @@ protected:
     {
         SendMessageA(GetDlgItem(dialog, 1003), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    bool TopBecomes(HWND window, int top) { return WaitFor([&] { return WindowTop(window) == top; }, 2000); }
 };
 
 }  // namespace
 
 TEST_F(OptionsDialog, EveryBoxActsAtOnceAndIsSavedAtTheEnd)
 {
-    Options start;
-    start.autoHide = 0;
+    Options start = Options::InView();
     start.showFreeMemory = 0;
     start.showTime = 0;
     std::string user = UserWith("e2e_options", start);
@@ -115,9 +102,7 @@ TEST_F(OptionsDialog, EveryBoxActsAtOnceAndIsSavedAtTheEnd)
 
 TEST_F(OptionsDialog, OkWantsAWavFileForTheChimeAndTakesSeventyNineCharacters)
 {
-    Options start;
-    start.autoHide = 0;
-    std::string user = UserWith("e2e_options_ok", start);
+    std::string user = UserWith("e2e_options_ok", Options::InView());
     BarProcess bar;
     HWND window = StartExpecting(bar, user, {});
     HWND dialog = OpenOptions(bar, window);

@@ -26,9 +26,7 @@ protected:
     void SetUp() override
     {
         BarTest::SetUp();
-        Options still;
-        still.autoHide = 0;  // the bar stays where it is
-        UserWith(user, still);
+        UserWith(user, Options::InView());
     }
 
     void RunAndClose(BarProcess& bar, const std::string& arguments)

@@ -107,8 +107,7 @@ protected:
 
 TEST_F(Status, TimeIsDrawnInTheMenuFontAtItsPlace)
 {
-    Options timeOnly;
-    timeOnly.autoHide = 0;
+    Options timeOnly = Options::InView();
     timeOnly.showFreeMemory = 0;
     std::string user = UserWith("e2e_status_time", timeOnly);
     BarProcess bar;
@@ -144,8 +143,7 @@ TEST_F(Status, TimeIsDrawnInTheMenuFontAtItsPlace)
 
 TEST_F(Status, NothingIsDrawnWithAllPartsOff)
 {
-    Options none;
-    none.autoHide = 0;
+    Options none = Options::InView();
     none.showFreeMemory = 0;
     none.showTime = 0;
     std::string user = UserWith("e2e_status_none", none);

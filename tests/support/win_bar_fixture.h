@@ -17,6 +17,13 @@ inline std::string KeyOf(const std::string& user) { return "Software\\DeskRail\\
 struct Options {
     int alwaysOnTop = 1, hourlyChime = 0, showDate = 0, showFreeMemory = 1;
     int dockBottom = 0, autoHide = 1, showTime = 1, showUserName = 0;
+    // InView: a bar that stays where it docks (no auto-hide).
+    static Options InView()
+    {
+        Options options;
+        options.autoHide = 0;
+        return options;
+    }
     std::vector<unsigned char> Bytes() const
     {
         std::vector<unsigned char> bytes(160, 0);

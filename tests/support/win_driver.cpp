@@ -1,5 +1,7 @@
 #include "win_driver.h"
 
+#include <shellapi.h>
+
 #include <cstdio>
 
 namespace driver {
@@ -414,6 +416,21 @@ int WindowTop(HWND window)
 {
     RECT rect;
     return GetWindowRect(window, &rect) ? rect.top : INT_MIN;
+}
+
+bool TopBecomes(HWND window, int top, DWORD timeoutMs)
+{
+    return WaitFor([&] { return WindowTop(window) == top; }, timeoutMs);
+}
+
+int StripEdge(UINT edge)
+{
+    APPBARDATA data = {};
+    data.cbSize = sizeof data;
+    data.uEdge = edge;
+    data.rc = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SHAppBarMessage(ABM_QUERYPOS, &data);
+    return edge == ABE_TOP ? data.rc.top : data.rc.bottom;
 }
 
 }  // namespace driver

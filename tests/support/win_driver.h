@@ -145,7 +145,13 @@ void RightClick(int x, int y);
 // PressKeys: presses the virtual keys in order, releases them in reverse.
 void PressKeys(std::initializer_list<WORD> keys);
 
-// BarTop: the top edge of a window, or INT_MIN when it is gone.
+// WindowTop: the top edge of a window, or INT_MIN when it is gone.
 int WindowTop(HWND window);
+// TopBecomes: the window's top edge reaches that value in time.
+bool TopBecomes(HWND window, int top, DWORD timeoutMs = 2000);
+
+// StripEdge: where another program's strip at that edge may begin (top edge)
+// or end (bottom edge), as the shell answers ABM_QUERYPOS for the whole screen.
+int StripEdge(UINT edge);
 
 }  // namespace driver
