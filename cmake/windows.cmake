@@ -23,12 +23,27 @@ file(GLOB RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/*.r
 set_source_files_properties(${RESOURCE_FILE} PROPERTIES OBJECT_DEPENDS "${ICON_FILES};${RESOURCE_PARTS}")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_BINARY_DIR}/icons -I ${CMAKE_SOURCE_DIR}/src/resources")
 
-# One library: the portable code calls back into the Win32 layer (message boxes,
-# directories), so the two halves link as one.
-add_library(deskrail_win STATIC ${CORE_SOURCES} ${WIN_SOURCES})
-target_include_directories(deskrail_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
+# One static library per floor, each linked only to the floors below it; the
+# include check (scripts/check-floors.py) keeps calls from going upward.
 # ole32, comdlg32 and winmm are loaded at first use (lazy_import_win.h).
-target_link_libraries(deskrail_win PUBLIC shell32 uuid advapi32 gdi32 user32)
+function(deskrail_floor name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/main_win\\.cpp$")
+  add_library(deskrail_${name} STATIC ${sources})
+  target_include_directories(deskrail_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  foreach(below ${ARGN})
+    target_link_libraries(deskrail_${name} PUBLIC ${below})
+  endforeach()
+endfunction()
+deskrail_floor(base shell32 uuid advapi32 gdi32 user32)
+deskrail_floor(settings deskrail_base)
+deskrail_floor(menus deskrail_base)
+deskrail_floor(status deskrail_settings deskrail_base)
+deskrail_floor(launcher deskrail_menus deskrail_base)
+deskrail_floor(editor deskrail_menus deskrail_base)
+deskrail_floor(shell deskrail_editor deskrail_launcher deskrail_status deskrail_menus deskrail_settings deskrail_base)
+add_library(deskrail_win INTERFACE)
+target_link_libraries(deskrail_win INTERFACE deskrail_shell)
 
 add_executable(DeskRail WIN32 ${CMAKE_SOURCE_DIR}/src/shell/main_win.cpp ${RESOURCE_FILE})
 target_link_libraries(DeskRail PRIVATE deskrail_win)

@@ -1,34 +1,27 @@
 // custom_menus_dialog_win.cpp: the custom-menus dialog. Every action changes
-// the live menu model at once; OK saves it and rebuilds the bar's menu bar.
-// Lines are tied to records by their text alone.
+// the live menu model at once; OK ends it, and the bar then saves the menus
+// and rebuilds its menu bar. Lines are tied to records by their text alone.
 #include "editor/custom_menus_dialog_win.h"
 
 #include <shellapi.h>
 
 #include <cstring>
-#include <string>
-#include <vector>
+#include <new>
 
+#include "base/messages.h"
+#include "base/process_state_win.h"
+#include "base/text.h"
+#include "base/texts.h"
 #include "editor/entry_dialogs_win.h"
 #include "editor/menu_editing.h"
-#include "menus/menu_bar_win.h"
 #include "menus/menu_model.h"
-#include "menus/profile_file.h"
 #include "resources/resource.h"
-#include "shell/bar_state_win.h"
-#include "shell/messages.h"
-#include "status/status_line.h"
 
+// The editor's state: the open dialog, and the arrow pictures kept once loaded.
 HWND customMenusDialog;
 HICON arrowIcons[4];
 
 namespace {
-
-const char NO_MENU_TEXT[] = "Bitte zuerst ein Menü auswählen.";
-const char NO_ENTRY_TEXT[] = "Bitte zuerst einen Eintrag auswählen.";
-const char CONFIRM_DELETE_TEXT[] =
-    "Sind Sie sicher, daß Sie dieses Menü und\nalle darin aufgeführten Einträge löschen wollen?";
-const char CONFIRM_DELETE_CAPTION[] = "Bitte Löschen bestätigen.";
 
 // Every name fits; a longer line could name no record anyway.
 enum { LINE_TEXT_SIZE = 32 };
@@ -67,19 +60,35 @@ void ListEntries(HWND dialog, const UserMenu* menu)
     }
 }
 
+// NamedMenu, NamedEntry: the record a line's text names; warn when none has it.
+UserMenu* NamedMenu(const char* text)
+{
+    UserMenu* menu = FindUserMenu(text);
+    if (!menu) ShowWarning(MENU_NOT_FOUND_TEXT);
+    return menu;
+}
+
+ProgramItem* NamedEntry(const UserMenu* menu, const char* text)
+{
+    ProgramItem* entry = FindProgramItem(menu->items, text);
+    // A separator line names no entry, and that is no error.
+    if (!entry && std::strcmp(text, SEPARATOR_TEXT) != 0) ShowWarning(ENTRY_NOT_FOUND_TEXT);
+    return entry;
+}
+
 // SelectedMenu: the menu of the selected line of the menus list; warns when
-// no line is selected (FindUserMenu warns when the name finds none).
+// no line is selected or its name finds no menu.
 UserMenu* SelectedMenu(HWND dialog, int* line = nullptr)
 {
     int selected = static_cast<int>(List(dialog, IDC_MENUS, LB_GETCURSEL));
     if (selected == LB_ERR) {
-        ShowWarning(NO_MENU_TEXT);
+        ShowWarning(NO_MENU_SELECTED_TEXT);
         return nullptr;
     }
     if (line) *line = selected;
     char text[LINE_TEXT_SIZE];
     LineText(dialog, IDC_MENUS, selected, text);
-    return FindUserMenu(text);
+    return NamedMenu(text);
 }
 
 // SelectedEntry: the menu's entry of the selected line of the programs list;
@@ -88,12 +97,12 @@ ProgramItem* SelectedEntry(HWND dialog, const UserMenu* menu, int* line)
 {
     *line = static_cast<int>(List(dialog, IDC_PROGRAMS, LB_GETCURSEL));
     if (*line == LB_ERR) {
-        ShowWarning(NO_ENTRY_TEXT);
+        ShowWarning(NO_ENTRY_SELECTED_TEXT);
         return nullptr;
     }
     char text[LINE_TEXT_SIZE];
     LineText(dialog, IDC_PROGRAMS, *line, text);
-    return FindProgramItem(menu->items, text);
+    return NamedEntry(menu, text);
 }
 
 void OpenEntryDialog(HWND dialog, int resource, DLGPROC procedure, ProgramItem* item, UserMenu* menu, int isNew)
@@ -109,7 +118,7 @@ void MenuSelected(HWND dialog)
     if (line == LB_ERR) return;
     char text[LINE_TEXT_SIZE];
     LineText(dialog, IDC_MENUS, line, text);
-    if (UserMenu* menu = FindUserMenu(text)) ListEntries(dialog, menu);
+    if (UserMenu* menu = NamedMenu(text)) ListEntries(dialog, menu);
 }
 
 void RenameMenu(HWND dialog)
@@ -129,7 +138,7 @@ void EditEntry(HWND dialog)
     if (line == LB_ERR) return;
     char text[LINE_TEXT_SIZE];
     LineText(dialog, IDC_PROGRAMS, line, text);
-    ProgramItem* entry = FindProgramItem(menu->items, text);
+    ProgramItem* entry = NamedEntry(menu, text);
     if (!entry) return;
     OpenEntryDialog(dialog, IDD_PROGRAM_ENTRY, ProgramItemDialogProc, entry, menu, 0);
     List(dialog, IDC_PROGRAMS, LB_SETCURSEL, line);
@@ -175,7 +184,7 @@ void DeleteEntry(HWND dialog)
     if (!menu) return;
     int line = static_cast<int>(List(dialog, IDC_PROGRAMS, LB_GETCURSEL));
     if (line == LB_ERR) {
-        ShowWarning(NO_ENTRY_TEXT);
+        ShowWarning(NO_ENTRY_SELECTED_TEXT);
         return;
     }
     char text[LINE_TEXT_SIZE];
@@ -183,7 +192,7 @@ void DeleteEntry(HWND dialog)
     int separatorLine = std::strcmp(text, SEPARATOR_TEXT) == 0;
     // A separator line stands for the entry below it.
     if (separatorLine && !LineText(dialog, IDC_PROGRAMS, line + 1, text)) return;
-    ProgramItem* entry = FindProgramItem(menu->items, text);
+    ProgramItem* entry = NamedEntry(menu, text);
     if (!entry) return;
     LineDeletion deletion = DeleteMenuEntry(menu, entry, line, separatorLine);
     for (int i = 0; i < deletion.count; ++i) List(dialog, IDC_PROGRAMS, LB_DELETESTRING, deletion.first);
@@ -228,14 +237,6 @@ void MoveEntry(HWND dialog, int key)
     List(dialog, IDC_PROGRAMS, LB_SETCURSEL, LineAfterMove(line, count, key));
 }
 
-void Close(HWND dialog)
-{
-    SaveProfile();
-    BuildMenuBar();
-    UpdateStatusLine();
-    EndDialog(dialog, 1);
-}
-
 void Command(HWND dialog, int id, int code)
 {
     switch (id) {
@@ -278,7 +279,7 @@ void Command(HWND dialog, int id, int code)
         MoveEntry(dialog, MOVE_DOWN);
         break;
     case IDOK:
-        Close(dialog);
+        EndDialog(dialog, 1);
         break;
     default:
         // Esc included: every change is kept, so only OK ends the dialog.
@@ -287,7 +288,7 @@ void Command(HWND dialog, int id, int code)
 }
 
 // DropFiles: the files dropped onto the menus list join the menu under the
-// drop point.
+// drop point, the last file first.
 void DropFiles(HWND dialog, HDROP drop)
 {
     UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
@@ -301,13 +302,30 @@ void DropFiles(HWND dialog, HDROP drop)
     int line = DropTargetLine(point.y, height, top);
     UserMenu* target = MenuAtLine(line);
     if (target && count > 0) {
-        std::vector<std::string> files;
-        for (UINT k = 0; k < count; ++k) {
-            std::vector<char> file(DragQueryFileA(drop, k, nullptr, 0) + 1, '\0');
-            DragQueryFileA(drop, k, file.data(), static_cast<UINT>(file.size()));
-            files.push_back(file.data());
+        bool full = false;
+        for (UINT k = count; k-- > 0;) {
+            UINT length = DragQueryFileA(drop, k, nullptr, 0);
+            char* file = new (std::nothrow) char[length + 1];
+            if (!file) {
+                ShowWarning(OUT_OF_MEMORY_TEXT);
+                break;
+            }
+            file[0] = '\0';
+            DragQueryFileA(drop, k, file, length + 1);
+            DropResult result = AddDroppedFile(target, file);
+            if (result == DROP_PATH_TOO_LONG) {
+                char text[sizeof PATH_TOO_LONG_FORMAT + MAX_PATH];
+                FormatTextN(text, sizeof text, PATH_TOO_LONG_FORMAT, file);
+                ShowWarning(text);
+            }
+            delete[] file;
+            full = full || result == DROP_MENU_FULL;
+            if (result == DROP_NO_MEMORY) {
+                ShowWarning(OUT_OF_MEMORY_TEXT);
+                break;
+            }
         }
-        AddDroppedFiles(target, files);
+        if (full) ShowWarning(MENU_FULL_TEXT);
         List(dialog, IDC_MENUS, LB_SETCURSEL, line);
         SetFocus(GetDlgItem(dialog, IDC_MENUS));
     }

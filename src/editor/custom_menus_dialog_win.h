@@ -10,6 +10,8 @@ extern HWND customMenusDialog;
 // of the process: up (114), down (115), up pressed (117), down pressed (116).
 extern HICON arrowIcons[4];
 
+// CustomMenusDialogProc: ends with 1 when OK was pressed, which is the only way
+// out; the owner then saves the menus and rebuilds its menu bar.
 INT_PTR CALLBACK CustomMenusDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // DrawArrowButton: the arrow picture of one of the four move buttons, pressed

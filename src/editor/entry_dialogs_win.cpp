@@ -2,17 +2,16 @@
 // puts its line into the custom-menus dialog's list itself.
 #include "editor/entry_dialogs_win.h"
 
+#include "base/file_dialog_win.h"
+#include "base/messages.h"
+#include "base/text.h"
+#include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
-#include "editor/file_browser_win.h"
 #include "editor/menu_editing.h"
 #include "menus/menu_model.h"
 #include "resources/resource.h"
-#include "shell/messages.h"
 
 namespace {
-
-const char NO_MENU_NAME_TEXT[] = "Das Menü muß einen Namen erhalten!";
-const char NO_NAME_OR_PATH_TEXT[] = "Sie müssen einen Namen und den\nPfad der Programm-Datei eingeben.";
 
 // What each dialog keeps while it is open; the dialogs never run twice at once.
 struct MenuNameState {

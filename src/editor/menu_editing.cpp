@@ -1,12 +1,10 @@
 #include "editor/menu_editing.h"
 
-#include "menus/menu_model.h"
-#include "shell/messages.h"
+#include <cstring>
 
-const char MENU_FULL_TEXT[] = "Ein Menü kann höchstens 99 Einträge aufnehmen.";
-const char PATH_TOO_LONG_FORMAT[] = "Der Pfad ist zu lang, die Datei wird nicht aufgenommen:\n%s";
-const char OUT_OF_MEMORY_TEXT[] = "Nicht genügend Arbeitsspeicher für einen neuen Eintrag.";
-const char DEFAULT_ENTRY_NAME[] = "Standardname";
+#include "base/text.h"
+#include "base/texts.h"
+#include "menus/menu_model.h"
 
 namespace {
 
@@ -70,19 +68,17 @@ LineDeletion DeleteMenuEntry(UserMenu* menu, ProgramItem* entry, int line, int s
 
 void DeriveWorkingDirectory(const char* path, char* directory, size_t size)
 {
-    std::string drive, folder;
-    const char* rest = path;
-    if (path[0] && path[1] == ':') {
-        drive.assign(path, 2);
-        rest = path + 2;
-    }
     const char* lastSeparator = nullptr;
-    for (const char* c = rest; *c; ++c)
+    for (const char* c = path[0] && path[1] == ':' ? path + 2 : path; *c; ++c)
         if (*c == '\\' || *c == '/') lastSeparator = c;
-    if (lastSeparator) folder.assign(rest, lastSeparator + 1);
-    // Only the folder's trailing separator goes: "C:EDIT.EXE" keeps its "C:".
-    if (!folder.empty()) folder.pop_back();
-    FormatTextN(directory, size, "%s%s", drive.c_str(), folder.c_str());
+    // The drive stays; only the folder's trailing separator goes, so
+    // "C:EDIT.EXE" keeps its "C:".
+    size_t length = lastSeparator ? static_cast<size_t>(lastSeparator - path)
+                    : path[0] && path[1] == ':' ? 2 : 0;
+    if (size == 0) return;
+    if (length >= size) length = size - 1;
+    std::memcpy(directory, path, length);
+    directory[length] = '\0';
 }
 
 void NameDroppedFile(char* path, char* name, size_t nameSize)
@@ -90,20 +86,23 @@ void NameDroppedFile(char* path, char* name, size_t nameSize)
     char* file = path;
     for (char* c = path; *c; ++c)
         if (*c == '\\') file = c + 1;
-    char* dot = nullptr;
+    char* end = nullptr;
     for (char* c = file; *c; ++c)
-        if (*c == '.') dot = c;
-    std::string base;
-    if (dot) {
-        for (char* c = file; c < dot; ++c) *c = AsciiLower(*c);
-        base.assign(file, dot);
-    } else {
-        base = file;
-    }
-    if (base.empty()) base = DEFAULT_ENTRY_NAME;
-    base[0] = AsciiUpper(base[0]);
+        if (*c == '.') end = c;
+    if (end)
+        for (char* c = file; c < end; ++c) *c = AsciiLower(*c);
+    else
+        end = file + std::strlen(file);
     std::memset(name, 0, nameSize);
-    CopyTextN(name, nameSize, base.c_str());
+    if (nameSize == 0) return;
+    if (end == file) {
+        CopyTextN(name, nameSize, DEFAULT_ENTRY_NAME);
+    } else {
+        size_t length = static_cast<size_t>(end - file);
+        if (length >= nameSize) length = nameSize - 1;
+        std::memcpy(name, file, length);
+    }
+    name[0] = AsciiUpper(name[0]);
 }
 
 int DropTargetLine(int y, int lineHeight, int topIndex)
@@ -121,34 +120,16 @@ UserMenu* MenuAtLine(int line)
     return menu;
 }
 
-int AddDroppedFiles(UserMenu* menu, const std::vector<std::string>& files)
+DropResult AddDroppedFile(UserMenu* menu, const char* path)
 {
-    int added = 0;
-    int full = 0;
-    for (size_t k = files.size(); k-- > 0;) {
-        const std::string& file = files[k];
-        if (file.empty()) continue;
-        if (!MenuHasRoom(menu)) {
-            full = 1;
-            continue;
-        }
-        if (file.size() >= ITEM_PATH_SIZE) {
-            std::vector<char> text(sizeof PATH_TOO_LONG_FORMAT + file.size());
-            FormatTextN(text.data(), text.size(), PATH_TOO_LONG_FORMAT, file.c_str());
-            ShowWarning(text.data());
-            continue;
-        }
-        ProgramItem* item = CreateProgramItem();
-        if (!item) {
-            ShowWarning(OUT_OF_MEMORY_TEXT);
-            break;
-        }
-        CopyText(item->path, file.c_str());
-        NameDroppedFile(item->path, item->name, sizeof item->name);
-        DeriveWorkingDirectory(item->path, item->workingDirectory, sizeof item->workingDirectory);
-        AppendProgramItem(menu, item);
-        ++added;
-    }
-    if (full) ShowWarning(MENU_FULL_TEXT);
-    return added;
+    if (!path[0]) return DROP_SKIPPED;
+    if (!MenuHasRoom(menu)) return DROP_MENU_FULL;
+    if (std::strlen(path) >= ITEM_PATH_SIZE) return DROP_PATH_TOO_LONG;
+    ProgramItem* item = CreateProgramItem();
+    if (!item) return DROP_NO_MEMORY;
+    CopyText(item->path, path);
+    NameDroppedFile(item->path, item->name, sizeof item->name);
+    DeriveWorkingDirectory(item->path, item->workingDirectory, sizeof item->workingDirectory);
+    AppendProgramItem(menu, item);
+    return DROP_ADDED;
 }

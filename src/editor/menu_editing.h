@@ -3,11 +3,6 @@
 // and the working directory an entry takes from its path.
 #pragma once
 #include <cstddef>
-#include <cstring>
-#include <string>
-#include <vector>
-
-#include "shell/text.h"
 
 struct UserMenu;
 struct ProgramItem;
@@ -15,20 +10,6 @@ struct ProgramItem;
 // The 100th entry of a menu would get the command identifier of the next
 // menu's first entry, so a menu takes no more than 99 through the editor.
 enum { MENU_ENTRY_LIMIT = 99 };
-
-extern const char MENU_FULL_TEXT[];
-extern const char PATH_TOO_LONG_FORMAT[];   // %s: the dropped file
-extern const char OUT_OF_MEMORY_TEXT[];
-extern const char DEFAULT_ENTRY_NAME[];
-
-// StoreText: the text into a record's field with zeros behind it, so that a
-// shorter new text leaves nothing of the old one in the profile file.
-template <size_t N>
-inline void StoreText(char (&field)[N], const char* text)
-{
-    std::memset(field, 0, N);
-    CopyTextN(field, N, text);
-}
 
 // MenuHasRoom: 1 while the menu holds fewer entries than the limit.
 int MenuHasRoom(const UserMenu* menu);
@@ -79,8 +60,10 @@ int DropTargetLine(int y, int lineHeight, int topIndex);
 // MenuAtLine: the menu shown on that line of the menus list, or null.
 UserMenu* MenuAtLine(int line);
 
-// AddDroppedFiles: appends an entry for each file, the last file first. A
-// path too long for its field is left out with a warning naming it; files
-// that find the menu full are left out with one warning. Gives the number
-// added.
-int AddDroppedFiles(UserMenu* menu, const std::vector<std::string>& files);
+enum DropResult { DROP_ADDED, DROP_SKIPPED, DROP_MENU_FULL, DROP_PATH_TOO_LONG, DROP_NO_MEMORY };
+
+// AddDroppedFile: appends an entry for the file, named after it and working
+// in its folder. An empty path is skipped; a full menu, a path too long for
+// its field and a lack of memory add nothing. Files are taken last first, and
+// a full menu is reported once after all of them.
+DropResult AddDroppedFile(UserMenu* menu, const char* path);

@@ -2,12 +2,10 @@
 
 #include <cstring>
 
-#include "shell/messages.h"
-#include "shell/text.h"
+#include "base/text.h"
+#include "base/texts.h"
 
 namespace {
-// A path of at most 127 characters and the longest message fit with room.
-enum { FAILURE_TEXT_SIZE = 300 };
 // Below this the older shell call answers with an error code.
 const uintptr_t FIRST_SUCCESS = 32;
 }  // namespace
@@ -30,22 +28,20 @@ void ShellExecuteFailureText(char* text, size_t size, int32_t result, const char
 {
     switch (result) {
     case 2:
-        FormatTextN(text, size, "Datei nicht gefunden:\n%s", path);
+        FormatTextN(text, size, FILE_NOT_FOUND_FORMAT, path);
         break;
     case 3:
-        FormatTextN(text, size, "Dateipfad nicht gefunden:\n%s", path);
+        FormatTextN(text, size, PATH_NOT_FOUND_FORMAT, path);
         break;
     default:
-        FormatTextN(text, size, "ShellExecute führte zu folgendem Fehlercode: %d", static_cast<int>(result));
+        FormatTextN(text, size, SHELL_ERROR_FORMAT, static_cast<int>(result));
         break;
     }
 }
 
-int CheckShellExecuteResult(uintptr_t result, const char* path)
+int CheckShellExecuteResult(uintptr_t result, const char* path, char* text, size_t size)
 {
     if (result >= FIRST_SUCCESS) return 1;
-    char text[FAILURE_TEXT_SIZE];
-    ShellExecuteFailureText(text, sizeof text, static_cast<int32_t>(result), path);
-    ShowWarning(text);
+    ShellExecuteFailureText(text, size, static_cast<int32_t>(result), path);
     return 0;
 }

@@ -10,7 +10,8 @@ bool IsShellLinkPath(const char* path);
 // (below 32): file not found, path not found, or the bare code.
 void ShellExecuteFailureText(char* text, size_t size, int32_t result, const char* path);
 
-// CheckShellExecuteResult: 1 for a result of 32 or above; otherwise warns
-// with the message for the code and gives 0. The result is the call's handle
-// value taken as unsigned, so a success value with the top bit set stays one.
-int CheckShellExecuteResult(uintptr_t result, const char* path);
+// CheckShellExecuteResult: 1 for a result of 32 or above; otherwise fills
+// text with the message for the code and gives 0. The result is the call's
+// handle value taken as unsigned, so a success value with the top bit set
+// stays one.
+int CheckShellExecuteResult(uintptr_t result, const char* path, char* text, size_t size);

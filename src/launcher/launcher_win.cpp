@@ -6,12 +6,13 @@
 
 #include <cstring>
 
+#include "base/lazy_import_win.h"
+#include "base/messages.h"
+#include "base/process_state_win.h"
+#include "base/text.h"
+#include "base/texts.h"
 #include "launcher/launcher.h"
 #include "menus/menu_model.h"
-#include "shell/lazy_import_win.h"
-#include "shell/bar_state_win.h"
-#include "shell/messages.h"
-#include "shell/text.h"
 
 static_assert(sizeof(SHELLEXECUTEINFOA) == 60, "the 32-bit shell request");
 
@@ -19,7 +20,8 @@ ShellExecuteFunction shellExecute = ShellExecuteA;
 ShellExecuteExFunction shellExecuteEx = ShellExecuteExA;
 
 namespace {
-const char SHORTCUT_FAILED_TEXT[] = "Fehler beim Starten einer Verknüpfung.";
+// A path of at most 127 characters and the longest message fit with room.
+enum { FAILURE_TEXT_SIZE = 300 };
 
 // ComRef: one interface pointer, released when it goes out of scope.
 template <class Interface>
@@ -72,16 +74,6 @@ private:
     decltype(&CoUninitialize) end;
 };
 
-// CopyField: an entry's text field as a terminated text, even if a field
-// came in filling its whole width.
-template <size_t N>
-void CopyField(char (&text)[MAX_PATH], const char (&field)[N])
-{
-    static_assert(N < MAX_PATH, "every entry field fits a path buffer");
-    size_t length = TextLengthN(field, N);
-    std::memcpy(text, field, length);
-    text[length] = '\0';
-}
 }  // namespace
 
 HRESULT ResolveShellLink(HWND owner, const char* linkPath, char (&target)[MAX_PATH],
@@ -116,17 +108,20 @@ HRESULT ResolveShellLink(HWND owner, const char* linkPath, char (&target)[MAX_PA
 int LaunchProgramItem(const ProgramItem* item)
 {
     if (!item) return 0;
-    char path[MAX_PATH];
-    char parameters[MAX_PATH];
-    char directory[MAX_PATH];
-    CopyField(path, item->path);
-    CopyField(parameters, item->parameters);
-    CopyField(directory, item->workingDirectory);
+    char path[sizeof item->path + 1];
+    char parameters[sizeof item->parameters + 1];
+    char directory[sizeof item->workingDirectory + 1];
+    FieldText(path, item->path);
+    FieldText(parameters, item->parameters);
+    FieldText(directory, item->workingDirectory);
 
     if (!newShell) {
         // The old shell knows no shortcuts and expands no variables: the entry goes as it is.
         HINSTANCE result = shellExecute(barWindowHandle, "open", path, parameters, directory, item->showCommand);
-        return CheckShellExecuteResult(reinterpret_cast<uintptr_t>(result), path);
+        char text[FAILURE_TEXT_SIZE];
+        if (CheckShellExecuteResult(reinterpret_cast<uintptr_t>(result), path, text, sizeof text)) return 1;
+        ShowWarning(text);
+        return 0;
     }
 
     SHELLEXECUTEINFOA request = {};

@@ -1,13 +1,12 @@
 #include "menus/menu_bar_win.h"
 
+#include "base/process_state_win.h"
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
-#include "shell/bar_state_win.h"
-#include "status/status_line.h"
 
 HMENU menuBarHandle;
 
-void BuildMenuBar()
+int BuildMenuBar()
 {
     BindMenuEntries();
 
@@ -23,8 +22,7 @@ void BuildMenuBar()
 
     if (!menuListHead) {
         DrawMenuBar(barWindowHandle);
-        UpdateStatusLine();
-        return;
+        return 0;
     }
 
     int32_t menuPosition = 1;
@@ -40,4 +38,5 @@ void BuildMenuBar()
                     reinterpret_cast<UINT_PTR>(dropDown), menu->name);
     }
     DrawMenuBar(barWindowHandle);
+    return menuPosition - 1;
 }

@@ -7,4 +7,6 @@ extern HMENU menuBarHandle;  // null before the first build
 // BuildMenuBar: throws the bar window's menu bar and the binding list away and
 // makes both anew from the menu list: one drop-down menu per menu, one item
 // per entry with its command identifier, separator lines where entries ask.
-void BuildMenuBar();
+// Gives the number of menus; an empty menu bar has wiped the status text,
+// which the caller then paints again.
+int BuildMenuBar();

@@ -3,9 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "shell/messages.h"
-
-const char SEPARATOR_TEXT[] = "-------";
+#include "base/texts.h"
 
 UserMenu* menuListHead;
 CommandBinding* bindingListHead;
@@ -188,7 +186,6 @@ UserMenu* FindUserMenu(const char* name)
     if (std::strlen(name) < MENU_NAME_SIZE)
         for (UserMenu* menu = menuListHead; menu; menu = menu->next)
             if (std::strncmp(menu->name, name, MENU_NAME_SIZE) == 0) return menu;
-    ShowWarning("Das Menü konnte nicht gefunden werden!");
     return nullptr;
 }
 
@@ -198,6 +195,5 @@ ProgramItem* FindProgramItem(ProgramItem* first, const char* name)
     if (std::strlen(name) < ITEM_NAME_SIZE)
         for (ProgramItem* item = first; item; item = item->next)
             if (std::strncmp(item->name, name, ITEM_NAME_SIZE) == 0) return item;
-    ShowWarning("Das Programm konnte nicht gefunden werden!");
     return nullptr;
 }

@@ -17,9 +17,6 @@ enum { MOVE_UP = 38, MOVE_DOWN = 40 };
 // Show-window code of entries nobody has edited yet (SW_SHOW).
 enum { SHOW_COMMAND_DEFAULT = 5 };
 
-// How a separator line stands in a list of entries.
-extern const char SEPARATOR_TEXT[];
-
 struct ProgramItem;
 
 struct UserMenu {
@@ -47,6 +44,8 @@ struct CommandBinding {
     CommandBinding* next;
 };
 
+// The menu model's state: the menus in bar order, and the index that
+// BuildMenuBar derives from them.
 extern UserMenu* menuListHead;
 extern CommandBinding* bindingListHead;
 
@@ -72,7 +71,7 @@ void FreeCommandBindings();
 // Adds a binding at the end of the list; 0 when memory runs out.
 int AppendCommandBinding(int32_t id, ProgramItem* item);
 
-// First match in list order; warns and gives null when there is none.
+// First match in list order; null when there is none.
 UserMenu* FindUserMenu(const char* name);
-// The separator text gives null without a warning.
+// The separator line's text names no entry.
 ProgramItem* FindProgramItem(ProgramItem* first, const char* name);

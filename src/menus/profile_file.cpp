@@ -1,25 +1,16 @@
 #include "menus/profile_file.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
+#include <new>
 
+#include "base/platform.h"
+#include "base/process_state.h"
+#include "base/text.h"
+#include "base/texts.h"
 #include "menus/menu_model.h"
-#include "shell/bar_state.h"
-#include "shell/messages.h"
-#include "shell/platform.h"
-#include "shell/text.h"
 
 namespace {
-
-const char OLD_FORMAT_TEXT[] =
-    "Profildatei im alten Datenformat gefunden.\nBitte löschen Sie sie und\n erstellen Sie eine neue.";
-const char CUT_ENTRY_TEXT[] =
-    "Fehler beim Lesen des Menüs: %d Programm: %d\naus Profildatei: %s.\n"
-    "Bitte löschen Sie die Datei und\nstarten Sie Deskrail erneut.";
-const char NO_MEMORY_TEXT[] = "Nicht genügend Speicher zum Laden der Profildatei.";
-const char WRITE_FAILED_TEXT[] =
-    "Profildatei %s konnte nicht geschrieben werden.\nBitte überprüfen Sie die Datei.";
 
 // Menu record offsets.
 enum { MENU_NAME_AT = 0, MENU_COUNT_AT = 32 };
@@ -103,19 +94,14 @@ void DecodeEntryRecord(const unsigned char* record, ProgramItem* item)
     item->separatorBefore = GetInt32(record + ENTRY_SEPARATOR_AT);
 }
 
-// Hands out records straight from a block read from the file, or from
-// memory: one copy less than reading record by record, and far fewer calls.
+// ProfileSource: hands out records from the file's bytes in memory.
 class ProfileSource {
 public:
-    explicit ProfileSource(std::FILE* file) : file_(file), data_(block_) {}
     ProfileSource(const unsigned char* data, size_t size) : data_(data), end_(size) {}
-    ProfileSource(const ProfileSource&) = delete;
-    ProfileSource& operator=(const ProfileSource&) = delete;
 
-    // The next count bytes (at most a block), or null when fewer are left.
+    // The next count bytes, or null when fewer are left.
     const unsigned char* Next(size_t count)
     {
-        if (end_ - position_ < count && file_) Refill();
         if (end_ - position_ < count) return nullptr;
         const unsigned char* at = data_ + position_;
         position_ += count;
@@ -125,36 +111,9 @@ public:
     size_t Left() const { return end_ - position_; }
 
 private:
-    void Refill()
-    {
-        size_t left = end_ - position_;
-        std::memmove(block_, block_ + position_, left);
-        end_ = left + std::fread(block_ + left, 1, sizeof block_ - left, file_);
-        position_ = 0;
-    }
-
-    std::FILE* file_ = nullptr;
     const unsigned char* data_;
     size_t position_ = 0;
-    size_t end_ = 0;
-    unsigned char block_[32 * 1024];
-};
-
-struct OwnedFile {
-    std::FILE* file;
-
-    explicit OwnedFile(std::FILE* opened) : file(opened) {}
-    OwnedFile(const OwnedFile&) = delete;
-    OwnedFile& operator=(const OwnedFile&) = delete;
-    ~OwnedFile() { Close(); }
-
-    // 1 when every buffered byte reached the file.
-    int Close()
-    {
-        int closed = !file || std::fclose(file) == 0;
-        file = nullptr;
-        return closed;
-    }
+    size_t end_;
 };
 
 enum LoadEnd { LOAD_DONE, LOAD_EMPTY, LOAD_OLD_FORMAT, LOAD_CUT_ENTRY, LOAD_NO_MEMORY };
@@ -229,85 +188,90 @@ bool BuildDefaultMenus()
     FormatTextN(minesweeper, sizeof minesweeper, "%s\\winmine.exe", windowsDirectory);
     FormatTextN(solitaire, sizeof solitaire, "%s\\sol.exe", windowsDirectory);
 
-    UserMenu* apps = AddDefaultMenu("&Apps");
-    if (!apps || !AddDefaultEntry(apps, "Visual &C++ v4.0", "c:\\vc40\\bin\\msdev.exe") ||
-        !AddDefaultEntry(apps, "&Word v7.0", "c:\\winword\\winword.exe"))
+    UserMenu* apps = AddDefaultMenu(DEFAULT_APPS_MENU);
+    if (!apps || !AddDefaultEntry(apps, DEFAULT_COMPILER_ENTRY, "c:\\vc40\\bin\\msdev.exe") ||
+        !AddDefaultEntry(apps, DEFAULT_WORD_ENTRY, "c:\\winword\\winword.exe"))
         return false;
-    UserMenu* games = AddDefaultMenu("&Games");
-    return games && AddDefaultEntry(games, "&Minesweeper", minesweeper) &&
-           AddDefaultEntry(games, "&Solitaire", solitaire);
+    UserMenu* games = AddDefaultMenu(DEFAULT_GAMES_MENU);
+    return games && AddDefaultEntry(games, DEFAULT_MINESWEEPER_ENTRY, minesweeper) &&
+           AddDefaultEntry(games, DEFAULT_SOLITAIRE_ENTRY, solitaire);
 }
 
-// Runs once the file is closed: FatalError may end the program.
-int FinishLoad(const LoadOutcome& outcome)
+ProfileLoad FinishLoad(const LoadOutcome& outcome)
 {
-    char text[400] = "";
+    ProfileLoad load = {false, ""};
     switch (outcome.end) {
     case LOAD_DONE:
-        return 1;
+        return load;
     case LOAD_EMPTY:
-        if (BuildDefaultMenus()) return 1;
-        CopyText(text, NO_MEMORY_TEXT);
+        if (BuildDefaultMenus()) return load;
+        CopyText(load.message, PROFILE_NO_MEMORY_TEXT);
         break;
     case LOAD_OLD_FORMAT:
-        CopyText(text, OLD_FORMAT_TEXT);
+        CopyText(load.message, PROFILE_OLD_FORMAT_TEXT);
         break;
     case LOAD_CUT_ENTRY:
-        FormatTextN(text, sizeof text, CUT_ENTRY_TEXT, outcome.menuNumber, outcome.entryNumber,
-                    profileFileName);
+        FormatTextN(load.message, sizeof load.message, PROFILE_CUT_ENTRY_FORMAT, outcome.menuNumber,
+                    outcome.entryNumber, profileFileName);
         break;
     case LOAD_NO_MEMORY:
-        CopyText(text, NO_MEMORY_TEXT);
+        CopyText(load.message, PROFILE_NO_MEMORY_TEXT);
         break;
     }
     // Half a model must not reach the bar, nor be saved over the file.
     FreeAllUserMenus();
-    FatalError(text);
-    return 1;
+    load.fatal = true;
+    return load;
 }
 
 template <class Put>
-bool WriteRecords(Put put)
+void WriteRecords(Put put)
 {
     unsigned char record[ENTRY_RECORD_SIZE];
     PutInt32(record, PROFILE_FORMAT);
-    if (!put(record, 4)) return false;
+    put(record, 4);
     for (const UserMenu* menu = menuListHead; menu; menu = menu->next) {
         EncodeMenuRecord(menu, record);
-        if (!put(record, MENU_RECORD_SIZE)) return false;
+        put(record, MENU_RECORD_SIZE);
         for (const ProgramItem* item = menu->items; item; item = item->next) {
             EncodeEntryRecord(item, record);
-            if (!put(record, ENTRY_RECORD_SIZE)) return false;
+            put(record, ENTRY_RECORD_SIZE);
         }
     }
-    return true;
 }
+
+const char* SavedFileName() { return profileFileName[0] ? profileFileName : "default.dr"; }
 
 }  // namespace
 
-int LoadProfile()
+ProfileLoad LoadProfile()
 {
     SetCurrentDirectoryText(programDirectory);
-    OwnedFile file(std::fopen(profileFileName, "rb"));
-    if (!file.file) return FinishLoad({LOAD_EMPTY, 0, 0});
-    ProfileSource source(file.file);
-    LoadOutcome outcome = ReadMenus(source);
-    file.Close();
-    return FinishLoad(outcome);
+    unsigned char* data = nullptr;
+    size_t size = 0;
+    // A file that cannot be opened counts as missing: the default menus.
+    if (ReadWholeFile(profileFileName, data, size) != FILE_READ) return FinishLoad({LOAD_EMPTY, 0, 0});
+    ProfileLoad load = LoadProfileBytes(data, size);
+    delete[] data;
+    return load;
 }
 
-int LoadProfileBytes(const unsigned char* data, size_t size)
+ProfileLoad LoadProfileBytes(const unsigned char* data, size_t size)
 {
     ProfileSource source(data, size);
     return FinishLoad(ReadMenus(source));
 }
 
-std::vector<unsigned char> ProfileBytes()
+unsigned char* EncodeProfile(size_t& size)
 {
-    std::vector<unsigned char> bytes;
-    WriteRecords([&bytes](const unsigned char* record, size_t size) {
-        bytes.insert(bytes.end(), record, record + size);
-        return true;
+    size = 0;
+    WriteRecords([&size](const unsigned char*, size_t count) { size += count; });
+    unsigned char* bytes = new (std::nothrow) unsigned char[size];
+    if (!bytes) return nullptr;
+    size_t at = 0;
+    WriteRecords([bytes, &at](const unsigned char* record, size_t count) {
+        std::memcpy(bytes + at, record, count);
+        at += count;
     });
     return bytes;
 }
@@ -315,23 +279,14 @@ std::vector<unsigned char> ProfileBytes()
 int SaveProfile()
 {
     SetCurrentDirectoryText(programDirectory);
-    const char* name = profileFileName[0] ? profileFileName : "default.dr";
-    char tempName[PROFILE_FILE_NAME_SIZE + 8];
-    FormatTextN(tempName, sizeof tempName, "%s.tmp", name);
+    size_t size = 0;
+    unsigned char* bytes = EncodeProfile(size);
+    int saved = bytes && ReplaceFileWith(SavedFileName(), bytes, size);
+    delete[] bytes;
+    return saved;
+}
 
-    OwnedFile file(std::fopen(tempName, "wb"));
-    if (file.file) {
-        // Large enough that a profile of many menus costs few system calls.
-        std::setvbuf(file.file, nullptr, _IOFBF, 64 * 1024);
-        bool written = WriteRecords([&file](const unsigned char* record, size_t size) {
-            return std::fwrite(record, 1, size, file.file) == size;
-        });
-        written = file.Close() && written;
-        if (written && ReplaceFileText(tempName, name)) return 1;
-        std::remove(tempName);
-    }
-    char text[PROFILE_FILE_NAME_SIZE + 100];
-    FormatTextN(text, sizeof text, WRITE_FAILED_TEXT, name);
-    ShowWarning(text);
-    return 0;
+void FormatProfileWriteFailed(char* text, size_t size)
+{
+    FormatTextN(text, size, PROFILE_WRITE_FAILED_FORMAT, SavedFileName());
 }

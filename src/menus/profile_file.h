@@ -1,22 +1,30 @@
 // profile_file.h: the file that keeps the user menus between runs.
 #pragma once
 #include <cstddef>
-#include <vector>
 
 enum { PROFILE_FORMAT = 103, MENU_RECORD_SIZE = 48, ENTRY_RECORD_SIZE = 392 };
 
-// Fills the menu list from profileFileName in programDirectory, or with the
-// default menus when the file is missing or empty. A broken file ends in
-// FatalError with the menu list empty and the file untouched. Always 1.
-int LoadProfile();
+// ProfileLoad: how loading ended. A fatal load leaves the menu list empty and
+// carries the message the caller shows before it stops the bar.
+struct ProfileLoad {
+    bool fatal;
+    char message[400];
+};
 
-// Writes the menu list to profileFileName ("default.dr" when empty) in
-// programDirectory through a temporary file beside it, so a failed save
-// leaves the old file whole. Warns and gives 0 on failure.
+// LoadProfile: fills the menu list from profileFileName in programDirectory,
+// or with the default menus when the file is missing or empty. The file is
+// never written.
+ProfileLoad LoadProfile();
+
+// LoadProfileBytes: LoadProfile for a file holding these bytes.
+ProfileLoad LoadProfileBytes(const unsigned char* data, size_t size);
+
+// SaveProfile: writes the menu list to profileFileName ("default.dr" when
+// empty) in programDirectory, so that a failed save leaves the old file
+// whole. 0 on failure; the caller warns with FormatProfileWriteFailed.
 int SaveProfile();
+void FormatProfileWriteFailed(char* text, size_t size);
 
-// LoadProfile for a file holding these bytes (size 0: the default menus).
-int LoadProfileBytes(const unsigned char* data, size_t size);
-
-// The bytes SaveProfile writes for the current menu list.
-std::vector<unsigned char> ProfileBytes();
+// EncodeProfile: the bytes SaveProfile writes, in a block of their own
+// (delete[] it); null when memory ran out.
+unsigned char* EncodeProfile(size_t& size);

@@ -2,21 +2,17 @@
 // option and the screen at once; OK only takes the WAV path.
 #include "settings/options_dialog_win.h"
 
-#include "editor/file_browser_win.h"
+#include "base/file_dialog_win.h"
+#include "base/messages.h"
+#include "base/process_state.h"
+#include "base/sound_win.h"
+#include "base/text.h"
+#include "base/texts.h"
 #include "resources/resource.h"
 #include "settings/user_variables.h"
-#include "shell/bar_geometry.h"
-#include "shell/bar_state_win.h"
-#include "shell/bar_window_win.h"
-#include "shell/messages.h"
-#include "shell/text.h"
-#include "status/status_line_win.h"
 
 namespace {
 
-const char NO_WAV_TEXT[] = "Bitte geben Sie den Namen einer WAV-Datei ein.";
-const char AUTOHIDE_REFUSED_TEXT[] =
-    "Fehler beim automatischen Verstecken\nder Menüleiste! Ist dort die Task-Leiste?";
 // The field is read with room for 80, so at most 79 characters are taken.
 enum { WAV_FIELD_SIZE = 80 };
 
@@ -30,12 +26,14 @@ void ReadWavField(HWND dialog, char (&path)[WAV_FIELD_SIZE])
     SendMessageA(GetDlgItem(dialog, IDC_CHIME_SOUND), WM_GETTEXT, sizeof path, reinterpret_cast<LPARAM>(path));
 }
 
+// Ask: a request to the bar, which owns the dialog.
+LRESULT Ask(HWND dialog, UINT request) { return SendMessageA(GetWindow(dialog, GW_OWNER), request, 0, 0); }
+
 void Init(HWND dialog)
 {
     // The stored path may fill its field without a terminator.
     char path[sizeof userVariables.chimeSound + 1];
-    CopyTextN(path, TextLengthN(userVariables.chimeSound, sizeof userVariables.chimeSound) + 1,
-              userVariables.chimeSound);
+    FieldText(path, userVariables.chimeSound);
     SendMessageA(GetDlgItem(dialog, IDC_CHIME_SOUND), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
     Check(dialog, IDC_HOURLY_CHIME, userVariables.hourlyChime);
     Check(dialog, IDC_SHOW_DATE, userVariables.showDate);
@@ -75,61 +73,34 @@ void ToggleStatusPart(HWND dialog, int id, uint32_t& flag)
 {
     flag = Toggled(flag);
     Check(dialog, id, flag);
-    UpdateStatusLine();
+    Ask(dialog, WM_OPTIONS_STATUS_CHANGED);
 }
 
 void ToggleAutoHide(HWND dialog)
 {
     if (!newShell) {
-        ShowWarning("Automatisches Verstecken kann in Windows NT 3.x nicht abgeschaltet werden!");
+        ShowWarning(AUTOHIDE_FIXED_TEXT);
         userVariables.autoHide = 1;
         Check(dialog, IDC_AUTO_HIDE, 1);
         return;
     }
     userVariables.autoHide = Toggled(userVariables.autoHide);
     Check(dialog, IDC_AUTO_HIDE, userVariables.autoHide);
-    if (!SetShellAutoHide(userVariables.autoHide)) {
+    if (!Ask(dialog, WM_OPTIONS_AUTOHIDE_CHANGED)) {
         userVariables.autoHide = Toggled(userVariables.autoHide);
         Check(dialog, IDC_AUTO_HIDE, userVariables.autoHide);
         ShowWarning(AUTOHIDE_REFUSED_TEXT);
-        return;
     }
-    if (userVariables.autoHide)
-        ReleaseStrip();
-    else
-        ReserveStrip();
-    SlideBar(userVariables.autoHide);
 }
 
 void ToggleEdge(HWND dialog)
 {
     userVariables.dockBottom = Toggled(userVariables.dockBottom);
     Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
-    MoveToEdge();
-    UpdateStatusLine();
-    if (!newShell) {
-        SlideBar(1);  // the old shell's bar always hides
-        return;
+    if (!Ask(dialog, WM_OPTIONS_EDGE_CHANGED)) {
+        Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
+        ShowWarning(AUTOHIDE_REFUSED_TEXT);
     }
-    dockData.uEdge = userVariables.dockBottom ? ABE_BOTTOM : ABE_TOP;
-    if (!userVariables.autoHide) {
-        ReserveStripInPlace();
-        return;
-    }
-    if (SetShellAutoHide(1)) {
-        SlideBar(1);
-        return;
-    }
-    // Another auto-hide bar holds the new edge: back to the old one, anew.
-    appBarMessage(ABM_REMOVE, &dockData);
-    appBarMessage(ABM_NEW, &dockData);
-    userVariables.dockBottom = Toggled(userVariables.dockBottom);
-    SetWindowPos(barWindowHandle, nullptr, 0,
-                 InViewTop(userVariables.dockBottom, screenHeight, GetSystemMetrics(SM_CYMENU)), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetShellAutoHide(1);
-    Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
-    ShowWarning(AUTOHIDE_REFUSED_TEXT);
 }
 
 void Command(HWND dialog, int id)
@@ -138,7 +109,7 @@ void Command(HWND dialog, int id)
     case IDC_ALWAYS_ON_TOP:
         // The check mark is left as the box set it.
         userVariables.alwaysOnTop = Toggled(userVariables.alwaysOnTop);
-        ApplyAlwaysOnTop();
+        Ask(dialog, WM_OPTIONS_TOPMOST_CHANGED);
         break;
     case IDC_HOURLY_CHIME:
         // The path is demanded only at OK.

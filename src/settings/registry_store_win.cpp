@@ -1,32 +1,14 @@
 #include "settings/registry_store_win.h"
 
-#include "shell/bar_state.h"
-#include "shell/messages.h"
-#include "shell/text.h"
+#include "base/messages.h"
+#include "base/process_state.h"
+#include "base/text.h"
+#include "base/texts.h"
+#include "base/handles_win.h"
 
 namespace {
 
 const char VALUE_NAME[] = "User_Variables";
-const char SAVE_FAILED_TEXT[] =
-    "Beim Sichern der Benutzer-Optionen in die\nWindows-Registrierungsdatei trat ein Fehler auf!";
-
-// RegistryKey: a key that closes itself.
-struct RegistryKey {
-    HKEY handle = nullptr;
-    DWORD disposition = 0;
-    RegistryKey() = default;
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey()
-    {
-        if (handle) RegCloseKey(handle);
-    }
-    bool OpenOrCreate(const char* name)
-    {
-        return RegCreateKeyExA(HKEY_CURRENT_USER, name, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                               nullptr, &handle, &disposition) == ERROR_SUCCESS;
-    }
-};
 
 bool WriteRecord(HKEY key)
 {
@@ -44,7 +26,7 @@ void InstallDefaultUserVariables(HKEY key)
     FormatWelcomeText(welcome, sizeof welcome, userName);
     ShowWarning(welcome);
     SetDefaultUserVariables(userVariables);
-    if (!WriteRecord(key)) ShowWarning(SAVE_FAILED_TEXT);
+    if (!WriteRecord(key)) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
 }
 
 void LoadUserVariables(const CommandLineSwitches& switches)
@@ -55,7 +37,7 @@ void LoadUserVariables(const CommandLineSwitches& switches)
 
     RegistryKey key;
     if (!key.OpenOrCreate(keyName)) {
-        ShowWarning("Fehler beim Zugriff auf die Windows-Registrierungsdatei!\nDas Standard-Setup wird benutzt.");
+        ShowWarning(REGISTRY_ACCESS_FAILED_TEXT);
         SetDefaultUserVariables(userVariables);
         if (userName[0])
             FormatTextN(profileFileName, sizeof profileFileName, "deskrail.%s", userName);
@@ -73,8 +55,7 @@ void LoadUserVariables(const CommandLineSwitches& switches)
         if (result == ERROR_FILE_NOT_FOUND) length = 0;
         current = IsStoredLengthCurrent(length);
         if (!current)
-            ShowWarning("Veraltete Registrierungsinformationen gefunden.\n"
-                        "Diese werden mit den Standarddaten überschrieben.");
+            ShowWarning(REGISTRY_OUTDATED_TEXT);
     }
     if (!current) InstallDefaultUserVariables(key.handle);
 
@@ -87,5 +68,5 @@ void SaveUserVariables()
     char keyName[USER_KEY_NAME_SIZE];
     CurrentKeyName(keyName, sizeof keyName);
     RegistryKey key;
-    if (!key.OpenOrCreate(keyName) || !WriteRecord(key.handle)) ShowWarning(SAVE_FAILED_TEXT);
+    if (!key.OpenOrCreate(keyName) || !WriteRecord(key.handle)) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
 }

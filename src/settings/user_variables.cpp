@@ -2,8 +2,10 @@
 
 #include <cstring>
 
-#include "shell/text.h"
+#include "base/text.h"
+#include "base/texts.h"
 
+// The options of this run; every floor above reads them directly.
 UserVariables userVariables;
 
 void SetDefaultUserVariables(UserVariables& options)
@@ -66,9 +68,5 @@ void ApplySwitches(UserVariables& options, const CommandLineSwitches& switches)
 void FormatWelcomeText(char* text, size_t size, const char* user)
 {
     bool named = user && *user;
-    FormatTextN(text, size,
-                "Vielen Dank für die Benutzung von DeskRail%s%s!\n"
-                "Sollten Sie einen Fehler bemerken, schicken Sie\n"
-                "bitte eine Email an: %s!",
-                named ? ", " : "", named ? user : "", DESKRAIL_CONTACT);
+    FormatTextN(text, size, WELCOME_FORMAT, named ? ", " : "", named ? user : "", DESKRAIL_CONTACT);
 }

@@ -14,7 +14,7 @@ int32_t HiddenTop(int dockBottom, int32_t screenHeight, int32_t menuHeight)
 
 bool CursorBringsBarIn(int32_t cursorX, int32_t screenWidth) { return cursorX < screenWidth - screenWidth / 10; }
 
-uint32_t SlideDuration(int barShown) { return barShown ? 300 : 200; }
+uint32_t SlideDuration(bool barShown) { return barShown ? 300 : 200; }
 
 int32_t AnimationTop(int32_t startTop, int32_t target, uint32_t elapsed, uint32_t duration)
 {

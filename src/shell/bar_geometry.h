@@ -20,7 +20,7 @@ int32_t HiddenTop(int dockBottom, int32_t screenHeight, int32_t menuHeight);
 bool CursorBringsBarIn(int32_t cursorX, int32_t screenWidth);
 
 // SlideDuration: leaving the view takes 300 ms, coming in 200 ms.
-uint32_t SlideDuration(int barShown);
+uint32_t SlideDuration(bool barShown);
 
 // AnimationTop: the top edge after elapsed of duration ms, truncating toward zero.
 int32_t AnimationTop(int32_t startTop, int32_t target, uint32_t elapsed, uint32_t duration);

@@ -1,17 +1,20 @@
 // bar_window_win.cpp: the bar window procedure: commands, timers, the hot
 // key, the auto-hide rules and the end of the program.
+#include "base/messages.h"
+#include "base/process_state_win.h"
+#include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
 #include "launcher/launcher_win.h"
+#include "menus/menu_bar_win.h"
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
+#include "menus/profile_file.h"
 #include "resources/resource.h"
 #include "settings/options_dialog_win.h"
 #include "settings/user_variables.h"
 #include "shell/bar_geometry.h"
-#include "shell/bar_state_win.h"
-#include "shell/bar_window_win.h"
-#include "shell/messages.h"
-#include "status/status_line.h"
+#include "shell/shell_win.h"
+#include "status/status_line_win.h"
 
 namespace {
 
@@ -29,7 +32,7 @@ void RegisterBarHotKey(HWND bar)
     // Ctrl+Alt+Z is taken: the same atom, now counted twice, for Ctrl+Alt+A.
     id = GlobalAddAtomA(HOT_KEY_ATOM_NAME);
     if (!RegisterHotKey(bar, id, HOT_KEY_MODIFIERS, 'A'))
-        ShowWarning("Tastaturkürzel für DeskRail konnte nicht installiert werden!");
+        ShowWarning(HOT_KEY_FAILED_TEXT);
 }
 
 // ExitSequence: hot key first, then save and release, then end the loop.
@@ -38,14 +41,14 @@ LRESULT ExitSequence(HWND bar)
     ATOM id = GlobalFindAtomA(HOT_KEY_ATOM_NAME);
     UnregisterHotKey(bar, id);
     GlobalDeleteAtom(id);
-    ExitBar(0);
+    ExitBar(false);
     PostQuitMessage(0);
     return 0;
 }
 
 void HotKeyAction(HWND bar)
 {
-    SlideBar(0);
+    SlideBar(false);
     SetForegroundWindow(bar);
     PostMessageA(bar, WM_SYSKEYDOWN, VK_MENU, ALT_DOWN_LPARAM);
     PostMessageA(bar, WM_SYSKEYUP, VK_MENU, ALT_UP_LPARAM);
@@ -59,11 +62,11 @@ void MouseOverBar(HWND bar)
     if (!barShown) {
         POINT cursor;
         GetCursorPos(&cursor);
-        if (CursorBringsBarIn(cursor.x, screenWidth)) SlideBar(0);
+        if (CursorBringsBarIn(cursor.x, screenWidth)) SlideBar(false);
     } else if (autoHideTimerSet) {
         KillTimer(bar, AUTOHIDE_TIMER_ID);
     }
-    autoHideTimerSet = SetTimer(bar, AUTOHIDE_TIMER_ID, 500, nullptr);
+    autoHideTimerSet = SetTimer(bar, AUTOHIDE_TIMER_ID, 500, nullptr) != 0;
 }
 
 void AutoHidePoll(HWND bar)
@@ -74,8 +77,8 @@ void AutoHidePoll(HWND bar)
     GetCursorPos(&cursor);
     if (WindowFromPoint(cursor) == bar) return;
     KillTimer(bar, AUTOHIDE_TIMER_ID);
-    autoHideTimerSet = 0;
-    SlideBar(1);
+    autoHideTimerSet = false;
+    SlideBar(true);
 }
 
 void TimerTick(HWND bar, WPARAM id)
@@ -96,11 +99,24 @@ void TimerTick(HWND bar, WPARAM id)
     }
 }
 
+// MenusEdited: what the custom-menus dialog's OK means for the bar.
+void MenusEdited()
+{
+    if (!SaveProfile()) {
+        char text[PROFILE_FILE_NAME_SIZE + 100];
+        FormatProfileWriteFailed(text, sizeof text);
+        ShowWarning(text);
+    }
+    RebuildMenuBar();
+    UpdateStatusLine();
+}
+
 LRESULT Command(HWND bar, WORD id)
 {
     switch (id) {
     case IDM_MENUS:
-        DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), bar, CustomMenusDialogProc, 0);
+        if (DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), bar, CustomMenusDialogProc, 0) == 1)
+            MenusEdited();
         break;
     case IDM_OPTIONS:
         DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), bar, OptionsDialogProc, 0);
@@ -127,6 +143,11 @@ void TellShell(HWND bar, DWORD message)
 
 }  // namespace
 
+void RebuildMenuBar()
+{
+    if (BuildMenuBar() == 0) UpdateStatusLine();
+}
+
 UINT_PTR StartStatusTimer()
 {
     SYSTEMTIME now;
@@ -139,7 +160,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE && userVariables.autoHide) {
-            SlideBar(1);
+            SlideBar(true);
             KillTimer(bar, AUTOHIDE_TIMER_ID);
         }
         TellShell(bar, ABM_ACTIVATE);
@@ -149,7 +170,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         return ExitSequence(bar);
     case WM_SHOWWINDOW:
         RegisterBarHotKey(bar);
-        barShown = 1;
+        barShown = true;
         StartStatusTimer();
         break;
     case WM_TIMECHANGE:
@@ -186,6 +207,16 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
     case WM_HOTKEY:
         HotKeyAction(bar);
         return 1;
+    case WM_OPTIONS_STATUS_CHANGED:
+        UpdateStatusLine();
+        return 0;
+    case WM_OPTIONS_TOPMOST_CHANGED:
+        ApplyAlwaysOnTop();
+        return 0;
+    case WM_OPTIONS_AUTOHIDE_CHANGED:
+        return ChangeAutoHide();
+    case WM_OPTIONS_EDGE_CHANGED:
+        return ChangeEdge();
     }
     return DefWindowProcA(bar, message, wParam, lParam);
 }

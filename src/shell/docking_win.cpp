@@ -1,24 +1,14 @@
 // docking_win.cpp: the bar window on the screen edge and its conversation
 // with the shell's app-bar host.
-#include "menus/menu_bar_win.h"
+#include "base/messages.h"
+#include "base/process_state_win.h"
+#include "base/texts.h"
 #include "settings/user_variables.h"
 #include "shell/bar_geometry.h"
-#include "shell/bar_state_win.h"
-#include "shell/bar_window_win.h"
-#include "shell/messages.h"
-#include "status/status_line.h"
-
-AppBarMessageFunction appBarMessage = SHAppBarMessage;
-APPBARDATA dockData;
-int32_t barShown = 1;
-UINT_PTR autoHideTimerSet;
-
-static_assert(sizeof(APPBARDATA) == 36, "the 32-bit app-bar record");
+#include "shell/shell_win.h"
+#include "status/status_line_win.h"
 
 namespace {
-
-const char AUTOHIDE_REFUSED_TEXT[] =
-    "Fehler beim automatischen Verstecken\nder Menüleiste! Ist dort die Task-Leiste?";
 
 int32_t MenuHeight() { return GetSystemMetrics(SM_CYMENU); }
 UINT CurrentEdge() { return userVariables.dockBottom ? ABE_BOTTOM : ABE_TOP; }
@@ -73,7 +63,7 @@ void ReleaseStrip()
     appBarMessage(ABM_SETPOS, &dockData);
 }
 
-UINT_PTR SetShellAutoHide(int on)
+UINT_PTR SetShellAutoHide(bool on)
 {
     AddressDockData();
     dockData.uEdge = CurrentEdge();
@@ -83,7 +73,7 @@ UINT_PTR SetShellAutoHide(int on)
 
 void UnregisterFromShell()
 {
-    SetShellAutoHide(0);
+    SetShellAutoHide(false);
     AddressDockData();
     appBarMessage(ABM_REMOVE, &dockData);
 }
@@ -121,7 +111,7 @@ void AnimateBar(int32_t target)
     UpdateWindow(barWindowHandle);
 }
 
-void SlideBar(int hide)
+void SlideBar(bool hide)
 {
     if (!hide && barShown) return;
     // Animated exactly when the user lets windows show their contents while dragged.
@@ -135,12 +125,8 @@ void SlideBar(int hide)
     else
         SetWindowPos(barWindowHandle, nullptr, 0, target, screenWidth, BarHeight(menuHeight),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-    if (hide) {
-        barShown = 0;
-    } else {
-        barShown = 1;
-        UpdateStatusLine();
-    }
+    barShown = !hide;
+    if (!hide) UpdateStatusLine();
 }
 
 int CreateBarWindow()
@@ -154,7 +140,7 @@ int CreateBarWindow()
 
     if (newShell && RegisterWithShell()) {
         if (userVariables.autoHide) {
-            if (!SetShellAutoHide(1)) {
+            if (!SetShellAutoHide(true)) {
                 // Another auto-hide bar holds the edge: stay in view, reserve nothing.
                 ShowWarning(AUTOHIDE_REFUSED_TEXT);
                 userVariables.autoHide = 0;
@@ -164,11 +150,49 @@ int CreateBarWindow()
         }
     }
 
-    BuildMenuBar();
+    RebuildMenuBar();
     ShowWindow(barWindowHandle, SW_SHOW);
     if (newShell && !userVariables.autoHide)
         UpdateStatusLine();
     else
-        SlideBar(1);
+        SlideBar(true);
     return 1;
+}
+
+bool ChangeAutoHide()
+{
+    if (!SetShellAutoHide(userVariables.autoHide != 0)) return false;
+    if (userVariables.autoHide)
+        ReleaseStrip();
+    else
+        ReserveStrip();
+    SlideBar(userVariables.autoHide != 0);
+    return true;
+}
+
+bool ChangeEdge()
+{
+    MoveToEdge();
+    UpdateStatusLine();
+    if (!newShell) {
+        SlideBar(true);  // the old shell's bar always hides
+        return true;
+    }
+    dockData.uEdge = CurrentEdge();
+    if (!userVariables.autoHide) {
+        ReserveStripInPlace();
+        return true;
+    }
+    if (SetShellAutoHide(true)) {
+        SlideBar(true);
+        return true;
+    }
+    // Another auto-hide bar holds the new edge: back to the old one, anew.
+    appBarMessage(ABM_REMOVE, &dockData);
+    appBarMessage(ABM_NEW, &dockData);
+    userVariables.dockBottom = userVariables.dockBottom ? 0 : 1;
+    SetWindowPos(barWindowHandle, nullptr, 0, InViewTop(userVariables.dockBottom, screenHeight, MenuHeight()), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetShellAutoHide(true);
+    return false;
 }

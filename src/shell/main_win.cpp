@@ -1,4 +1,4 @@
-#include "shell/bar_state_win.h"
+#include "shell/shell_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

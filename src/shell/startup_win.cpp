@@ -1,22 +1,18 @@
 // startup_win.cpp: start-up in its fixed order, the message loop, and the end.
 #include <cstdlib>
 
+#include "base/messages.h"
+#include "base/process_state_win.h"
+#include "base/system_info.h"
+#include "base/texts.h"
 #include "menus/menu_bar_win.h"
 #include "menus/menu_model.h"
 #include "menus/profile_file.h"
 #include "resources/resource.h"
 #include "settings/registry_store_win.h"
 #include "settings/user_variables.h"
-#include "shell/bar_state_win.h"
-#include "shell/bar_window_win.h"
 #include "shell/command_line.h"
-#include "shell/messages.h"
-#include "shell/system_info.h"
-
-HINSTANCE appInstance;
-HWND barWindowHandle;
-HMENU barPopupMenu;
-WNDCLASSA barClass;
+#include "shell/shell_win.h"
 
 namespace {
 // LoadMenuA's menu, kept so that destroying it also frees the popup inside it.
@@ -37,9 +33,12 @@ int FindProgramDirectory()
 
 void ParseCommandLine()
 {
-    CommandLineSwitches switches;
-    ParseArguments(__argc, __argv, switches);
-    LoadUserVariables(switches);
+    ParsedArguments parsed;
+    ParseArguments(__argc, __argv, parsed);
+    CopyText(userName, parsed.userName);
+    CopyText(profileFileName, parsed.profileFileName);
+    for (int i = 0; i < parsed.warnings.count; ++i) ShowWarning(parsed.warnings.text[i]);
+    LoadUserVariables(parsed.switches);
 }
 
 int InitInstance()
@@ -65,7 +64,7 @@ int InitInstance()
     screenHeight = GetSystemMetrics(SM_CYSCREEN);
 
     if (!FindProgramDirectory()) {
-        ShowWarning("Das Programmverzeichnis von DeskRail konnte nicht ermittelt werden.");
+        ShowWarning(NO_PROGRAM_DIRECTORY_TEXT);
         return 0;
     }
 
@@ -94,14 +93,29 @@ ATOM RegisterBarClass()
 int InitBar()
 {
     if (!RegisterBarClass()) return 0;
-    LoadProfile();
+    ProfileLoad load = LoadProfile();
+    if (load.fatal) {
+        FatalError(load.message);
+        return 0;
+    }
     return CreateBarWindow();
 }
 
-void ExitBar(int afterFatalError)
+void FatalError(const char* text)
+{
+    ShowFatalBox(text);
+    ExitBar(true);
+    PostQuitMessage(-1);
+}
+
+void ExitBar(bool afterFatalError)
 {
     if (!afterFatalError) {
-        SaveProfile();
+        if (!SaveProfile()) {
+            char text[PROFILE_FILE_NAME_SIZE + 100];
+            FormatProfileWriteFailed(text, sizeof text);
+            ShowWarning(text);
+        }
         SaveUserVariables();
         FreeAllUserMenus();
     }

@@ -2,32 +2,17 @@
 // bar's menu line, and plays the hourly chime.
 #include "status/status_line_win.h"
 
-#include <mmsystem.h>
-
-#include <cstring>
-
+#include "base/messages.h"
+#include "base/process_state_win.h"
+#include "base/sound_win.h"
+#include "base/text.h"
+#include "base/texts.h"
+#include "base/handles_win.h"
 #include "settings/user_variables.h"
-#include "shell/bar_state_win.h"
-#include "shell/bar_window_win.h"
-#include "shell/lazy_import_win.h"
-#include "shell/messages.h"
-#include "shell/text.h"
 #include "status/status_text.h"
 
-int32_t chimePlayed;
-
-namespace {
-BOOL WINAPI PlayChimeFile(const char* path)
-{
-    static const auto playSound = LazyImport<decltype(&PlaySoundA)>("winmm.dll", "PlaySoundA");
-    return playSound && playSound(path, nullptr, SND_FILENAME | SND_ASYNC);
-}
-}  // namespace
-
-ChimeSoundFunction playChimeSound = PlayChimeFile;
-UtcClockFunction readUtcClock = GetSystemTime;
-
-const char WAV_FAILED_TEXT[] = "Fehler beim Abspielen einer WAV-Datei.\nÜberprüfen Sie Pfad und Dateiname.";
+bool chimePlayed;
+ClockFunction readChimeClock = GetSystemTime;
 
 namespace {
 
@@ -87,10 +72,11 @@ void PaintStatusText()
     StatusSnapshot snapshot;
     ComposeNow(snapshot);
     HWND bar = barWindowHandle;
-    HDC dc = GetWindowDC(bar);
+    WindowDC window(bar);
+    HDC dc = window.dc;
     if (!dc) return;
-    HFONT font = CreateMenuFont();
-    HGDIOBJ previousFont = font ? SelectObject(dc, font) : nullptr;
+    GdiObject font(CreateMenuFont());
+    HGDIOBJ previousFont = font.object ? SelectObject(dc, font.object) : nullptr;
     COLORREF previousColour = SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
     SetBkMode(dc, TRANSPARENT);
 
@@ -107,25 +93,20 @@ void PaintStatusText()
                  lstrlenA(snapshot.battery));
     }
 
-    if (font) {
-        SelectObject(dc, previousFont);
-        DeleteObject(font);
-    }
+    // Our font leaves the DC before it is deleted.
+    if (font.object) SelectObject(dc, previousFont);
     SetTextColor(dc, previousColour);
-    ReleaseDC(bar, dc);
 }
 
 void CheckChime()
 {
     if (!userVariables.hourlyChime) return;
     SYSTEMTIME now;
-    readUtcClock(&now);
+    readChimeClock(&now);
     if (!ChimeDue(now.wMinute, chimePlayed)) return;
     // The stored path may fill its field without a terminator.
     char path[sizeof userVariables.chimeSound + 1];
-    size_t length = TextLengthN(userVariables.chimeSound, sizeof userVariables.chimeSound);
-    std::memcpy(path, userVariables.chimeSound, length);
-    path[length] = '\0';
+    FieldText(path, userVariables.chimeSound);
     if (!playChimeSound(path)) ShowWarning(WAV_FAILED_TEXT);
 }
 

@@ -1,18 +1,15 @@
-// status_line_win.h: the status line's Win32 side and its test seams.
+// status_line_win.h: the status text at the right end of the bar's menu line,
+// and the hourly chime.
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
+// UpdateStatusLine: composes the status text anew, paints it over the menu
+// line of a bar in view and checks the hourly chime.
+void UpdateStatusLine();
 
-#include "status/status_line.h"
+// The status line's state: the chime of this hour has sounded.
+extern bool chimePlayed;
 
-extern int32_t chimePlayed;  // the chime of this hour has sounded
-
-// Seams: the asynchronous sound call reports success even without a sound
-// device, and the clock cannot be set to a full hour; tests replace these.
-typedef BOOL(WINAPI* ChimeSoundFunction)(const char* path);
-typedef void(WINAPI* UtcClockFunction)(LPSYSTEMTIME now);
-extern ChimeSoundFunction playChimeSound;
-extern UtcClockFunction readUtcClock;
-
-extern const char WAV_FAILED_TEXT[];
+// Seam: the clock cannot be set to a full hour, so tests put their own here.
+typedef void(WINAPI* ClockFunction)(LPSYSTEMTIME now);
+extern ClockFunction readChimeClock;

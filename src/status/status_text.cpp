@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace {
 // Part: a part's text, or "" when it is off or its query failed.
@@ -38,12 +38,12 @@ Rgb BatteryColour(int percent)
     return Rgb{192, 0, 0};
 }
 
-int ChimeDue(int minute, int32_t& chimePlayed)
+int ChimeDue(int minute, bool& chimePlayed)
 {
     if (minute == 0 && !chimePlayed) {
-        chimePlayed = 1;  // before playing: a failing file is reported once an hour
+        chimePlayed = true;  // before playing: a failing file is reported once an hour
         return 1;
     }
-    if (minute == 1) chimePlayed = 0;
+    if (minute == 1) chimePlayed = false;
     return 0;
 }

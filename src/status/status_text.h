@@ -36,4 +36,4 @@ Rgb BatteryColour(int percent);
 
 // ChimeDue: the chime check of one refresh at that minute of the hour. The
 // first call in minute 0 sets the latch and answers 1; minute 1 clears it.
-int ChimeDue(int minute, int32_t& chimePlayed);
+int ChimeDue(int minute, bool& chimePlayed);

@@ -1,5 +1,7 @@
-#include "shell/text.h"
+#include "base/text.h"
 
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 
 int CopyTextN(char* dst, size_t size, const char* src)
@@ -13,13 +15,10 @@ int CopyTextN(char* dst, size_t size, const char* src)
     return whole;
 }
 
-int FormatTextN(char* dst, size_t size, const char* format, ...)
+static int FormatTextV(char* dst, size_t size, const char* format, va_list args)
 {
     if (size == 0) return 0;
-    va_list args;
-    va_start(args, format);
     int n = std::vsnprintf(dst, size, format, args);
-    va_end(args);
     if (n < 0) {
         dst[0] = '\0';
         return 0;
@@ -27,8 +26,26 @@ int FormatTextN(char* dst, size_t size, const char* format, ...)
     return static_cast<size_t>(n) < size;
 }
 
+int FormatTextN(char* dst, size_t size, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    int whole = FormatTextV(dst, size, format, args);
+    va_end(args);
+    return whole;
+}
+
 size_t TextLengthN(const char* text, size_t size)
 {
     const void* nul = std::memchr(text, '\0', size);
     return nul ? static_cast<size_t>(static_cast<const char*>(nul) - text) : size;
+}
+
+void AddMessage(MessageList& list, const char* format, ...)
+{
+    if (list.count >= MessageList::CAPACITY) return;
+    va_list args;
+    va_start(args, format);
+    FormatTextV(list.text[list.count++], MessageList::TEXT_SIZE, format, args);
+    va_end(args);
 }

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 struct SystemFlags {
-    int runs;                     // 0: this system cannot run the bar
-    int32_t newShell;             // the shell offers application desktop toolbars
-    int32_t powerStatusAvailable; // the power status may be asked
+    bool runs;                  // false: this system cannot run the bar
+    bool newShell;              // the shell offers application desktop toolbars
+    bool powerStatusAvailable;  // the power status may be asked
 };
 
 // ClassifyVersion: from the value GetVersion returns.

@@ -1,4 +1,4 @@
-#include "shell/system_info.h"
+#include "base/system_info.h"
 
 #include <cstring>
 
@@ -7,10 +7,10 @@ SystemFlags ClassifyVersion(uint32_t version)
     unsigned major = version & 0xFF;
     bool outsideNt = (version & 0x80000000u) != 0;
     if (outsideNt)
-        return major < 4 ? SystemFlags{0, 0, 0} : SystemFlags{1, 1, 1};
-    if (major == 3) return SystemFlags{1, 0, 0};
-    if (major == 4) return SystemFlags{1, 1, 0};
-    return SystemFlags{1, 1, 1};
+        return major < 4 ? SystemFlags{false, false, false} : SystemFlags{true, true, true};
+    if (major == 3) return SystemFlags{true, false, false};
+    if (major == 4) return SystemFlags{true, true, false};
+    return SystemFlags{true, true, true};
 }
 
 int DirectoryFromModulePath(char* directory, size_t size, const char* modulePath)

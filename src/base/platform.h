@@ -1,0 +1,22 @@
+// platform.h: the few operating-system services that portable code needs.
+// Defined in platform_win.cpp; the native build has its own stand-ins.
+#pragma once
+#include <cstddef>
+
+// SetCurrentDirectoryText: 1 on success.
+int SetCurrentDirectoryText(const char* directory);
+
+// GetWindowsDirectoryText: the Windows directory without trailing backslash,
+// cut to fit; "" when unknown.
+void GetWindowsDirectoryText(char* buffer, size_t size);
+
+enum FileRead { FILE_READ, FILE_MISSING, FILE_UNREADABLE };
+
+// ReadWholeFile: the file's bytes in a block of their own (delete[] it; null
+// for an empty file). FILE_MISSING when the file or its folder does not exist.
+FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size);
+
+// ReplaceFileWith: writes the bytes to a temporary file beside path and moves
+// it over path only when every write and the close succeeded. 1 on success;
+// on failure path is as it was and the temporary file is gone.
+int ReplaceFileWith(const char* path, const unsigned char* data, size_t size);

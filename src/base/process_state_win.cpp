@@ -1,0 +1,4 @@
+#include "base/process_state_win.h"
+
+HINSTANCE appInstance;
+HWND barWindowHandle;

@@ -1,0 +1,9 @@
+#include "shell/shell_win.h"
+
+AppBarMessageFunction appBarMessage = SHAppBarMessage;
+HMENU barPopupMenu;
+WNDCLASSA barClass;
+APPBARDATA dockData;
+bool autoHideTimerSet;
+
+static_assert(sizeof(APPBARDATA) == 36, "the 32-bit app-bar record");
