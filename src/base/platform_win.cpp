@@ -3,6 +3,7 @@
 #include <new>
 
 #include "base/platform.h"
+#include "base/platform_win.h"
 #include "base/text.h"
 #include "base/handles_win.h"
 
@@ -42,17 +43,63 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
     return FILE_READ;
 }
 
+MoveFileExFunction moveFileEx = MoveFileExA;
+
+namespace {
+
+// UniqueFileBeside: a fresh empty file in path's folder whose name no other
+// file had, so it cannot be another user's profile.
+bool UniqueFileBeside(const char* path, char (&unique)[MAX_PATH])
+{
+    char folder[MAX_PATH];
+    if (!CopyText(folder, path)) return false;
+    char* slash = nullptr;
+    for (char* c = folder; *c; ++c)
+        if (*c == '\\' || *c == '/' || *c == ':') slash = c;
+    if (!slash) CopyText(folder, ".");
+    else if (*slash == ':') slash[1] = '\0';
+    else *slash = '\0';
+    if (!folder[0]) CopyText(folder, "\\");
+    return GetTempFileNameA(folder, "drp", 0, unique) != 0;
+}
+
+// ReplaceStepwise: Windows 95 exports the replacing move but does not
+// implement it. The old file steps aside, the new one takes its place, and
+// only then does the old one go; if the new one cannot take its place the old
+// one comes back, so the name always holds one of them whole.
+bool ReplaceStepwise(const char* temp, const char* path)
+{
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return MoveFileA(temp, path) != 0;
+    char aside[MAX_PATH];
+    if (!UniqueFileBeside(path, aside)) return false;
+    DeleteFileA(aside);
+    if (!MoveFileA(path, aside)) return false;
+    if (!MoveFileA(temp, path)) {
+        MoveFileA(aside, path);
+        return false;
+    }
+    DeleteFileA(aside);
+    return true;
+}
+
+}  // namespace
+
 int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
 {
     char temp[MAX_PATH];
-    if (!FormatTextN(temp, sizeof temp, "%s.tmp", path)) return 0;
+    if (!UniqueFileBeside(path, temp)) return 0;
     FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return 0;
+    bool whole = file.Valid();
     DWORD written = 0;
-    bool whole = WriteFile(file.handle, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
+    whole = whole && WriteFile(file.handle, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
     whole = file.Close() && whole;
-    // Write-through, so a crash right after leaves either the old or the new file.
-    if (whole && MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 1;
+    if (whole) {
+        // Write-through, so a crash right after leaves either the old or the new file.
+        if (moveFileEx(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 1;
+        if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED && ReplaceStepwise(temp, path)) return 1;
+    }
     DeleteFileA(temp);
     return 0;
 }
+
+int CopyFileOver(const char* source, const char* target) { return CopyFileA(source, target, FALSE) != 0; }

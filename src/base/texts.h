@@ -32,6 +32,7 @@ inline constexpr char AUTOHIDE_REFUSED_TEXT[] =
 inline constexpr char AUTOHIDE_FIXED_TEXT[] =
     "Automatisches Verstecken kann in Windows NT 3.x nicht abgeschaltet werden!";
 inline constexpr char NO_WAV_TEXT[] = "Bitte geben Sie den Namen einer WAV-Datei ein.";
+inline constexpr char WAV_PATH_TOO_LONG_TEXT[] = "Der Pfad der WAV-Datei darf höchstens 79 Zeichen lang sein.";
 inline constexpr char WAV_FAILED_TEXT[] = "Fehler beim Abspielen einer WAV-Datei.\nÜberprüfen Sie Pfad und Dateiname.";
 
 // The profile file.
@@ -41,13 +42,20 @@ inline constexpr char PROFILE_CUT_ENTRY_FORMAT[] =
     "Fehler beim Lesen des Menüs: %d Programm: %d\naus Profildatei: %s.\n"
     "Bitte löschen Sie die Datei und\nstarten Sie Deskrail erneut.";
 inline constexpr char PROFILE_NO_MEMORY_TEXT[] = "Nicht genügend Speicher zum Laden der Profildatei.";
+inline constexpr char PROFILE_UNREADABLE_FORMAT[] =
+    "Profildatei %s kann nicht gelesen werden.\nVielleicht hält ein anderes Programm sie geöffnet.\n"
+    "Bitte starten Sie DeskRail danach erneut.";
+inline constexpr char MENU_BAR_FULL_TEXT[] =
+    "Die Profildatei enthält mehr Menüs oder Einträge, als die Menüleiste fassen kann.\n"
+    "Einträge nach dem 99. eines Menüs und Menüs nach dem 399. sind gesperrt.";
 inline constexpr char PROFILE_WRITE_FAILED_FORMAT[] =
     "Profildatei %s konnte nicht geschrieben werden.\nBitte überprüfen Sie die Datei.";
 
 // The menu model and the editor.
-inline constexpr char MENU_NOT_FOUND_TEXT[] = "Das Menü konnte nicht gefunden werden!";
-inline constexpr char ENTRY_NOT_FOUND_TEXT[] = "Das Programm konnte nicht gefunden werden!";
 inline constexpr char MENU_FULL_TEXT[] = "Ein Menü kann höchstens 99 Einträge aufnehmen.";
+inline constexpr char TOO_MANY_MENUS_TEXT[] = "Die Menüleiste kann höchstens 399 Menüs aufnehmen.";
+inline constexpr char ENTRY_PATH_TOO_LONG_TEXT[] = "Der Pfad darf höchstens 127 Zeichen lang sein.";
+inline constexpr char ENTRY_DIRECTORY_TOO_LONG_TEXT[] = "Das Arbeitsverzeichnis darf höchstens 127 Zeichen lang sein.";
 inline constexpr char PATH_TOO_LONG_FORMAT[] = "Der Pfad ist zu lang, die Datei wird nicht aufgenommen:\n%s";
 inline constexpr char OUT_OF_MEMORY_TEXT[] = "Nicht genügend Arbeitsspeicher für einen neuen Eintrag.";
 inline constexpr char DEFAULT_ENTRY_NAME[] = "Standardname";

@@ -1,6 +1,6 @@
 // custom_menus_dialog_win.cpp: the custom-menus dialog. Every action changes
 // the live menu model at once; OK ends it, and the bar then saves the menus
-// and rebuilds its menu bar. Lines are tied to records by their text alone.
+// and rebuilds its menu bar.
 #include "editor/custom_menus_dialog_win.h"
 
 #include <shellapi.h>
@@ -23,86 +23,73 @@ HICON arrowIcons[4];
 
 namespace {
 
-// Every name fits; a longer line could name no record anyway.
-enum { LINE_TEXT_SIZE = 32 };
-
 LRESULT List(HWND dialog, int list, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
     return SendDlgItemMessageA(dialog, list, message, wParam, lParam);
 }
 
-void AppendLine(HWND dialog, int list, const char* text)
+// Every line carries its record, so two records of the same name stay apart;
+// a separator line carries none and stands for the entry below it.
+void InsertLine(HWND dialog, int list, int line, const char* text, const void* record)
 {
-    List(dialog, list, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+    LRESULT at = List(dialog, list, LB_INSERTSTRING, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
+    if (at >= 0) List(dialog, list, LB_SETITEMDATA, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(record));
 }
 
-// LineText: false when there is no such line or it is too long for any name.
-bool LineText(HWND dialog, int list, int line, char (&text)[LINE_TEXT_SIZE])
+void* LineRecord(HWND dialog, int list, int line)
 {
-    text[0] = '\0';
-    LRESULT length = List(dialog, list, LB_GETTEXTLEN, line);
-    if (length == LB_ERR || length >= LINE_TEXT_SIZE) return false;
-    return List(dialog, list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text)) != LB_ERR;
+    LRESULT data = List(dialog, list, LB_GETITEMDATA, static_cast<WPARAM>(line));
+    return data == LB_ERR ? nullptr : reinterpret_cast<void*>(data);
 }
+
+int SelectedLine(HWND dialog, int list) { return static_cast<int>(List(dialog, list, LB_GETCURSEL)); }
 
 void ListMenus(HWND dialog)
 {
     List(dialog, IDC_MENUS, LB_RESETCONTENT);
-    for (UserMenu* menu = menuListHead; menu; menu = menu->next) AppendLine(dialog, IDC_MENUS, menu->name);
+    for (UserMenu* menu = menuListHead; menu; menu = menu->next) InsertLine(dialog, IDC_MENUS, -1, menu->name, menu);
 }
 
 void ListEntries(HWND dialog, const UserMenu* menu)
 {
     List(dialog, IDC_PROGRAMS, LB_RESETCONTENT);
+    if (!menu) return;
     for (ProgramItem* item = menu->items; item; item = item->next) {
-        if (item->separatorBefore) AppendLine(dialog, IDC_PROGRAMS, SEPARATOR_TEXT);
-        AppendLine(dialog, IDC_PROGRAMS, item->name);
+        if (item->separatorBefore) InsertLine(dialog, IDC_PROGRAMS, -1, SEPARATOR_TEXT, nullptr);
+        InsertLine(dialog, IDC_PROGRAMS, -1, item->name, item);
     }
 }
 
-// NamedMenu, NamedEntry: the record a line's text names; warn when none has it.
-UserMenu* NamedMenu(const char* text)
+// ShowSelectedMenu: the programs list follows the menus list's selection.
+void ShowSelectedMenu(HWND dialog)
 {
-    UserMenu* menu = FindUserMenu(text);
-    if (!menu) ShowWarning(MENU_NOT_FOUND_TEXT);
-    return menu;
-}
-
-ProgramItem* NamedEntry(const UserMenu* menu, const char* text)
-{
-    ProgramItem* entry = FindProgramItem(menu->items, text);
-    // A separator line names no entry, and that is no error.
-    if (!entry && std::strcmp(text, SEPARATOR_TEXT) != 0) ShowWarning(ENTRY_NOT_FOUND_TEXT);
-    return entry;
+    int line = SelectedLine(dialog, IDC_MENUS);
+    ListEntries(dialog, line == LB_ERR ? nullptr : static_cast<UserMenu*>(LineRecord(dialog, IDC_MENUS, line)));
 }
 
 // SelectedMenu: the menu of the selected line of the menus list; warns when
-// no line is selected or its name finds no menu.
+// no line is selected.
 UserMenu* SelectedMenu(HWND dialog, int* line = nullptr)
 {
-    int selected = static_cast<int>(List(dialog, IDC_MENUS, LB_GETCURSEL));
+    int selected = SelectedLine(dialog, IDC_MENUS);
     if (selected == LB_ERR) {
         ShowWarning(NO_MENU_SELECTED_TEXT);
         return nullptr;
     }
     if (line) *line = selected;
-    char text[LINE_TEXT_SIZE];
-    LineText(dialog, IDC_MENUS, selected, text);
-    return NamedMenu(text);
+    return static_cast<UserMenu*>(LineRecord(dialog, IDC_MENUS, selected));
 }
 
-// SelectedEntry: the menu's entry of the selected line of the programs list;
-// a separator line gives null without a message.
-ProgramItem* SelectedEntry(HWND dialog, const UserMenu* menu, int* line)
+// SelectedEntry: the entry of the selected line of the programs list, null on
+// a separator line; warns when no line is selected.
+ProgramItem* SelectedEntry(HWND dialog, int* line)
 {
-    *line = static_cast<int>(List(dialog, IDC_PROGRAMS, LB_GETCURSEL));
+    *line = SelectedLine(dialog, IDC_PROGRAMS);
     if (*line == LB_ERR) {
         ShowWarning(NO_ENTRY_SELECTED_TEXT);
         return nullptr;
     }
-    char text[LINE_TEXT_SIZE];
-    LineText(dialog, IDC_PROGRAMS, *line, text);
-    return NamedEntry(menu, text);
+    return static_cast<ProgramItem*>(LineRecord(dialog, IDC_PROGRAMS, *line));
 }
 
 void OpenEntryDialog(HWND dialog, int resource, DLGPROC procedure, ProgramItem* item, UserMenu* menu, int isNew)
@@ -114,11 +101,7 @@ void OpenEntryDialog(HWND dialog, int resource, DLGPROC procedure, ProgramItem* 
 void MenuSelected(HWND dialog)
 {
     EnableWindow(GetDlgItem(dialog, IDC_DELETE_MENU), TRUE);
-    int line = static_cast<int>(List(dialog, IDC_MENUS, LB_GETCURSEL));
-    if (line == LB_ERR) return;
-    char text[LINE_TEXT_SIZE];
-    LineText(dialog, IDC_MENUS, line, text);
-    if (UserMenu* menu = NamedMenu(text)) ListEntries(dialog, menu);
+    ShowSelectedMenu(dialog);
 }
 
 void RenameMenu(HWND dialog)
@@ -134,11 +117,9 @@ void EditEntry(HWND dialog)
 {
     UserMenu* menu = SelectedMenu(dialog);
     if (!menu) return;
-    int line = static_cast<int>(List(dialog, IDC_PROGRAMS, LB_GETCURSEL));
+    int line = SelectedLine(dialog, IDC_PROGRAMS);
     if (line == LB_ERR) return;
-    char text[LINE_TEXT_SIZE];
-    LineText(dialog, IDC_PROGRAMS, line, text);
-    ProgramItem* entry = NamedEntry(menu, text);
+    ProgramItem* entry = static_cast<ProgramItem*>(LineRecord(dialog, IDC_PROGRAMS, line));
     if (!entry) return;
     OpenEntryDialog(dialog, IDD_PROGRAM_ENTRY, ProgramItemDialogProc, entry, menu, 0);
     List(dialog, IDC_PROGRAMS, LB_SETCURSEL, line);
@@ -146,6 +127,10 @@ void EditEntry(HWND dialog)
 
 void NewMenu(HWND dialog)
 {
+    if (!BarHasRoom()) {
+        ShowWarning(TOO_MANY_MENUS_TEXT);
+        return;
+    }
     UserMenu* last = menuListHead;
     while (last && last->next) last = last->next;
     OpenEntryDialog(dialog, IDD_MENU_NAME, MenuNameDialogProc, nullptr, last, 1);
@@ -172,27 +157,24 @@ void DeleteMenu(HWND dialog)
     if (MessageBoxA(dialog, CONFIRM_DELETE_TEXT, CONFIRM_DELETE_CAPTION, MB_YESNO) == IDYES) {
         FreeUserMenu(menu);
         List(dialog, IDC_MENUS, LB_DELETESTRING, line);
-        List(dialog, IDC_PROGRAMS, LB_RESETCONTENT);
     }
     SetFocus(GetDlgItem(dialog, IDC_MENUS));
     List(dialog, IDC_MENUS, LB_SETCURSEL, line);
+    ShowSelectedMenu(dialog);
 }
 
 void DeleteEntry(HWND dialog)
 {
     UserMenu* menu = SelectedMenu(dialog);
     if (!menu) return;
-    int line = static_cast<int>(List(dialog, IDC_PROGRAMS, LB_GETCURSEL));
+    int line = SelectedLine(dialog, IDC_PROGRAMS);
     if (line == LB_ERR) {
         ShowWarning(NO_ENTRY_SELECTED_TEXT);
         return;
     }
-    char text[LINE_TEXT_SIZE];
-    if (!LineText(dialog, IDC_PROGRAMS, line, text)) return;
-    int separatorLine = std::strcmp(text, SEPARATOR_TEXT) == 0;
-    // A separator line stands for the entry below it.
-    if (separatorLine && !LineText(dialog, IDC_PROGRAMS, line + 1, text)) return;
-    ProgramItem* entry = NamedEntry(menu, text);
+    ProgramItem* entry = static_cast<ProgramItem*>(LineRecord(dialog, IDC_PROGRAMS, line));
+    int separatorLine = entry == nullptr;
+    if (separatorLine) entry = static_cast<ProgramItem*>(LineRecord(dialog, IDC_PROGRAMS, line + 1));
     if (!entry) return;
     LineDeletion deletion = DeleteMenuEntry(menu, entry, line, separatorLine);
     for (int i = 0; i < deletion.count; ++i) List(dialog, IDC_PROGRAMS, LB_DELETESTRING, deletion.first);
@@ -205,10 +187,10 @@ void PutSeparator(HWND dialog)
     UserMenu* menu = SelectedMenu(dialog);
     if (!menu) return;
     int line;
-    ProgramItem* entry = SelectedEntry(dialog, menu, &line);
+    ProgramItem* entry = SelectedEntry(dialog, &line);
     if (!entry || entry->separatorBefore) return;
     entry->separatorBefore = 1;
-    List(dialog, IDC_PROGRAMS, LB_INSERTSTRING, line, reinterpret_cast<LPARAM>(SEPARATOR_TEXT));
+    InsertLine(dialog, IDC_PROGRAMS, line, SEPARATOR_TEXT, nullptr);
 }
 
 void MoveMenu(HWND dialog, int key)
@@ -228,7 +210,7 @@ void MoveEntry(HWND dialog, int key)
     UserMenu* menu = SelectedMenu(dialog);
     if (!menu) return;
     int line;
-    ProgramItem* entry = SelectedEntry(dialog, menu, &line);
+    ProgramItem* entry = SelectedEntry(dialog, &line);
     if (!entry) return;
     line = MoveMenuEntry(menu, entry, line, key);
     ListEntries(dialog, menu);
@@ -327,6 +309,7 @@ void DropFiles(HWND dialog, HDROP drop)
         }
         if (full) ShowWarning(MENU_FULL_TEXT);
         List(dialog, IDC_MENUS, LB_SETCURSEL, line);
+        ShowSelectedMenu(dialog);
         SetFocus(GetDlgItem(dialog, IDC_MENUS));
     }
     DragFinish(drop);
@@ -343,6 +326,16 @@ void InitDialog(HWND dialog)
 }
 
 }  // namespace
+
+void PutListLine(int list, int line, bool isNew, const char* text, const void* record)
+{
+    if (isNew) {
+        InsertLine(customMenusDialog, list, -1, text, record);
+    } else if (line >= 0) {
+        List(customMenusDialog, list, LB_DELETESTRING, line);
+        InsertLine(customMenusDialog, list, line, text, record);
+    }
+}
 
 void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId)
 {

@@ -10,6 +10,10 @@ extern HWND customMenusDialog;
 // of the process: up (114), down (115), up pressed (117), down pressed (116).
 extern HICON arrowIcons[4];
 
+// PutListLine: the line of an edited record replaced in place, or a new one
+// appended, in the open dialog's list.
+void PutListLine(int list, int line, bool isNew, const char* text, const void* record);
+
 // CustomMenusDialogProc: ends with 1 when OK was pressed, which is the only way
 // out; the owner then saves the menus and rebuilds its menu bar.
 INT_PTR CALLBACK CustomMenusDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,6 +2,8 @@
 // puts its line into the custom-menus dialog's list itself.
 #include "editor/entry_dialogs_win.h"
 
+#include <cstring>
+
 #include "base/file_dialog_win.h"
 #include "base/messages.h"
 #include "base/text.h"
@@ -42,18 +44,6 @@ int SelectedLine(int list)
     return static_cast<int>(SendDlgItemMessageA(customMenusDialog, list, LB_GETCURSEL, 0, 0));
 }
 
-// PutLine: the line of an edited record replaced in place, or a new one appended.
-void PutLine(int list, int line, int isNew, const char* text)
-{
-    if (isNew) {
-        SendDlgItemMessageA(customMenusDialog, list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                            reinterpret_cast<LPARAM>(text));
-    } else if (line >= 0) {
-        SendDlgItemMessageA(customMenusDialog, list, LB_DELETESTRING, line, 0);
-        SendDlgItemMessageA(customMenusDialog, list, LB_INSERTSTRING, line, reinterpret_cast<LPARAM>(text));
-    }
-}
-
 BOOL InitMenuName(HWND dialog, EntryDialogParams* params)
 {
     menuName.params = params;
@@ -84,7 +74,7 @@ void StoreMenuName(HWND dialog)
         return;
     }
     StoreText(menuName.menu->name, name);
-    PutLine(IDC_MENUS, menuName.line, menuName.isNew, menuName.menu->name);
+    PutListLine(IDC_MENUS, menuName.line, menuName.isNew, menuName.menu->name, menuName.menu);
     EndDialog(dialog, 1);
 }
 
@@ -123,8 +113,9 @@ BOOL InitProgramItem(HWND dialog, EntryDialogParams* params)
 
 void StoreProgramItem(HWND dialog)
 {
-    char path[ITEM_PATH_SIZE], name[ITEM_NAME_SIZE];
-    char parameters[ITEM_PARAMETERS_SIZE], directory[ITEM_DIRECTORY_SIZE];
+    // Paths are read with room to spare: one cut to its field would name another file.
+    char path[ITEM_PATH_SIZE + 1], name[ITEM_NAME_SIZE];
+    char parameters[ITEM_PARAMETERS_SIZE], directory[ITEM_DIRECTORY_SIZE + 1];
     ReadField(dialog, IDC_ENTRY_PATH, path);
     ReadField(dialog, IDC_ENTRY_NAME, name);
     if (!path[0] || !name[0]) {
@@ -133,6 +124,10 @@ void StoreProgramItem(HWND dialog)
     }
     ReadField(dialog, IDC_ENTRY_PARAMETERS, parameters);
     ReadField(dialog, IDC_ENTRY_DIRECTORY, directory);
+    if (std::strlen(path) >= ITEM_PATH_SIZE || std::strlen(directory) >= ITEM_DIRECTORY_SIZE) {
+        ShowWarning(std::strlen(path) >= ITEM_PATH_SIZE ? ENTRY_PATH_TOO_LONG_TEXT : ENTRY_DIRECTORY_TOO_LONG_TEXT);
+        return;
+    }
     ProgramItem* item = programItem.item;
     StoreText(item->path, path);
     StoreText(item->name, name);
@@ -148,7 +143,7 @@ void StoreProgramItem(HWND dialog)
         item->showCommand = SW_MINIMIZE;
     // The caller passes the menu's last entry, so this links it behind that one.
     if (programItem.isNew) AppendProgramItem(programItem.menu, item);
-    PutLine(IDC_PROGRAMS, programItem.line, programItem.isNew, item->name);
+    PutListLine(IDC_PROGRAMS, programItem.line, programItem.isNew, item->name, item);
     EndDialog(dialog, 1);
 }
 

@@ -27,6 +27,13 @@ int MenuHasRoom(const UserMenu* menu)
     return EntryCount(menu) < MENU_ENTRY_LIMIT && menu->itemCount < MENU_ENTRY_LIMIT;
 }
 
+int BarHasRoom()
+{
+    int count = 0;
+    for (const UserMenu* menu = menuListHead; menu; menu = menu->next) ++count;
+    return count < MENU_LIMIT;
+}
+
 int ListingLineCount(const UserMenu* menu)
 {
     int lines = 0;
@@ -68,13 +75,14 @@ LineDeletion DeleteMenuEntry(UserMenu* menu, ProgramItem* entry, int line, int s
 
 void DeriveWorkingDirectory(const char* path, char* directory, size_t size)
 {
+    const char* rest = path[0] && path[1] == ':' ? path + 2 : path;
     const char* lastSeparator = nullptr;
-    for (const char* c = path[0] && path[1] == ':' ? path + 2 : path; *c; ++c)
+    for (const char* c = rest; *c; ++c)
         if (*c == '\\' || *c == '/') lastSeparator = c;
-    // The drive stays; only the folder's trailing separator goes, so
-    // "C:EDIT.EXE" keeps its "C:".
-    size_t length = lastSeparator ? static_cast<size_t>(lastSeparator - path)
-                    : path[0] && path[1] == ':' ? 2 : 0;
+    // The drive stays; the folder's trailing separator goes, except the root's:
+    // "C:" alone would mean the drive's current folder. "C:EDIT.EXE" keeps "C:".
+    size_t length = static_cast<size_t>(rest - path);
+    if (lastSeparator) length = static_cast<size_t>(lastSeparator - path) + (lastSeparator == rest ? 1 : 0);
     if (size == 0) return;
     if (length >= size) length = size - 1;
     std::memcpy(directory, path, length);

@@ -7,12 +7,13 @@
 struct UserMenu;
 struct ProgramItem;
 
-// The 100th entry of a menu would get the command identifier of the next
-// menu's first entry, so a menu takes no more than 99 through the editor.
-enum { MENU_ENTRY_LIMIT = 99 };
+#include "menus/menu_numbering.h"
 
 // MenuHasRoom: 1 while the menu holds fewer entries than the limit.
 int MenuHasRoom(const UserMenu* menu);
+
+// BarHasRoom: 1 while the menu list holds fewer menus than the limit.
+int BarHasRoom();
 
 // ListingLineCount: lines of the menu in the programs list, one per entry and
 // one per separator.
@@ -45,7 +46,8 @@ LineDeletion DeleteMenuEntry(UserMenu* menu, ProgramItem* entry, int line, int s
 
 // DeriveWorkingDirectory: drive and directory of the path without the
 // directory's trailing separator ("C:\TOOLS\EDIT.EXE" gives "C:\TOOLS",
-// "C:\GAME.EXE" gives "C:"); empty for a bare file name.
+// "C:\GAME.EXE" gives "C:\", "C:GAME.EXE" gives "C:"); empty for a bare file
+// name.
 void DeriveWorkingDirectory(const char* path, char* directory, size_t size);
 
 // NameDroppedFile: the entry name of a dropped file: the file name before its

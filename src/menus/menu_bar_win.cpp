@@ -31,8 +31,11 @@ int BuildMenuBar()
         int32_t entryPosition = 1;
         for (ProgramItem* item = menu->items; item; item = item->next, ++entryPosition) {
             if (item->separatorBefore) AppendMenuA(dropDown, MF_SEPARATOR, 0, nullptr);
-            AppendMenuA(dropDown, MF_STRING, static_cast<UINT_PTR>(EntryCommandId(menuPosition, entryPosition)),
-                        item->name);
+            if (EntryHasCommand(menuPosition, entryPosition))
+                AppendMenuA(dropDown, MF_STRING,
+                            static_cast<UINT_PTR>(EntryCommandId(menuPosition, entryPosition)), item->name);
+            else
+                AppendMenuA(dropDown, MF_STRING | MF_GRAYED, 0, item->name);
         }
         InsertMenuA(menuBarHandle, static_cast<UINT>(menuPosition), MF_BYPOSITION | MF_POPUP,
                     reinterpret_cast<UINT_PTR>(dropDown), menu->name);

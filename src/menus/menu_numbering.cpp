@@ -7,6 +7,22 @@ int32_t EntryCommandId(int32_t menuPosition, int32_t entryPosition)
     return 100 * menuPosition + entryPosition;
 }
 
+bool EntryHasCommand(int32_t menuPosition, int32_t entryPosition)
+{
+    return menuPosition >= 1 && menuPosition <= MENU_LIMIT && entryPosition >= 1 && entryPosition <= MENU_ENTRY_LIMIT;
+}
+
+bool MenusExceedLimits()
+{
+    int32_t menuPosition = 1;
+    for (const UserMenu* menu = menuListHead; menu; menu = menu->next, ++menuPosition) {
+        int32_t entryPosition = 1;
+        for (const ProgramItem* item = menu->items; item; item = item->next, ++entryPosition)
+            if (!EntryHasCommand(menuPosition, entryPosition)) return true;
+    }
+    return false;
+}
+
 int BindMenuEntries()
 {
     FreeCommandBindings();
@@ -14,7 +30,9 @@ int BindMenuEntries()
     for (UserMenu* menu = menuListHead; menu; menu = menu->next, ++menuPosition) {
         int32_t entryPosition = 1;
         for (ProgramItem* item = menu->items; item; item = item->next, ++entryPosition)
-            if (!AppendCommandBinding(EntryCommandId(menuPosition, entryPosition), item)) return 0;
+            if (EntryHasCommand(menuPosition, entryPosition) &&
+                !AppendCommandBinding(EntryCommandId(menuPosition, entryPosition), item))
+                return 0;
     }
     return 1;
 }

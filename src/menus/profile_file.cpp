@@ -9,6 +9,9 @@
 #include "base/text.h"
 #include "base/texts.h"
 #include "menus/menu_model.h"
+#include "menus/menu_numbering.h"
+
+bool profileTailDropped;
 
 namespace {
 
@@ -116,7 +119,7 @@ private:
     size_t end_;
 };
 
-enum LoadEnd { LOAD_DONE, LOAD_EMPTY, LOAD_OLD_FORMAT, LOAD_CUT_ENTRY, LOAD_NO_MEMORY };
+enum LoadEnd { LOAD_DONE, LOAD_EMPTY, LOAD_OLD_FORMAT, LOAD_CUT_ENTRY, LOAD_NO_MEMORY, LOAD_UNREADABLE };
 
 struct LoadOutcome {
     LoadEnd end;
@@ -157,6 +160,9 @@ LoadOutcome ReadMenus(ProfileSource& source)
             lastItem = item;
         }
     }
+    // Bytes too few for a menu record end the file without a message; the
+    // first save keeps the old file, so they are not lost with it.
+    profileTailDropped = source.Left() > 0;
     return {LOAD_DONE, 0, 0};
 }
 
@@ -199,10 +205,14 @@ bool BuildDefaultMenus()
 
 ProfileLoad FinishLoad(const LoadOutcome& outcome)
 {
-    ProfileLoad load = {false, ""};
+    ProfileLoad load = {false, false, ""};
     switch (outcome.end) {
     case LOAD_DONE:
+        load.menusExceedLimits = MenusExceedLimits();
         return load;
+    case LOAD_UNREADABLE:
+        FormatTextN(load.message, sizeof load.message, PROFILE_UNREADABLE_FORMAT, profileFileName);
+        break;
     case LOAD_EMPTY:
         if (BuildDefaultMenus()) return load;
         CopyText(load.message, PROFILE_NO_MEMORY_TEXT);
@@ -249,8 +259,16 @@ ProfileLoad LoadProfile()
     SetCurrentDirectoryText(programDirectory);
     unsigned char* data = nullptr;
     size_t size = 0;
-    // A file that cannot be opened counts as missing: the default menus.
-    if (ReadWholeFile(profileFileName, data, size) != FILE_READ) return FinishLoad({LOAD_EMPTY, 0, 0});
+    profileTailDropped = false;
+    switch (ReadWholeFile(profileFileName, data, size)) {
+    case FILE_MISSING:
+        return FinishLoad({LOAD_EMPTY, 0, 0});
+    case FILE_UNREADABLE:
+        // Held by another program, say: the defaults would be saved over it.
+        return FinishLoad({LOAD_UNREADABLE, 0, 0});
+    case FILE_READ:
+        break;
+    }
     ProfileLoad load = LoadProfileBytes(data, size);
     delete[] data;
     return load;
@@ -279,9 +297,15 @@ unsigned char* EncodeProfile(size_t& size)
 int SaveProfile()
 {
     SetCurrentDirectoryText(programDirectory);
+    const char* name = SavedFileName();
+    if (profileTailDropped) {
+        char backup[PROFILE_FILE_NAME_SIZE + 8];
+        if (!FormatTextN(backup, sizeof backup, "%s.bak", name) || !CopyFileOver(name, backup)) return 0;
+        profileTailDropped = false;
+    }
     size_t size = 0;
     unsigned char* bytes = EncodeProfile(size);
-    int saved = bytes && ReplaceFileWith(SavedFileName(), bytes, size);
+    int saved = bytes && ReplaceFileWith(name, bytes, size);
     delete[] bytes;
     return saved;
 }

@@ -8,12 +8,18 @@ enum { PROFILE_FORMAT = 103, MENU_RECORD_SIZE = 48, ENTRY_RECORD_SIZE = 392 };
 // carries the message the caller shows before it stops the bar.
 struct ProfileLoad {
     bool fatal;
+    bool menusExceedLimits;  // some entries get no identifier: warn once
     char message[400];
 };
 
+// The profile's state: the last load left bytes behind that no record could
+// take, so the first save keeps the old file as "<name>.bak".
+extern bool profileTailDropped;
+
 // LoadProfile: fills the menu list from profileFileName in programDirectory,
-// or with the default menus when the file is missing or empty. The file is
-// never written.
+// or with the default menus when the file is missing or empty. A file that
+// exists but cannot be read is fatal, so the defaults are never saved over it.
+// The file is never written.
 ProfileLoad LoadProfile();
 
 // LoadProfileBytes: LoadProfile for a file holding these bytes.

@@ -13,8 +13,9 @@
 
 namespace {
 
-// The field is read with room for 80, so at most 79 characters are taken.
-enum { WAV_FIELD_SIZE = 80 };
+// At most 79 characters are taken; the field is read with room for one more,
+// so a longer path is refused rather than cut into another file's name.
+enum { WAV_PATH_LIMIT = 79, WAV_FIELD_SIZE = WAV_PATH_LIMIT + 2 };
 
 uint32_t Toggled(uint32_t flag) { return flag ? 0 : 1; }
 
@@ -46,6 +47,14 @@ void Init(HWND dialog)
 }
 
 // Ok: 1 when the dialog may close.
+// WavPathTooLong: warns about a path longer than the limit.
+bool WavPathTooLong(const char* path)
+{
+    if (TextLengthN(path, WAV_FIELD_SIZE) <= WAV_PATH_LIMIT) return false;
+    ShowWarning(WAV_PATH_TOO_LONG_TEXT);
+    return true;
+}
+
 int Ok(HWND dialog)
 {
     char path[WAV_FIELD_SIZE];
@@ -54,6 +63,7 @@ int Ok(HWND dialog)
         ShowWarning(NO_WAV_TEXT);
         return 0;
     }
+    if (WavPathTooLong(path)) return 0;
     CopyText(userVariables.chimeSound, path);
     EndDialog(dialog, 1);
     return 1;
@@ -65,7 +75,7 @@ void TestSound(HWND dialog)
     ReadWavField(dialog, path);
     if (!path[0])
         ShowWarning(NO_WAV_TEXT);
-    else if (!playChimeSound(path))
+    else if (!WavPathTooLong(path) && !playChimeSound(path))
         ShowWarning(WAV_FAILED_TEXT);
 }
 

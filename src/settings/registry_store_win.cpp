@@ -1,5 +1,7 @@
 #include "settings/registry_store_win.h"
 
+#include <cstring>
+
 #include "base/messages.h"
 #include "base/process_state.h"
 #include "base/text.h"
@@ -17,6 +19,11 @@ bool WriteRecord(HKEY key)
 }
 
 void CurrentKeyName(char* keyName, size_t size) { FormatUserKeyName(keyName, size, userName); }
+
+// Without the registry at start-up the stored record is unknown: the end
+// writes only what the user changed, never the defaults over it.
+bool registryReached;
+UserVariables recordAtStart;
 
 }  // namespace
 
@@ -43,17 +50,20 @@ void LoadUserVariables(const CommandLineSwitches& switches)
             FormatTextN(profileFileName, sizeof profileFileName, "deskrail.%s", userName);
         else
             CopyText(profileFileName, "deskrail.default");
+        registryReached = false;
+        recordAtStart = userVariables;
         return;
     }
+    registryReached = true;
 
     bool current = false;
     if (key.disposition == REG_OPENED_EXISTING_KEY) {
         DWORD length = sizeof userVariables;
         LONG result = RegQueryValueExA(key.handle, VALUE_NAME, nullptr, nullptr,
                                        reinterpret_cast<BYTE*>(&userVariables), &length);
-        // A missing value reports no length of its own; it is no record either.
-        if (result == ERROR_FILE_NOT_FOUND) length = 0;
-        current = IsStoredLengthCurrent(length);
+        // Only a whole record that was read counts; a failed read leaves the
+        // buffer untouched whatever length it reports.
+        current = result == ERROR_SUCCESS && IsStoredLengthCurrent(length);
         if (!current)
             ShowWarning(REGISTRY_OUTDATED_TEXT);
     }
@@ -63,10 +73,11 @@ void LoadUserVariables(const CommandLineSwitches& switches)
     if (!newShell) userVariables.autoHide = 1;
 }
 
-void SaveUserVariables()
+int SaveUserVariables()
 {
+    if (!registryReached && std::memcmp(&userVariables, &recordAtStart, sizeof userVariables) == 0) return 1;
     char keyName[USER_KEY_NAME_SIZE];
     CurrentKeyName(keyName, sizeof keyName);
     RegistryKey key;
-    if (!key.OpenOrCreate(keyName) || !WriteRecord(key.handle)) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
+    return key.OpenOrCreate(keyName) && WriteRecord(key.handle);
 }

@@ -6,4 +6,6 @@
 
 void LoadUserVariables(const CommandLineSwitches& switches);
 void InstallDefaultUserVariables(HKEY key);
-void SaveUserVariables();
+// SaveUserVariables: 1 when the record is stored (or, after a start-up
+// without the registry, nothing changed); the caller warns otherwise.
+int SaveUserVariables();

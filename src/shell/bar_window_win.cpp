@@ -11,6 +11,7 @@
 #include "menus/profile_file.h"
 #include "resources/resource.h"
 #include "settings/options_dialog_win.h"
+#include "settings/registry_store_win.h"
 #include "settings/user_variables.h"
 #include "shell/bar_geometry.h"
 #include "shell/shell_win.h"
@@ -71,7 +72,12 @@ void MouseOverBar(HWND bar)
 
 void AutoHidePoll(HWND bar)
 {
-    if (!userVariables.autoHide) return;
+    if (!userVariables.autoHide) {
+        // Auto-hide was switched off while the poll ran: it has nothing to watch.
+        KillTimer(bar, AUTOHIDE_TIMER_ID);
+        autoHideTimerSet = false;
+        return;
+    }
     if (GetActiveWindow() == bar) return;
     POINT cursor;
     GetCursorPos(&cursor);
@@ -91,7 +97,8 @@ void TimerTick(HWND bar, WPARAM id)
         AutoHidePoll(bar);
         break;
     case ALIGN_TIMER_ID:
-        KillTimer(bar, AUTOHIDE_TIMER_ID);
+        // Only the alignment timer goes; a running auto-hide poll must go on,
+        // or a bar the mouse has left stays in view.
         KillTimer(bar, ALIGN_TIMER_ID);
         SetTimer(bar, STATUS_TIMER_ID, 10000, nullptr);
         UpdateStatusLine();
@@ -102,11 +109,7 @@ void TimerTick(HWND bar, WPARAM id)
 // MenusEdited: what the custom-menus dialog's OK means for the bar.
 void MenusEdited()
 {
-    if (!SaveProfile()) {
-        char text[PROFILE_FILE_NAME_SIZE + 100];
-        FormatProfileWriteFailed(text, sizeof text);
-        ShowWarning(text);
-    }
+    SaveProfileOrWarn();
     RebuildMenuBar();
     UpdateStatusLine();
 }
@@ -168,6 +171,14 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CLOSE:
     case WM_QUIT:
         return ExitSequence(bar);
+    case WM_ENDSESSION:
+        // The session ends with the process: keep what the user changed, and
+        // show no box, which would hold the logoff up.
+        if (wParam) {
+            SaveProfile();
+            SaveUserVariables();
+        }
+        return 0;
     case WM_SHOWWINDOW:
         RegisterBarHotKey(bar);
         barShown = true;
@@ -182,7 +193,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
     case WM_DISPLAYCHANGE:
         screenWidth = GetSystemMetrics(SM_CXSCREEN);
         screenHeight = GetSystemMetrics(SM_CYSCREEN);
-        MoveToEdge();
+        FollowDisplayChange();
         break;
     case WM_NCMOUSEMOVE:
         MouseOverBar(bar);
@@ -218,6 +229,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
     case WM_OPTIONS_EDGE_CHANGED:
         return ChangeEdge();
     }
+    if (message == taskbarCreatedMessage && taskbarCreatedMessage) TaskbarRestarted();
     return DefWindowProcA(bar, message, wParam, lParam);
 }
 

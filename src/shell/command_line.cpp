@@ -20,6 +20,15 @@ void ReportUnknownOption(MessageList& warnings, const char* argument)
     AddMessage(warnings, UNKNOWN_OPTION_FORMAT, shown);
 }
 
+// NamesAFile: no character Windows forbids in a file name, so the user name
+// can neither leave the program's folder nor nest registry keys.
+bool NamesAFile(const char* name)
+{
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(name); *c; ++c)
+        if (*c < 0x20 || std::strchr("\\/:*?\"<>|", *c)) return false;
+    return true;
+}
+
 }  // namespace
 
 void ParseArguments(int argc, const char* const* argv, ParsedArguments& parsed)
@@ -30,7 +39,10 @@ void ParseArguments(int argc, const char* const* argv, ParsedArguments& parsed)
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (argument[0] != '-' && argument[0] != '+') {
-            CopyText(parsed.userName, argument);  // longer names are cut to the field
+            if (NamesAFile(argument))
+                CopyText(parsed.userName, argument);  // longer names are cut to the field
+            else
+                AddMessage(parsed.warnings, "%s", BAD_FILE_NAME_TEXT);
             continue;
         }
         char letter = argument[1];

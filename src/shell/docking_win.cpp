@@ -63,13 +63,15 @@ void ReleaseStrip()
     appBarMessage(ABM_SETPOS, &dockData);
 }
 
-UINT_PTR SetShellAutoHide(bool on)
+UINT_PTR SetShellAutoHideAt(UINT edge, bool on)
 {
     AddressDockData();
-    dockData.uEdge = CurrentEdge();
+    dockData.uEdge = edge;
     dockData.lParam = on;
     return appBarMessage(ABM_SETAUTOHIDEBAR, &dockData);
 }
+
+UINT_PTR SetShellAutoHide(bool on) { return SetShellAutoHideAt(CurrentEdge(), on); }
 
 void UnregisterFromShell()
 {
@@ -129,6 +131,20 @@ void SlideBar(bool hide)
     if (!hide) UpdateStatusLine();
 }
 
+// DockWithShell: registers the bar, then takes its edge's auto-hide place or
+// reserves its strip.
+void DockWithShell()
+{
+    if (!RegisterWithShell()) return;
+    if (!userVariables.autoHide) {
+        ReserveStrip();
+    } else if (!SetShellAutoHide(true)) {
+        // Another auto-hide bar holds the edge: stay in view, reserve nothing.
+        ShowWarning(AUTOHIDE_REFUSED_TEXT);
+        userVariables.autoHide = 0;
+    }
+}
+
 int CreateBarWindow()
 {
     DWORD exStyle = WS_EX_TOOLWINDOW | (userVariables.alwaysOnTop ? WS_EX_TOPMOST : 0);
@@ -137,18 +153,9 @@ int CreateBarWindow()
                                       InViewTop(userVariables.dockBottom, screenHeight, menuHeight), screenWidth,
                                       BarHeight(menuHeight), nullptr, nullptr, appInstance, nullptr);
     if (!barWindowHandle) return 0;
+    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 
-    if (newShell && RegisterWithShell()) {
-        if (userVariables.autoHide) {
-            if (!SetShellAutoHide(true)) {
-                // Another auto-hide bar holds the edge: stay in view, reserve nothing.
-                ShowWarning(AUTOHIDE_REFUSED_TEXT);
-                userVariables.autoHide = 0;
-            }
-        } else {
-            ReserveStrip();
-        }
-    }
+    if (newShell) DockWithShell();
 
     RebuildMenuBar();
     ShowWindow(barWindowHandle, SW_SHOW);
@@ -170,6 +177,26 @@ bool ChangeAutoHide()
     return true;
 }
 
+void TaskbarRestarted()
+{
+    if (!newShell) return;
+    bool autoHide = userVariables.autoHide != 0;
+    DockWithShell();
+    if (autoHide && !userVariables.autoHide) SlideBar(false);
+}
+
+void FollowDisplayChange()
+{
+    int32_t menuHeight = MenuHeight();
+    if (!barShown) {
+        SetWindowPos(barWindowHandle, nullptr, 0, HiddenTop(userVariables.dockBottom, screenHeight, menuHeight),
+                     screenWidth, BarHeight(menuHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    MoveToEdge();
+    if (newShell && !userVariables.autoHide) ReserveStripInPlace();
+}
+
 bool ChangeEdge()
 {
     MoveToEdge();
@@ -178,6 +205,8 @@ bool ChangeEdge()
         SlideBar(true);  // the old shell's bar always hides
         return true;
     }
+    // The old edge's auto-hide place is given up before the new one is asked for.
+    if (userVariables.autoHide) SetShellAutoHideAt(userVariables.dockBottom ? ABE_TOP : ABE_BOTTOM, false);
     dockData.uEdge = CurrentEdge();
     if (!userVariables.autoHide) {
         ReserveStripInPlace();

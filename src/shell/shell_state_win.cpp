@@ -5,5 +5,6 @@ HMENU barPopupMenu;
 WNDCLASSA barClass;
 APPBARDATA dockData;
 bool autoHideTimerSet;
+UINT taskbarCreatedMessage;
 
 static_assert(sizeof(APPBARDATA) == 36, "the 32-bit app-bar record");

@@ -21,6 +21,7 @@ extern HMENU barPopupMenu;       // the right-click popup
 extern WNDCLASSA barClass;
 extern APPBARDATA dockData;      // the record of every app-bar message
 extern bool autoHideTimerSet;    // the auto-hide poll runs
+extern UINT taskbarCreatedMessage;  // a restarted shell broadcasts it
 
 // Start-up and shut-down stages.
 int InitInstance();
@@ -28,6 +29,8 @@ int InitBar();
 void ParseCommandLine();
 ATOM RegisterBarClass();
 void ExitBar(bool afterFatalError);
+// SaveProfileOrWarn: SaveProfile with the write-failed warning.
+void SaveProfileOrWarn();
 void ReleaseBar();
 // FatalError: the fatal box, then release without saving; start-up stops.
 void FatalError(const char* text);
@@ -49,11 +52,18 @@ void ReserveStrip();
 void ReserveStripInPlace();
 void ReleaseStrip();
 UINT_PTR SetShellAutoHide(bool on);
+UINT_PTR SetShellAutoHideAt(UINT edge, bool on);
+void DockWithShell();
 void UnregisterFromShell();
 void MoveToEdge();
 void ApplyAlwaysOnTop();
 void SlideBar(bool hide);
 void AnimateBar(int32_t target);
+// FollowDisplayChange: the bar at its edge of the new screen, reserving its
+// strip there or waiting at its hidden position.
+void FollowDisplayChange();
+// TaskbarRestarted: a new shell knows no app bars: register as at start-up.
+void TaskbarRestarted();
 // ChangeAutoHide, ChangeEdge: the Options dialog's requests; false when the
 // shell refused.
 bool ChangeAutoHide();

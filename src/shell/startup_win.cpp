@@ -98,6 +98,7 @@ int InitBar()
         FatalError(load.message);
         return 0;
     }
+    if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
     return CreateBarWindow();
 }
 
@@ -108,15 +109,19 @@ void FatalError(const char* text)
     PostQuitMessage(-1);
 }
 
+void SaveProfileOrWarn()
+{
+    if (SaveProfile()) return;
+    char text[PROFILE_FILE_NAME_SIZE + 100];
+    FormatProfileWriteFailed(text, sizeof text);
+    ShowWarning(text);
+}
+
 void ExitBar(bool afterFatalError)
 {
     if (!afterFatalError) {
-        if (!SaveProfile()) {
-            char text[PROFILE_FILE_NAME_SIZE + 100];
-            FormatProfileWriteFailed(text, sizeof text);
-            ShowWarning(text);
-        }
-        SaveUserVariables();
+        SaveProfileOrWarn();
+        if (!SaveUserVariables()) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
         FreeAllUserMenus();
     }
     ReleaseBar();
@@ -124,7 +129,8 @@ void ExitBar(bool afterFatalError)
 
 void ReleaseBar()
 {
-    if (newShell) UnregisterFromShell();
+    // After a fatal start the window never existed, nor did its registration.
+    if (newShell && barWindowHandle) UnregisterFromShell();
     if (barClass.hIcon) {
         DestroyIcon(barClass.hIcon);
         barClass.hIcon = nullptr;

@@ -2,6 +2,7 @@
 // bar's menu line, and plays the hourly chime.
 #include "status/status_line_win.h"
 
+#include "base/lazy_import_win.h"
 #include "base/messages.h"
 #include "base/process_state_win.h"
 #include "base/sound_win.h"
@@ -12,7 +13,18 @@
 #include "status/status_text.h"
 
 bool chimePlayed;
-ClockFunction readChimeClock = GetSystemTime;
+// The local clock: the full hour of the user's time zone, half-hour ones included.
+ClockFunction readChimeClock = GetLocalTime;
+
+namespace {
+BOOL WINAPI LookedUpMemoryStatusEx(LPMEMORYSTATUSEX status)
+{
+    static const auto lookedUp = LazyImport<MemoryStatusExFunction>("kernel32.dll", "GlobalMemoryStatusEx");
+    return lookedUp && lookedUp(status);
+}
+}  // namespace
+
+MemoryStatusExFunction memoryStatusEx = LookedUpMemoryStatusEx;
 
 namespace {
 
@@ -21,6 +33,21 @@ struct StatusSnapshot {
     char battery[BATTERY_TEXT_SIZE];
     int batteryPercent;
 };
+
+// AvailableMemory: free physical memory. The old call stops at 2 GB for a
+// 32-bit program; the systems that have more offer the new one.
+uint64_t AvailableMemory()
+{
+    if (memoryStatusEx) {
+        MEMORYSTATUSEX memory = {};
+        memory.dwLength = sizeof memory;
+        if (memoryStatusEx(&memory)) return memory.ullAvailPhys;
+    }
+    MEMORYSTATUS memory = {};
+    memory.dwLength = sizeof memory;
+    GlobalMemoryStatus(&memory);
+    return memory.dwAvailPhys;
+}
 
 void ComposeNow(StatusSnapshot& snapshot)
 {
@@ -34,10 +61,7 @@ void ComposeNow(StatusSnapshot& snapshot)
     in.showDate = userVariables.showDate != 0;
     in.dateText = GetDateFormatA(LOCALE_SYSTEM_DEFAULT, 0, nullptr, nullptr, date, sizeof date) ? date : nullptr;
     in.showFreeMemory = userVariables.showFreeMemory != 0;
-    MEMORYSTATUS memory = {};
-    memory.dwLength = sizeof memory;
-    GlobalMemoryStatus(&memory);
-    in.availableBytes = static_cast<uint32_t>(memory.dwAvailPhys);
+    in.availableBytes = AvailableMemory();
     in.showBattery = powerStatusAvailable && onBattery;
     snapshot.batteryPercent = 255;
     if (in.showBattery) {

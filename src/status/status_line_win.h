@@ -13,3 +13,8 @@ extern bool chimePlayed;
 // Seam: the clock cannot be set to a full hour, so tests put their own here.
 typedef void(WINAPI* ClockFunction)(LPSYSTEMTIME now);
 extern ClockFunction readChimeClock;
+
+// Looked up at run time: systems before Windows 2000 lack it, and tests take
+// it away to see the old call used.
+typedef BOOL(WINAPI* MemoryStatusExFunction)(LPMEMORYSTATUSEX status);
+extern MemoryStatusExFunction memoryStatusEx;

@@ -20,7 +20,9 @@ void ComposeStatusText(const StatusInputs& in, char (&text)[STATUS_TEXT_SIZE], c
     Part(time, sizeof time, in.showTime, "%s  ", in.timeText);
     Part(date, sizeof date, in.showDate, "%s  ", in.dateText);
     memory[0] = '\0';
-    if (in.showFreeMemory) FormatTextN(memory, sizeof memory, "%luk ", static_cast<unsigned long>(in.availableBytes / 1024));
+    // Unsigned kilobytes: 32 bits of them reach 4 TB.
+    if (in.showFreeMemory)
+        FormatTextN(memory, sizeof memory, "%luk ", static_cast<unsigned long>(in.availableBytes / 1024));
     battery[0] = '\0';
     if (in.showBattery) {
         if (in.batteryPercent == 255)

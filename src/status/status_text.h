@@ -16,7 +16,7 @@ struct StatusInputs {
     int showDate;
     const char* dateText;
     int showFreeMemory;
-    uint32_t availableBytes;
+    uint64_t availableBytes;
     int showBattery;
     int batteryPercent;  // 0..100, 255 when the platform reports none
 };

@@ -1,0 +1,7 @@
+// platform_win.h: the platform layer's seam.
+#pragma once
+#include <windows.h>
+
+// Tests make the replacing move fail as it does on Windows 95.
+typedef BOOL(WINAPI* MoveFileExFunction)(LPCSTR from, LPCSTR to, DWORD flags);
+extern MoveFileExFunction moveFileEx;
