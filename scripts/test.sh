@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # test.sh: installs what is missing, builds every tree and runs every test
-# layer: native unit tests (ASan/UBSan), fuzzers, Windows tests in-process
-# under Wine, end-to-end tests of the real DeskRail.exe under Wine, and the
-# import check. Ends with one line "N passed, N failed".
+# layer: the floor check of the sources, native unit tests (ASan/UBSan),
+# fuzzers, Windows tests in-process under Wine, end-to-end tests of the real
+# DeskRail.exe under Wine, and the import check. Ends with one line "N passed, N failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -58,6 +58,9 @@ run_gtest() {
 }
 
 mkdir -p "$build"
+
+echo "== floor check"
+if python3 scripts/check-floors.py; then count "floor check" 0; else count "floor check" 1; fi
 
 # Native: portable core under the sanitizers.
 if configure_and_build native "$build/native" -DCMAKE_BUILD_TYPE=Debug; then
