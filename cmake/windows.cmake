@@ -48,7 +48,7 @@ function(use_own_runtime target)
   target_compile_options(${target} PRIVATE
       $<$<COMPILE_LANGUAGE:CXX>:-Os -fno-exceptions -fno-rtti -fno-threadsafe-statics
       -fno-asynchronous-unwind-tables -fno-unwind-tables -ffunction-sections -fdata-sections>)
-  # Subsystem 3.10: NT 3.51 refuses images marked 4.0; Windows 95 and NT 4.0 take it.
+  # Subsystem 3.10, not the default 4.00 (Windows 95, NT 4.0): NT 3.51 is older.
   target_link_options(${target} PRIVATE -nostdlib -Wl,--gc-sections -Wl,-e,_WinMainCRTStartup
       -Wl,--subsystem,windows:3.10 -Wl,--major-os-version,3 -Wl,--minor-os-version,10)
   target_link_libraries(${target} PRIVATE user32 kernel32 gcc)
