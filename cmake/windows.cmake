@@ -24,11 +24,12 @@ set_source_files_properties(${RESOURCE_FILE} PROPERTIES OBJECT_DEPENDS "${ICON_F
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_BINARY_DIR}/icons -I ${CMAKE_SOURCE_DIR}/src/resources")
 
 # One static library per floor, each linked only to the floors below it; the
-# include check (scripts/check-floors.py) keeps calls from going upward.
+# include check (scripts/check-floors.py) keeps calls from going upward. The
+# tests link these; the program's own runtime stays out of them (msvcrt serves).
 # ole32, comdlg32 and winmm are loaded at first use (lazy_import_win.h).
 function(deskrail_floor name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
-  list(FILTER sources EXCLUDE REGEX "/main_win\\.cpp$")
+  list(FILTER sources EXCLUDE REGEX "/(main|crt)_win\\.cpp$")
   add_library(deskrail_${name} STATIC ${sources})
   target_include_directories(deskrail_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   foreach(below ${ARGN})
@@ -45,8 +46,34 @@ deskrail_floor(shell deskrail_editor deskrail_launcher deskrail_status deskrail_
 add_library(deskrail_win INTERFACE)
 target_link_libraries(deskrail_win INTERFACE deskrail_shell)
 
-add_executable(DeskRail WIN32 ${CMAKE_SOURCE_DIR}/src/shell/main_win.cpp ${RESOURCE_FILE})
-target_link_libraries(DeskRail PRIVATE deskrail_win)
+# DeskRail.exe has to load on Windows 95, NT 3.51 and NT 4.0 and stay small,
+# so it is compiled apart from the library the tests link: no C or C++ runtime
+# DLL (msvcrt.dll is missing on NT 3.51 and the first Windows 95), no
+# exceptions, no unwind tables, no guarded statics. src/base/crt_win.cpp
+# stands in for the runtime with Win32 calls; libgcc adds only helpers
+# (stack probes, 64-bit division) that import nothing. docs/old-windows.md
+# gives the reasons, scripts/check-imports.sh checks the outcome.
+set(OWN_RUNTIME ${CMAKE_SOURCE_DIR}/src/base/crt_win.cpp)
+# Its copy loops must not be turned back into calls to themselves.
+set_source_files_properties(${OWN_RUNTIME} PROPERTIES
+    COMPILE_OPTIONS "-fno-builtin;-fno-tree-loop-distribute-patterns")
+function(use_own_runtime target)
+  target_sources(${target} PRIVATE ${OWN_RUNTIME})
+  target_compile_options(${target} PRIVATE
+      $<$<COMPILE_LANGUAGE:CXX>:-Os -fno-exceptions -fno-rtti -fno-threadsafe-statics
+      -fno-asynchronous-unwind-tables -fno-unwind-tables -ffunction-sections -fdata-sections>)
+  # Subsystem 3.10, not the default 4.00 (Windows 95, NT 4.0): NT 3.51 is older.
+  target_link_options(${target} PRIVATE -nostdlib -Wl,--gc-sections -Wl,-e,_WinMainCRTStartup
+      -Wl,--subsystem,windows:3.10 -Wl,--major-os-version,3 -Wl,--minor-os-version,10)
+  target_link_libraries(${target} PRIVATE user32 kernel32 gcc)
+endfunction()
+
+set(PROGRAM_SOURCES ${ALL_SOURCES})
+list(FILTER PROGRAM_SOURCES EXCLUDE REGEX "/crt_win\\.cpp$")
+add_executable(DeskRail WIN32 ${PROGRAM_SOURCES} ${RESOURCE_FILE})
+target_include_directories(DeskRail PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(DeskRail PRIVATE shell32 uuid advapi32 gdi32)
+use_own_runtime(DeskRail)
 add_dependencies(DeskRail deskrail_icons)
 
 # Tests: GoogleTest cross-built from Debian's sources.
@@ -86,7 +113,9 @@ file(GLOB WIN_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win.cpp)
 foreach(src ${WIN_BENCHES})
   get_filename_component(name ${src} NAME_WE)
   if(name STREQUAL "minimal_window_win")
+    # The yardstick is built as DeskRail.exe is, so only the work differs.
     add_executable(${name} WIN32 ${src})
+    use_own_runtime(${name})
   else()
     add_executable(${name} ${src})
     target_link_libraries(${name} PRIVATE deskrail_win deskrail_win_test_support psapi)

@@ -69,11 +69,10 @@ bool UniqueFileBeside(const char* path, char (&unique)[MAX_PATH])
 // one comes back, so the name always holds one of them whole.
 bool ReplaceStepwise(const char* temp, const char* path)
 {
-    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return MoveFileA(temp, path) != 0;
     char aside[MAX_PATH];
     if (!UniqueFileBeside(path, aside)) return false;
     DeleteFileA(aside);
-    if (!MoveFileA(path, aside)) return false;
+    if (!MoveFileA(path, aside)) return GetLastError() == ERROR_FILE_NOT_FOUND && MoveFileA(temp, path);
     if (!MoveFileA(temp, path)) {
         MoveFileA(aside, path);
         return false;
@@ -102,4 +101,12 @@ int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
     return 0;
 }
 
-int CopyFileOver(const char* source, const char* target) { return CopyFileA(source, target, FALSE) != 0; }
+int CopyFileOver(const char* source, const char* target)
+{
+    unsigned char* data = nullptr;
+    size_t size = 0;
+    if (ReadWholeFile(source, data, size) != FILE_READ) return 0;
+    int copied = ReplaceFileWith(target, data, size);
+    delete[] data;
+    return copied;
+}

@@ -4,7 +4,7 @@
 
 #include "base/file_dialog_win.h"
 #include "base/messages.h"
-#include "base/process_state.h"
+#include "base/process_state_win.h"
 #include "base/sound_win.h"
 #include "base/text.h"
 #include "base/texts.h"
@@ -28,7 +28,7 @@ void ReadWavField(HWND dialog, char (&path)[WAV_FIELD_SIZE])
 }
 
 // Ask: a request to the bar, which owns the dialog.
-LRESULT Ask(HWND dialog, UINT request) { return SendMessageA(GetWindow(dialog, GW_OWNER), request, 0, 0); }
+LRESULT Ask(HWND, UINT request) { return SendMessageA(barWindowHandle, request, 0, 0); }
 
 void Init(HWND dialog)
 {

@@ -1,9 +1,11 @@
 // startup_win.cpp: start-up in its fixed order, the message loop, and the end.
-#include <cstdlib>
+#include <new>
 
+#include "base/command_words.h"
 #include "base/messages.h"
 #include "base/process_state_win.h"
 #include "base/system_info.h"
+#include "base/text.h"
 #include "base/texts.h"
 #include "menus/menu_bar_win.h"
 #include "menus/menu_model.h"
@@ -15,6 +17,8 @@
 #include "shell/shell_win.h"
 
 namespace {
+// More words than anybody types; the rest are ignored.
+enum { COMMAND_WORDS_LIMIT = 64 };
 // LoadMenuA's menu, kept so that destroying it also frees the popup inside it.
 HMENU popupMenuResource;
 const char BAR_CLASS_NAME[] = "DRClass";
@@ -33,8 +37,18 @@ int FindProgramDirectory()
 
 void ParseCommandLine()
 {
+    // No C runtime splits the command line for this program.
+    const char* commandLine = GetCommandLineA();
+    char* line = new (std::nothrow) char[lstrlenA(commandLine) + 1];
+    char* words[COMMAND_WORDS_LIMIT];
+    int count = 0;
+    if (line) {
+        CopyTextN(line, lstrlenA(commandLine) + 1, commandLine);
+        count = SplitCommandWords(line, words, COMMAND_WORDS_LIMIT);
+    }
     ParsedArguments parsed;
-    ParseArguments(__argc, __argv, parsed);
+    ParseArguments(count, words, parsed);
+    delete[] line;
     CopyText(userName, parsed.userName);
     CopyText(profileFileName, parsed.profileFileName);
     for (int i = 0; i < parsed.warnings.count; ++i) ShowWarning(parsed.warnings.text[i]);
