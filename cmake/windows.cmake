@@ -19,7 +19,8 @@ endforeach()
 add_custom_target(deskrail_icons DEPENDS ${ICON_FILES})
 
 set(RESOURCE_FILE ${CMAKE_SOURCE_DIR}/src/resources/deskrail.rc)
-file(GLOB RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/*.rc ${CMAKE_SOURCE_DIR}/src/resources/*.h)
+file(GLOB RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/*.rc ${CMAKE_SOURCE_DIR}/src/resources/*.h
+  ${CMAKE_SOURCE_DIR}/src/resources/*.manifest)
 set_source_files_properties(${RESOURCE_FILE} PROPERTIES OBJECT_DEPENDS "${ICON_FILES};${RESOURCE_PARTS}")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_BINARY_DIR}/icons -I ${CMAKE_SOURCE_DIR}/src/resources")
 
