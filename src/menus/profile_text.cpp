@@ -280,7 +280,8 @@ bool ReadLine(Parser& p)
     if (IsWord(word, length, "noise")) {
         int32_t offset;
         if (p.open == NO_RECORD) return Fail(p, PROFILE_TEXT_PLACE_TEXT);
-        if (!ParseNumber(word, ReadWord(p, word), offset) || offset < 0 || static_cast<size_t>(offset) >= RecordSize(p.open))
+        length = ReadWord(p, word);
+        if (!ParseNumber(word, length, offset) || offset < 0 || static_cast<size_t>(offset) >= RecordSize(p.open))
             return Fail(p, PROFILE_TEXT_VALUE_TEXT);
         return ReadQuoted(p, p.record + offset, RecordSize(p.open) - offset, got);
     }
