@@ -99,12 +99,9 @@ void ExportRecord(const Writer& out, const unsigned char* raw, OpenRecord record
         out.Put("\n");
     }
     size_t size = RecordSize(record);
-    for (size_t at = 0, end; at < size; at = end) {
+    for (size_t at = 0, end; at < size; at = end + 1) {
         for (end = at; end < size && raw[end] != plain[end]; ++end) {}
-        if (end == at) {
-            ++end;
-            continue;
-        }
+        if (end == at) continue;
         out.Put(record == ENTRY_RECORD ? "    noise " : "  noise ");
         out.PutNumber(static_cast<long>(at));
         out.Put(" ");
@@ -117,19 +114,21 @@ void ExportRecord(const Writer& out, const unsigned char* raw, OpenRecord record
 
 enum Stage { BEFORE_HEADER, IN_MENUS, FINISHED };
 
+// The text is read twice: to check and measure it (out null; the fields land
+// in scratch), then to fill out.
 struct Parser {
-    const char* at;      // in the current line
-    const char* end;     // the line's end, without CR LF
+    const char* at;   // in the current line
+    const char* end;  // the line's end, without CR LF
     int line;
     Stage stage;
-    unsigned char* out;  // null while only measuring
+    unsigned char* out;
     size_t size;
-    unsigned char record[ENTRY_RECORD_SIZE];
     OpenRecord open;
-    bool inMenu;
+    size_t recordAt;
     size_t menuAt;
     int32_t entries;
-    int32_t count;       // negative when the text gave one
+    int32_t count;    // negative when the text gave one
+    unsigned char scratch[ENTRY_RECORD_SIZE];
     char* message;
     size_t messageSize;
 };
@@ -140,15 +139,25 @@ bool Fail(Parser& p, const char* reason)
     return false;
 }
 
+unsigned char* RecordAt(Parser& p, size_t at) { return p.out ? p.out + at : p.scratch; }
+
 void Emit(Parser& p, const unsigned char* bytes, size_t count)
 {
     if (p.out) std::memcpy(p.out + p.size, bytes, count);
     p.size += count;
 }
 
-size_t ReadWord(Parser& p, const char*& word)
+// A menu's count is the number of its entries unless the text gave one.
+void PutCount(Parser& p) { PutInt32(RecordAt(p, p.menuAt) + MENU_COUNT_AT, p.count < 0 ? p.count : p.entries); }
+
+void SkipBlanks(Parser& p)
 {
     while (p.at < p.end && (*p.at == ' ' || *p.at == '\t')) ++p.at;
+}
+
+size_t ReadWord(Parser& p, const char*& word)
+{
+    SkipBlanks(p);
     word = p.at;
     while (p.at < p.end && *p.at != ' ' && *p.at != '\t') ++p.at;
     return static_cast<size_t>(p.at - word);
@@ -161,8 +170,8 @@ bool IsWord(const char* word, size_t length, const char* expected)
 
 bool AtLineEnd(Parser& p)
 {
-    const char* word;
-    return ReadWord(p, word) == 0;
+    SkipBlanks(p);
+    return p.at == p.end;
 }
 
 bool ParseNumber(const char* word, size_t length, int32_t& value)
@@ -179,10 +188,10 @@ bool ParseNumber(const char* word, size_t length, int32_t& value)
     return true;
 }
 
-// A quoted text into at most capacity bytes; length is how many it gave.
+// A quoted text, the line's last item, into at most capacity bytes.
 bool ReadQuoted(Parser& p, unsigned char* bytes, size_t capacity, size_t& length)
 {
-    while (p.at < p.end && (*p.at == ' ' || *p.at == '\t')) ++p.at;
+    SkipBlanks(p);
     if (p.at == p.end || *p.at++ != '"') return Fail(p, PROFILE_TEXT_VALUE_TEXT);
     for (length = 0;; ++length) {
         if (p.at == p.end) return Fail(p, PROFILE_TEXT_VALUE_TEXT);
@@ -201,43 +210,30 @@ bool ReadQuoted(Parser& p, unsigned char* bytes, size_t capacity, size_t& length
     }
 }
 
-void CloseRecord(Parser& p)
+void StartRecord(Parser& p, const Field* field)
 {
-    if (p.open == NO_RECORD) return;
-    Emit(p, p.record, RecordSize(p.open));
-    if (p.open == ENTRY_RECORD) ++p.entries;
-    p.open = NO_RECORD;
-}
-
-// The count goes in last: it is the number of entries unless the text gave one.
-void CloseMenu(Parser& p)
-{
-    CloseRecord(p);
-    if (p.inMenu && p.out) PutInt32(p.out + p.menuAt + MENU_COUNT_AT, p.count < 0 ? p.count : p.entries);
-    p.inMenu = false;
-}
-
-void OpenRecordFor(Parser& p, const Field* field)
-{
-    if (field == MENU_FIELD) {
-        CloseMenu(p);
-        p.inMenu = true;
-        p.menuAt = p.size;
-        p.entries = p.count = 0;
-    }
-    CloseRecord(p);
     p.open = field->record;
-    std::memset(p.record, 0, sizeof p.record);
-    if (field == ENTRY_FIELD) PutInt32(p.record + ENTRY_SHOW_AT, SHOW_COMMAND_DEFAULT);
+    p.recordAt = p.size;
+    p.size += RecordSize(p.open);
+    unsigned char* record = RecordAt(p, p.recordAt);
+    std::memset(record, 0, RecordSize(p.open));
+    if (field == MENU_FIELD) {
+        p.menuAt = p.recordAt;
+        p.entries = p.count = 0;
+        return;
+    }
+    PutInt32(record + ENTRY_SHOW_AT, SHOW_COMMAND_DEFAULT);
+    ++p.entries;
+    PutCount(p);
 }
 
 bool ReadField(Parser& p, const Field* field)
 {
-    if (field == ENTRY_FIELD && !p.inMenu) return Fail(p, PROFILE_TEXT_PLACE_TEXT);
+    if (field == ENTRY_FIELD && p.open == NO_RECORD) return Fail(p, PROFILE_TEXT_PLACE_TEXT);
     if (field == ENTRY_FIELD && p.count < 0) return Fail(p, PROFILE_TEXT_COUNT_TEXT);
-    if (field == MENU_FIELD || field == ENTRY_FIELD) OpenRecordFor(p, field);
+    if (field == MENU_FIELD || field == ENTRY_FIELD) StartRecord(p, field);
     if (p.open != field->record) return Fail(p, PROFILE_TEXT_PLACE_TEXT);
-    unsigned char* at = p.record + field->at;
+    unsigned char* at = RecordAt(p, p.recordAt) + field->at;
     size_t length;
     if (field->kind == TEXT_FIELD) {
         std::memset(at, 0, field->width);
@@ -281,14 +277,17 @@ bool ReadLine(Parser& p)
         int32_t offset;
         if (p.open == NO_RECORD) return Fail(p, PROFILE_TEXT_PLACE_TEXT);
         length = ReadWord(p, word);
-        if (!ParseNumber(word, length, offset) || offset < 0 || static_cast<size_t>(offset) >= RecordSize(p.open))
+        size_t size = RecordSize(p.open);
+        if (!ParseNumber(word, length, offset) || offset < 0 || static_cast<size_t>(offset) >= size)
             return Fail(p, PROFILE_TEXT_VALUE_TEXT);
-        return ReadQuoted(p, p.record + offset, RecordSize(p.open) - offset, got);
+        if (!ReadQuoted(p, RecordAt(p, p.recordAt) + offset, size - offset, got)) return false;
+        // Noise may not make the file unloadable.
+        if (p.open == MENU_RECORD) PutCount(p);
+        return true;
     }
     if (IsWord(word, length, "tail")) {
         // Shorter than a menu record, or it would read as one.
         unsigned char tail[MENU_RECORD_SIZE - 1];
-        CloseMenu(p);
         p.stage = FINISHED;
         if (!ReadQuoted(p, tail, sizeof tail, got)) return false;
         Emit(p, tail, got);
@@ -312,9 +311,7 @@ bool Parse(Parser& p, const char* text, size_t length)
         if (!ReadLine(p)) return false;
         line = next ? next + 1 : end;
     } while (line < end);
-    if (p.stage == BEFORE_HEADER) return Fail(p, PROFILE_TEXT_HEADER_TEXT);
-    CloseMenu(p);
-    return true;
+    return p.stage != BEFORE_HEADER || Fail(p, PROFILE_TEXT_HEADER_TEXT);
 }
 
 }  // namespace
