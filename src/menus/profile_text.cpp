@@ -318,8 +318,12 @@ bool Parse(Parser& p, const char* text, size_t length)
 
 ProfileLoad ExportProfileText(const unsigned char* data, size_t size, TextSink sink, void* context)
 {
+    // The loader decides what is loadable; the caller's menus stay aside.
+    UserMenu* kept = menuListHead;
+    menuListHead = nullptr;
     ProfileLoad load = LoadProfileBytes(data, size);
     FreeAllUserMenus();
+    menuListHead = kept;
     if (load.fatal) return load;
     Writer out = {sink, context};
     if (size == 0) {

@@ -9,8 +9,8 @@
 typedef void (*TextSink)(const char* text, size_t length, void* context);
 
 // ExportProfileText: the text form of a profile file's bytes. A file the
-// program cannot load gives the loader's fatal outcome and no text. Loads
-// into the menu list, which must be empty, and leaves it empty.
+// program cannot load gives the loader's fatal outcome and no text. The menu
+// list is left as it was.
 ProfileLoad ExportProfileText(const unsigned char* data, size_t size, TextSink sink, void* context);
 
 // ProfileFromText: the file's bytes for a text (delete[] them; null when
