@@ -3,6 +3,10 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
+# The profile as text, on the same profile code as the program.
+add_executable(deskrail-profile ${CMAKE_SOURCE_DIR}/tools/deskrail_profile.cpp)
+target_link_libraries(deskrail-profile PRIVATE deskrail_core)
+
 file(GLOB NATIVE_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/native_*.cpp)
 add_library(deskrail_native_support STATIC ${NATIVE_SUPPORT})
 target_link_libraries(deskrail_native_support PUBLIC deskrail_core)

@@ -30,7 +30,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_BINARY_DIR}/icons -I $
 # ole32, comdlg32 and winmm are loaded at first use (lazy_import_win.h).
 function(deskrail_floor name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
-  list(FILTER sources EXCLUDE REGEX "/(main|crt)_win\\.cpp$")
+  list(FILTER sources EXCLUDE REGEX "/(main|crt)_win\\.cpp$|_native\\.cpp$")
   add_library(deskrail_${name} STATIC ${sources})
   target_include_directories(deskrail_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   foreach(below ${ARGN})
@@ -70,12 +70,16 @@ function(use_own_runtime target)
 endfunction()
 
 set(PROGRAM_SOURCES ${ALL_SOURCES})
-list(FILTER PROGRAM_SOURCES EXCLUDE REGEX "/crt_win\\.cpp$")
+list(FILTER PROGRAM_SOURCES EXCLUDE REGEX "/crt_win\\.cpp$|_native\\.cpp$")
 add_executable(DeskRail WIN32 ${PROGRAM_SOURCES} ${RESOURCE_FILE})
 target_include_directories(DeskRail PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(DeskRail PRIVATE shell32 uuid advapi32 gdi32)
 use_own_runtime(DeskRail)
 add_dependencies(DeskRail deskrail_icons)
+
+# The profile as text: a console program on the same profile code.
+add_executable(deskrail-profile ${CMAKE_SOURCE_DIR}/tools/deskrail_profile.cpp)
+target_link_libraries(deskrail-profile PRIVATE deskrail_menus deskrail_base)
 
 # Tests: GoogleTest cross-built from Debian's sources.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

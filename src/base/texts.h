@@ -51,6 +51,21 @@ inline constexpr char MENU_BAR_FULL_TEXT[] =
 inline constexpr char PROFILE_WRITE_FAILED_FORMAT[] =
     "Profildatei %s konnte nicht geschrieben werden.\nBitte überprüfen Sie die Datei.";
 
+// deskrail-profile, the profile file as text. A bad line's reason follows
+// "Zeile n: ".
+inline constexpr char PROFILE_TOOL_USAGE_TEXT[] =
+    "Aufruf: deskrail-profile export PROFILDATEI\n"
+    "        deskrail-profile import TEXTDATEI PROFILDATEI";
+inline constexpr char PROFILE_TOOL_READ_FAILED_FORMAT[] = "Datei %s konnte nicht gelesen werden.";
+inline constexpr char PROFILE_TEXT_LINE_FORMAT[] = "Zeile %d: %s";
+inline constexpr char PROFILE_TEXT_HEADER_TEXT[] = "Erwartet wird \"deskrail-profile 103\" oder \"deskrail-profile empty\".";
+inline constexpr char PROFILE_TEXT_UNKNOWN_TEXT[] = "Unbekanntes Schlüsselwort.";
+inline constexpr char PROFILE_TEXT_PLACE_TEXT[] = "Diese Zeile steht an falscher Stelle.";
+inline constexpr char PROFILE_TEXT_VALUE_TEXT[] = "Fehlender oder falscher Wert.";
+inline constexpr char PROFILE_TEXT_TOO_LONG_FORMAT[] = "Zu lang, höchstens %d Bytes.";
+inline constexpr char PROFILE_TEXT_COUNT_TEXT[] =
+    "Eine Anzahl (count) muß negativ sein und steht nur bei einem Menü ohne Einträge.";
+
 // The menu model and the editor.
 inline constexpr char MENU_FULL_TEXT[] = "Ein Menü kann höchstens 99 Einträge aufnehmen.";
 inline constexpr char TOO_MANY_MENUS_TEXT[] = "Die Menüleiste kann höchstens 399 Menüs aufnehmen.";

@@ -13,20 +13,6 @@
 
 bool profileTailDropped;
 
-namespace {
-
-// Menu record offsets.
-enum { MENU_NAME_AT = 0, MENU_COUNT_AT = 32 };
-// Entry record offsets.
-enum {
-    ENTRY_PATH_AT = 0,
-    ENTRY_DIRECTORY_AT = 128,
-    ENTRY_PARAMETERS_AT = 256,
-    ENTRY_NAME_AT = 346,
-    ENTRY_SHOW_AT = 376,
-    ENTRY_SEPARATOR_AT = 380
-};
-
 void PutInt32(unsigned char* at, int32_t value)
 {
     uint32_t bits = static_cast<uint32_t>(value);
@@ -42,6 +28,8 @@ int32_t GetInt32(const unsigned char* at)
                     static_cast<uint32_t>(at[3]) << 24;
     return static_cast<int32_t>(bits);
 }
+
+namespace {
 
 // Only the text up to the first NUL counts; a field that fills its whole
 // width loses its last byte so that it stays terminated in memory. The

@@ -1,8 +1,24 @@
 // profile_file.h: the file that keeps the user menus between runs.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 
 enum { PROFILE_FORMAT = 103, MENU_RECORD_SIZE = 48, ENTRY_RECORD_SIZE = 392 };
+// Menu record offsets.
+enum { MENU_NAME_AT = 0, MENU_COUNT_AT = 32 };
+// Entry record offsets.
+enum {
+    ENTRY_PATH_AT = 0,
+    ENTRY_DIRECTORY_AT = 128,
+    ENTRY_PARAMETERS_AT = 256,
+    ENTRY_NAME_AT = 346,
+    ENTRY_SHOW_AT = 376,
+    ENTRY_SEPARATOR_AT = 380
+};
+
+// The file's integers: 32 bits, little-endian, signed.
+void PutInt32(unsigned char* at, int32_t value);
+int32_t GetInt32(const unsigned char* at);
 
 // ProfileLoad: how loading ended. A fatal load leaves the menu list empty and
 // carries the message the caller shows before it stops the bar.

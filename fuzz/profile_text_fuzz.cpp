@@ -1,0 +1,48 @@
+// Fuzz target on the profile text reader: any text parses without fault, and
+// what parses exports to a text that reads back to the same bytes and
+// exports to itself.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "menus/profile_text.h"
+
+namespace {
+
+void Check(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+void Append(const char* text, size_t length, void* context) { static_cast<std::string*>(context)->append(text, length); }
+
+// The text of a file the parser made; every such file loads.
+std::string Export(const unsigned char* bytes, size_t size)
+{
+    std::string text;
+    Check(!ExportProfileText(bytes, size, Append, &text).fatal);
+    return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    char message[400];
+    unsigned char* bytes;
+    size_t length;
+    if (!ProfileFromText(reinterpret_cast<const char*>(data), size, bytes, length, message, sizeof message)) {
+        Check(message[0] != '\0');
+        return 0;
+    }
+    std::string text = Export(bytes, length);
+    unsigned char* again;
+    size_t againLength;
+    Check(ProfileFromText(text.data(), text.size(), again, againLength, message, sizeof message));
+    Check(againLength == length && (length == 0 || std::memcmp(again, bytes, length) == 0));
+    Check(Export(again, againLength) == text);
+    delete[] bytes;
+    delete[] again;
+    return 0;
+}

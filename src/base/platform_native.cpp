@@ -1,0 +1,75 @@
+// The services of platform.h on a POSIX system, for the native builds: the
+// unit tests, the fuzzers and the native deskrail-profile.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <cstdlib>
+#include <new>
+
+#include "base/platform.h"
+#include "base/text.h"
+
+namespace {
+char windowsDirectory[80] = "C:\\WINDOWS";
+}
+
+void SetNativeWindowsDirectoryText(const char* directory) { CopyText(windowsDirectory, directory); }
+
+int SetCurrentDirectoryText(const char* directory) { return chdir(directory) == 0; }
+
+void GetWindowsDirectoryText(char* buffer, size_t size) { CopyTextN(buffer, size, windowsDirectory); }
+
+FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
+{
+    data = nullptr;
+    size = 0;
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
+    bool failed = std::fseek(file, 0, SEEK_END) != 0;
+    long length = failed ? -1 : std::ftell(file);
+    failed = length < 0 || std::fseek(file, 0, SEEK_SET) != 0;
+    if (!failed && length > 0) {
+        data = new (std::nothrow) unsigned char[length];
+        failed = !data || std::fread(data, 1, length, file) != static_cast<size_t>(length);
+    }
+    std::fclose(file);
+    if (failed) {
+        delete[] data;
+        data = nullptr;
+        return FILE_UNREADABLE;
+    }
+    size = length;
+    return FILE_READ;
+}
+
+int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
+{
+    // A name no file has yet, beside the target: "<name>.tmp" could be another user's profile.
+    char temp[1024];
+    if (!FormatTextN(temp, sizeof temp, "%s.XXXXXX", path)) return 0;
+    int descriptor = mkstemp(temp);
+    if (descriptor < 0) return 0;
+    std::FILE* file = fdopen(descriptor, "wb");
+    if (!file) {
+        close(descriptor);
+        std::remove(temp);
+        return 0;
+    }
+    bool whole = std::fwrite(data, 1, size, file) == size;
+    whole = std::fclose(file) == 0 && whole;
+    if (whole && std::rename(temp, path) == 0) return 1;
+    std::remove(temp);
+    return 0;
+}
+
+int CopyFileOver(const char* source, const char* target)
+{
+    unsigned char* data = nullptr;
+    size_t size = 0;
+    if (ReadWholeFile(source, data, size) != FILE_READ) return 0;
+    int copied = ReplaceFileWith(target, data, size);
+    delete[] data;
+    return copied;
+}
