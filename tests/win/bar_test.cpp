@@ -192,3 +192,40 @@ TEST_F(Bar, MenuBarShowsEveryMenuAndEntryAndEachCommandFindsItsEntry)
     EXPECT_EQ("Leer: | &Apps: &Editor - &Rechner | &Games: - &Minesweeper &Solitaire", read);
     EXPECT_EQ(3, BuildMenuBar());
 }
+
+// Wine counts no GDI objects, so the repaint's own calls are counted through the executable's import slots.
+extern decltype(&CreateFontIndirectA) fontSlot asm("__imp__CreateFontIndirectA@4");
+extern decltype(&DeleteObject) deleteSlot asm("__imp__DeleteObject@4");
+extern decltype(&GetWindowDC) dcSlot asm("__imp__GetWindowDC@4");
+extern decltype(&ReleaseDC) releaseSlot asm("__imp__ReleaseDC@8");
+namespace {
+int held;  // fonts and device contexts taken and not given back
+decltype(fontSlot) realFont;
+decltype(deleteSlot) realDelete;
+decltype(dcSlot) realDc;
+decltype(releaseSlot) realRelease;
+HFONT WINAPI Font(const LOGFONTA* font) { return ++held, realFont(font); }
+BOOL WINAPI Delete(HGDIOBJ object) { return --held, realDelete(object); }
+HDC WINAPI Dc(HWND window) { return ++held, realDc(window); }
+int WINAPI Release(HWND window, HDC dc) { return --held, realRelease(window, dc); }
+template <class Function>
+void Put(Function& slot, Function value)
+{
+    DWORD was;
+    VirtualProtect(&slot, sizeof slot, PAGE_READWRITE, &was);
+    slot = value;
+    VirtualProtect(&slot, sizeof slot, was, &was);
+}
+}  // namespace
+
+TEST_F(Bar, RepaintsGiveBackEveryFontAndDeviceContext)
+{
+    userVariables.autoHide = 0;
+    CreateBar();
+    realFont = fontSlot, realDelete = deleteSlot, realDc = dcSlot, realRelease = releaseSlot;
+    Put(fontSlot, Font), Put(deleteSlot, Delete), Put(dcSlot, Dc), Put(releaseSlot, Release);
+    held = 0;
+    for (int i = 0; i < 10; ++i) UpdateStatusLine();
+    Put(fontSlot, realFont), Put(deleteSlot, realDelete), Put(dcSlot, realDc), Put(releaseSlot, realRelease);
+    EXPECT_EQ(0, held);
+}
