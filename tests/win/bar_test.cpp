@@ -35,11 +35,7 @@ UINT_PTR WINAPI Shell(DWORD message, PAPPBARDATA data)
                    (message != ABM_SETAUTOHIDEBAR ? ")" : data->lParam ? ",on)" : ",off)");
     return !(message == ABM_SETAUTOHIDEBAR && data->lParam && refuseAutoHide);
 }
-void WINAPI Clock(LPSYSTEMTIME now)
-{
-    GetSystemTime(now);
-    now->wMinute = minute;
-}
+void WINAPI Clock(LPSYSTEMTIME now) { GetSystemTime(now), now->wMinute = minute; }
 BOOL WINAPI Sound(const char* path) { return played.push_back(path), soundWorks; }
 Lines Texts(driver::BoxWatcher& boxes)
 {
@@ -70,7 +66,7 @@ protected:
         FreeAllUserMenus();
         appBarMessage = SHAppBarMessage;
     }
-    // CreateBar: as start-up makes it, without the timers of the status repaint.
+    // CreateBar: as start-up makes it, without the timers of the status repaint; and its Options dialog.
     void CreateBar()
     {
         ASSERT_EQ(1, CreateBarWindow());
@@ -85,27 +81,20 @@ protected:
 
 TEST_F(Bar, RefusedAutoHideWarnsAndLeavesTheBarAsItWas)
 {
-    // autoHide at start; the Options dialog's box clicked once the shell refuses (0: refused at start); the
-    // docking from the refusal on.
+    // autoHide at start; the Options box clicked once the shell refuses (0: refused at start); the docking since.
     const struct { uint32_t autoHide; int box; const char* docking; } cases[] = {
         {1, 0, " new(top) autohide(top,on)"},
         {0, IDC_AUTO_HIDE, " autohide(top,on)"},
-        {1, IDC_DOCK_BOTTOM, " autohide(bottom,on) remove(bottom) new(bottom) autohide(top,on)"},
-    };
+        {1, IDC_DOCK_BOTTOM, " autohide(bottom,on) remove(bottom) new(bottom) autohide(top,on)"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.box);
-        TearDown();
-        SetUp();
+        TearDown(), SetUp();
         userVariables.autoHide = c.autoHide;
         refuseAutoHide = !c.box;
         driver::BoxWatcher boxes;
         CreateBar();
-        if (c.box) {
-            docking.clear();
-            refuseAutoHide = true;
-            Click(c.box);
-            EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(options, c.box));
-        }
+        if (c.box) docking.clear(), refuseAutoHide = true, Click(c.box);
+        EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(options, c.box ? c.box : IDC_AUTO_HIDE));
         EXPECT_EQ(Lines{AUTOHIDE_REFUSED_TEXT}, Texts(boxes));
         EXPECT_EQ(c.docking, docking);
         EXPECT_EQ(c.box ? c.autoHide : 0, userVariables.autoHide);
@@ -129,30 +118,26 @@ TEST_F(Bar, OldShellGetsNoAppBarMessage)
 
 TEST_F(Bar, ChimeSoundsOnceAnHourEvenHiddenAndAFailingWavWarnsOnce)
 {
-    ClockFunction realClock = readChimeClock;
-    ChimeSoundFunction realSound = playChimeSound;
-    readChimeClock = Clock;
-    playChimeSound = Sound;
+    const ClockFunction realClock = readChimeClock;
+    const ChimeSoundFunction realSound = playChimeSound;
+    readChimeClock = Clock, playChimeSound = Sound;
     userVariables.autoHide = 0;
     CopyText(userVariables.chimeSound, "C:\\gong.wav");
     minute = 30;
     CreateBar();
-    const struct { uint32_t on; WORD minute; bool shown; BOOL works; size_t plays; bool warned; } steps[] = {{1, 0, true, FALSE, 1, true},  {1, 0, true, FALSE, 0, false}, {1, 1, true, FALSE, 0, false},
-                 {0, 0, true, TRUE, 0, false},  {1, 0, false, TRUE, 1, false}, {1, 0, false, TRUE, 0, false}};
+    const struct { uint32_t on; WORD minute; bool shown; BOOL works; size_t plays; bool warned; } steps[] = {
+        {1, 0, true, FALSE, 1, true}, {1, 0, true, FALSE, 0, false}, {1, 1, true, FALSE, 0, false},
+        {0, 0, true, TRUE, 0, false}, {1, 0, false, TRUE, 1, false}, {1, 0, false, TRUE, 0, false}};
     driver::BoxWatcher boxes;
     for (const auto& step : steps) {
         SCOPED_TRACE(&step - steps);
-        userVariables.hourlyChime = step.on;
-        minute = step.minute;
-        barShown = step.shown;
-        soundWorks = step.works;
+        userVariables.hourlyChime = step.on, minute = step.minute, barShown = step.shown, soundWorks = step.works;
         played.clear();
         UpdateStatusLine();
         EXPECT_EQ(Lines(step.plays, "C:\\gong.wav"), played);
         EXPECT_EQ(step.warned ? Lines{WAV_FAILED_TEXT} : Lines{}, Texts(boxes));
     }
-    readChimeClock = realClock;
-    playChimeSound = realSound;
+    readChimeClock = realClock, playChimeSound = realSound;
 }
 
 TEST_F(Bar, MenuBarShowsEveryMenuAndEntryAndEachCommandFindsItsEntry)
@@ -180,52 +165,41 @@ TEST_F(Bar, MenuBarShowsEveryMenuAndEntryAndEachCommandFindsItsEntry)
         GetMenuStringA(bar, m, text, sizeof text, MF_BYPOSITION);
         read += std::string(m ? " | " : "") + text + ":";
         for (int i = 0; i < GetMenuItemCount(dropDown); ++i) {
-            if (GetMenuState(dropDown, i, MF_BYPOSITION) & MF_SEPARATOR) {
-                read += " -";
-                continue;
-            }
             GetMenuStringA(dropDown, i, text, sizeof text, MF_BYPOSITION);
             ProgramItem* item = FindProgramForCommand(GetMenuItemID(dropDown, i));
-            read += std::string(" ") + text + (item && !strcmp(text, item->name) ? "" : " (another entry's command)");
+            if (GetMenuState(dropDown, i, MF_BYPOSITION) & MF_SEPARATOR) read += " -";
+            else read += std::string(" ") + text + (item && !strcmp(text, item->name) ? "" : "(no command)");
         }
     }
     EXPECT_EQ("Leer: | &Apps: &Editor - &Rechner | &Games: - &Minesweeper &Solitaire", read);
     EXPECT_EQ(3, BuildMenuBar());
+    EXPECT_FALSE(IsMenu(bar)) << "the old menu bar is freed";
 }
 
-// Wine counts no GDI objects, so the repaint's own calls are counted through the executable's import slots.
+// Wine counts no GDI objects, so the repaint's own calls are counted in the executable's import slots.
 extern decltype(&CreateFontIndirectA) fontSlot asm("__imp__CreateFontIndirectA@4");
 extern decltype(&DeleteObject) deleteSlot asm("__imp__DeleteObject@4");
 extern decltype(&GetWindowDC) dcSlot asm("__imp__GetWindowDC@4");
 extern decltype(&ReleaseDC) releaseSlot asm("__imp__ReleaseDC@8");
 namespace {
 int held;  // fonts and device contexts taken and not given back
-decltype(fontSlot) realFont;
-decltype(deleteSlot) realDelete;
-decltype(dcSlot) realDc;
-decltype(releaseSlot) realRelease;
+const auto realFont = fontSlot;
+const auto realDelete = deleteSlot;
+const auto realDc = dcSlot;
+const auto realRelease = releaseSlot;
 HFONT WINAPI Font(const LOGFONTA* font) { return ++held, realFont(font); }
 BOOL WINAPI Delete(HGDIOBJ object) { return --held, realDelete(object); }
 HDC WINAPI Dc(HWND window) { return ++held, realDc(window); }
 int WINAPI Release(HWND window, HDC dc) { return --held, realRelease(window, dc); }
-template <class Function>
-void Put(Function& slot, Function value)
-{
-    DWORD was;
-    VirtualProtect(&slot, sizeof slot, PAGE_READWRITE, &was);
-    slot = value;
-    VirtualProtect(&slot, sizeof slot, was, &was);
-}
 }  // namespace
 
 TEST_F(Bar, RepaintsGiveBackEveryFontAndDeviceContext)
 {
     userVariables.autoHide = 0;
     CreateBar();
-    realFont = fontSlot, realDelete = deleteSlot, realDc = dcSlot, realRelease = releaseSlot;
-    Put(fontSlot, Font), Put(deleteSlot, Delete), Put(dcSlot, Dc), Put(releaseSlot, Release);
     held = 0;
+    fontSlot = Font, deleteSlot = Delete, dcSlot = Dc, releaseSlot = Release;
     for (int i = 0; i < 10; ++i) UpdateStatusLine();
-    Put(fontSlot, realFont), Put(deleteSlot, realDelete), Put(dcSlot, realDc), Put(releaseSlot, realRelease);
+    fontSlot = realFont, deleteSlot = realDelete, dcSlot = realDc, releaseSlot = realRelease;
     EXPECT_EQ(0, held);
 }

@@ -27,10 +27,9 @@ TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
 {
     appInstance = GetModuleHandleA(nullptr);
     const int entries[] = {1, 0, MENU_ENTRY_LIMIT - 1};
-    for (int count : entries) {
+    for (int count : entries) {  // nameless: what is added has a name
         UserMenu* menu = CreateUserMenu();
-        AppendUserMenu(menu);
-        for (int i = 0; i < count; ++i) AppendProgramItem(menu, CreateProgramItem());
+        for (AppendUserMenu(menu); count-- > 0;) AppendProgramItem(menu, CreateProgramItem());
     }
     HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, 0);
     HWND list = GetDlgItem(dialog, IDC_MENUS);
@@ -57,10 +56,9 @@ TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
         SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 
         UserMenu* target = MenuAtLine(d.line);
-        Lines added;
+        Lines added, warnings;
         for (ProgramItem* item = target->items; item; item = item->next)
             if (item->name[0]) added.push_back(item->name);
-        Lines warnings;
         for (const Box& box : boxes.Take()) warnings.push_back(box.text);
         EXPECT_EQ(d.added, added);
         EXPECT_EQ(d.warnings, warnings);
