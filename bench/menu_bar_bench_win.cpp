@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/process_state_win.h"
+#include "base/text.h"
 #include "menus/menu_bar_win.h"
 #include "menus/menu_model.h"
-#include "shell/bar_state_win.h"
-#include "shell/text.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 // win_dialogs.h: driving dialogs as their controls and the user would, in
-// this process or in a running DeskRail.exe; reading dialog templates and
-// making drop handles.
+// a running DeskRail.exe.
 #pragma once
 #include <windows.h>
 
@@ -36,27 +35,5 @@ bool WaitGone(HWND window, DWORD timeoutMs = 5000);
 bool AnswerBox(DWORD processId, const std::string& caption, int button, Box& box);
 // HasIcon: the box shows an icon.
 bool HasIcon(HWND box);
-
-// A dialog template, as the resource holds it.
-struct TemplateItem {
-    int id;
-    std::string className;  // "Button", "Edit", "Static", "ListBox" for the predefined classes
-    std::string text;
-    int x, y, cx, cy;
-    DWORD style, exStyle;
-};
-struct DialogTemplate {
-    std::string caption, font;
-    int pointSize;
-    int x, y, cx, cy;
-    DWORD style, exStyle;
-    std::vector<TemplateItem> items;
-};
-// ReadDialogTemplate: the extended template of that dialog resource.
-bool ReadDialogTemplate(HMODULE module, int resource, DialogTemplate& dialog);
-
-// MakeDrop: a drop handle as the shell makes it, for a drop at point (in the
-// client coordinates of the window it is sent to).
-HDROP MakeDrop(POINT point, const std::vector<std::string>& files);
 
 }  // namespace driver
