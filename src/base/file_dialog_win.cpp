@@ -8,7 +8,9 @@
 
 void BrowseForFile(int kind, HWND owner)
 {
-    char path[80] = "";
+    // Room for any path: a longer choice than its field takes is refused there,
+    // with a message, rather than failing here in silence.
+    char path[MAX_PATH] = "";
     OPENFILENAMEA request = {};
     request.lStructSize = 76;  // the record as the older shells know it
     request.hwndOwner = owner;

@@ -222,6 +222,7 @@ bool ChangeEdge()
     userVariables.dockBottom = userVariables.dockBottom ? 0 : 1;
     SetWindowPos(barWindowHandle, nullptr, 0, InViewTop(userVariables.dockBottom, screenHeight, MenuHeight()), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    barShown = true;  // put in view, so the status text is painted and the mouse rule holds
     SetShellAutoHide(true);
     return false;
 }

@@ -85,7 +85,7 @@ TEST_F(Bar, RefusedAutoHideWarnsAndLeavesTheBarAsItWas)
     const struct { uint32_t autoHide; int box; const char* docking; } cases[] = {
         {1, 0, " new(top) autohide(top,on)"},
         {0, IDC_AUTO_HIDE, " autohide(top,on)"},
-        {1, IDC_DOCK_BOTTOM, " autohide(bottom,on) remove(bottom) new(bottom) autohide(top,on)"}};
+        {1, IDC_DOCK_BOTTOM, " autohide(top,off) autohide(bottom,on) remove(bottom) new(bottom) autohide(top,on)"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.box);
         TearDown(), SetUp();
