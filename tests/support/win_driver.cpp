@@ -8,33 +8,28 @@ namespace driver {
 
 namespace {
 
-struct BoxSearch {
-    DWORD processId;
-    std::vector<Box>* boxes;
-};
+std::string ClassOf(HWND window)
+{
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
 
 BOOL CALLBACK CollectLongestStatic(HWND child, LPARAM param)
 {
-    char className[32];
-    GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "Static") == 0) {
-        std::string text = WindowText(child);
-        std::string* longest = reinterpret_cast<std::string*>(param);
-        if (text.size() > longest->size()) *longest = text;
-    }
+    std::string* longest = reinterpret_cast<std::string*>(param);
+    std::string text = ClassOf(child) == "Static" ? WindowText(child) : "";
+    if (text.size() > longest->size()) *longest = text;
     return TRUE;
 }
 
-// A message box holds texts, its icon and push buttons, nothing else; other
-// dialogs of the program (check boxes, edits, lists) are no boxes.
+// A box holds texts, its icon and push buttons; the program's dialogs hold
+// check boxes, edits or lists as well.
 BOOL CALLBACK FindNonBoxControl(HWND child, LPARAM param)
 {
-    char className[32];
-    GetClassNameA(child, className, sizeof className);
     LONG kind = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
-    bool boxLike = lstrcmpiA(className, "Static") == 0 ||
-                   (lstrcmpiA(className, "Button") == 0 && (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON));
-    if (boxLike) return TRUE;
+    std::string name = ClassOf(child);
+    if (name == "Static" || (name == "Button" && (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON))) return TRUE;
     *reinterpret_cast<bool*>(param) = true;
     return FALSE;
 }
@@ -46,42 +41,66 @@ bool IsMessageBox(HWND window)
     return !other;
 }
 
-BOOL CALLBACK CollectBox(HWND window, LPARAM param)
+struct DialogSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectDialog(HWND window, LPARAM param)
 {
-    BoxSearch* search = reinterpret_cast<BoxSearch*>(param);
-    char className[32];
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    DialogSearch* search = reinterpret_cast<DialogSearch*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (search->processId && owner != search->processId) return TRUE;
-    if (!IsMessageBox(window)) return TRUE;
-    search->boxes->push_back(ReadBox(window));
+    if ((!search->processId || owner == search->processId) && IsWindowVisible(window) && ClassOf(window) == "#32770")
+        search->found.insert(search->found.begin(), window);
     return TRUE;
 }
 
-struct WindowSearch {
-    DWORD processId;
-    const char* className;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
+// Shown dialogs (#32770) of a process (0: any), oldest first.
+std::vector<HWND> Dialogs(DWORD processId)
 {
-    WindowSearch* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId) return TRUE;
-    char className[64];
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, search->className) != 0) return TRUE;
-    if (search->title && WindowText(window) != search->title) return TRUE;
-    search->found = window;
-    return FALSE;
+    DialogSearch search = {processId, {}};
+    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void SendMouse(int x, int y, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = (x * 65535 + (width - 1) / 2) / (width - 1);
+    input.mi.dy = (y * 65535 + (height - 1) / 2) / (height - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+
+void RemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        std::string name = found.cFileName, path = folder + "\\" + name;
+        if (name == "." || name == "..") continue;
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(path);
+        else DeleteFileA(path.c_str());
+    }
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace
+
+std::string WindowText(HWND window)
+{
+    // With a time limit: a hung program must not hang the test.
+    char text[1024] = "";
+    DWORD_PTR result;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        &result);
+    return text;
+}
 
 Box ReadBox(HWND window)
 {
@@ -92,53 +111,92 @@ Box ReadBox(HWND window)
     return box;
 }
 
-std::string WindowText(HWND window)
-{
-    // With a time limit: a window of a hung program must not hang the test.
-    char text[1024] = "";
-    DWORD_PTR result;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                        &result);
-    return text;
-}
-
 std::vector<Box> FindBoxes(DWORD processId)
 {
     std::vector<Box> boxes;
-    BoxSearch search = {processId, &boxes};
-    EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&search));
+    for (HWND window : Dialogs(processId))
+        if (IsMessageBox(window)) boxes.push_back(ReadBox(window));
     return boxes;
 }
 
 void PressOk(const Box& box)
 {
-    // As the OK button's click reaches the box: WM_COMMAND with IDOK.
-    HWND ok = GetDlgItem(box.window, IDOK);
-    PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+    Press(box.window, IDOK);
     WaitFor([&] { return !IsWindow(box.window); }, 2000);
 }
 
 HWND FindProcessWindow(DWORD processId, const char* className, const char* title)
 {
-    WindowSearch search = {processId, className, title, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && ClassOf(window) == className && (!title || WindowText(window) == title))
+            return window;
+    }
+    return nullptr;
 }
 
-BarProcess::~BarProcess() { Kill(); }
+HWND WaitForDialog(HWND owner)
+{
+    HWND found = nullptr;
+    WaitFor([&] {
+        for (HWND window : Dialogs(0))
+            if (GetWindow(window, GW_OWNER) == owner && !IsMessageBox(window)) found = window;
+        return found != nullptr;
+    });
+    return found;
+}
+
+std::vector<std::string> ListLines(HWND dialog, int listId)
+{
+    // Across processes Wine hands list texts out in UTF-16 only.
+    HWND list = GetDlgItem(dialog, listId);
+    std::vector<std::string> lines;
+    for (LRESULT i = 0, count = SendMessageW(list, LB_GETCOUNT, 0, 0); i < count; ++i) {
+        wchar_t wide[300] = L"";
+        char text[300] = "";
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+        WideCharToMultiByte(1252, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+void SelectLine(HWND dialog, int listId, int line)
+{
+    HWND list = GetDlgItem(dialog, listId);
+    SendMessageA(list, LB_SETCURSEL, line, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+void SetItemText(HWND dialog, int id, const std::string& text)
+{
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Press(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+bool Checked(HWND dialog, int id) { return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+BarProcess::~BarProcess()
+{
+    if (Running()) TerminateProcess(process, 99), WaitForSingleObject(process, 5000);
+    if (process) CloseHandle(process);
+}
 
 bool BarProcess::Start(const std::string& exe, const std::string& arguments)
 {
-    std::string commandLine = "\"" + exe + "\"";
-    if (!arguments.empty()) commandLine += " " + arguments;
+    std::string line = "\"" + exe + "\" " + arguments;
     std::string folder = exe.substr(0, exe.find_last_of('\\'));
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
-    if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &info))
+    if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info))
         return false;
     CloseHandle(info.hThread);
     process = info.hProcess;
@@ -150,8 +208,7 @@ bool BarProcess::NextBox(Box& box, DWORD timeoutMs)
 {
     std::vector<Box> boxes;
     if (!WaitFor([&] { return !(boxes = FindBoxes(processId)).empty(); }, timeoutMs)) return false;
-    // Read again once the box has settled; its text is set after creation.
-    Sleep(20);
+    Sleep(20);  // the text is set after the window shows
     box = ReadBox(boxes.front().window);
     PressOk(box);
     return true;
@@ -177,56 +234,19 @@ bool BarProcess::Close()
 
 bool BarProcess::WaitForExit(DWORD& exitCode, DWORD timeoutMs)
 {
-    if (!process || WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) return false;
-    GetExitCodeProcess(process, &exitCode);
-    return true;
+    return process && WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0 &&
+           GetExitCodeProcess(process, &exitCode);
 }
 
 bool BarProcess::Running() const { return process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
-
-void BarProcess::Kill()
-{
-    if (!process) return;
-    if (Running()) {
-        TerminateProcess(process, 99);
-        WaitForSingleObject(process, 5000);
-    }
-    CloseHandle(process);
-    process = nullptr;
-}
-
-namespace {
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = folder + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(folder.c_str());
-}
-}  // namespace
 
 TempDir::TempDir()
 {
     static LONG counter;
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
-    char name[MAX_PATH];
-    std::snprintf(name, sizeof name, "%sdrtest_%lu_%ld", base, GetCurrentProcessId(), InterlockedIncrement(&counter));
-    path = name;
+    path = base + std::string("drtest_") + std::to_string(GetCurrentProcessId()) + "_" +
+           std::to_string(InterlockedIncrement(&counter));
     RemoveTree(path);
     CreateDirectoryA(path.c_str(), nullptr);
 }
@@ -236,8 +256,7 @@ TempDir::~TempDir() { RemoveTree(path); }
 std::string ModuleDirectory()
 {
     char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string text(path, length);
+    std::string text(path, GetModuleFileNameA(nullptr, path, sizeof path));
     return text.substr(0, text.find_last_of('\\'));
 }
 
@@ -253,9 +272,7 @@ bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes)
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
     bytes.clear();
-    unsigned char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+    for (int c; (c = std::fgetc(file)) != EOF;) bytes.push_back(static_cast<unsigned char>(c));
     std::fclose(file);
     return true;
 }
@@ -272,61 +289,40 @@ bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 
 bool ReadRegistryValue(const std::string& key, const char* value, std::vector<unsigned char>& bytes)
 {
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
     DWORD length = 0;
-    LONG result = RegQueryValueExA(handle, value, nullptr, nullptr, nullptr, &length);
-    if (result == ERROR_SUCCESS) {
-        bytes.assign(length, 0);
-        result = RegQueryValueExA(handle, value, nullptr, nullptr, bytes.data(), &length);
-        bytes.resize(length);
-    }
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), value, RRF_RT_ANY, nullptr, nullptr, &length)) return false;
+    bytes.assign(length, 0);
+    LONG result = RegGetValueA(HKEY_CURRENT_USER, key.c_str(), value, RRF_RT_ANY, nullptr, bytes.data(), &length);
+    bytes.resize(length);
+    return result == ERROR_SUCCESS;
+}
+
+namespace {
+bool SetValue(const std::string& key, const char* value, DWORD type, const void* data, DWORD size)
+{
+    HKEY handle;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr))
+        return false;
+    LONG result = RegSetValueExA(handle, value, 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(handle);
     return result == ERROR_SUCCESS;
 }
+}  // namespace
 
 bool WriteRegistryBinary(const std::string& key, const char* value, const std::vector<unsigned char>& bytes)
 {
-    HKEY handle;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
-                        nullptr) != ERROR_SUCCESS)
-        return false;
-    LONG result = RegSetValueExA(handle, value, 0, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
-    RegCloseKey(handle);
-    return result == ERROR_SUCCESS;
+    return SetValue(key, value, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
-bool RegistryKeyExists(const std::string& key)
-{
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
-    RegCloseKey(handle);
-    return true;
-}
-
-void DeleteRegistryKey(const std::string& key)
-{
-    // The bar's keys hold values only, no subkeys.
-    RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
-}
+void DeleteRegistryKey(const std::string& key) { RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str()); }
 
 WindowsVersionOverride::WindowsVersionOverride(const char* exeName, const char* version)
     : key(std::string("Software\\Wine\\AppDefaults\\") + exeName)
 {
-    HKEY handle;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
-                        nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(handle, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                       static_cast<DWORD>(lstrlenA(version) + 1));
-        RegCloseKey(handle);
-    }
+    SetValue(key, "Version", REG_SZ, version, lstrlenA(version) + 1);
 }
 
-WindowsVersionOverride::~WindowsVersionOverride() { RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str()); }
-
-}  // namespace driver
-
-namespace driver {
+WindowsVersionOverride::~WindowsVersionOverride() { DeleteRegistryKey(key); }
 
 BoxWatcher::BoxWatcher(DWORD id) : processId(id)
 {
@@ -354,73 +350,41 @@ std::vector<Box> BoxWatcher::Take()
 DWORD WINAPI BoxWatcher::Run(LPVOID param)
 {
     BoxWatcher* self = static_cast<BoxWatcher*>(param);
-    while (!self->stop) {
+    for (; !self->stop; Sleep(10)) {
         for (const Box& found : FindBoxes(self->processId)) {
-            Sleep(20);  // the text is set after the window appears
+            Sleep(20);  // the text is set after the window shows
             Box box = ReadBox(found.window);
             EnterCriticalSection(&self->lock);
             self->answered.push_back(box);
             LeaveCriticalSection(&self->lock);
             PressOk(box);
         }
-        Sleep(10);
     }
     return 0;
 }
 
-}  // namespace driver
-
-namespace driver {
-
-namespace {
-void SendMouse(int x, int y, DWORD flags)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dx = (x * 65535 + (width - 1) / 2) / (width - 1);
-    input.mi.dy = (y * 65535 + (height - 1) / 2) / (height - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
-}
-}  // namespace
-
 void MoveMouse(int x, int y) { SendMouse(x, y, 0); }
-
-void RightClick(int x, int y)
-{
-    SendMouse(x, y, MOUSEEVENTF_RIGHTDOWN);
-    SendMouse(x, y, MOUSEEVENTF_RIGHTUP);
-}
 
 void PressKeys(std::initializer_list<WORD> keys)
 {
-    std::vector<INPUT> inputs;
+    // Pressed in order, released in the mirrored order.
+    std::vector<INPUT> inputs(2 * keys.size());
+    size_t i = 0;
     for (WORD key : keys) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto key = keys.end(); key != keys.begin();) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--key;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
+        INPUT& down = inputs[i];
+        INPUT& up = inputs[inputs.size() - 1 - i++];
+        down.type = up.type = INPUT_KEYBOARD;
+        down.ki.wVk = up.ki.wVk = key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-int WindowTop(HWND window)
+RECT WindowRect(HWND window)
 {
-    RECT rect;
-    return GetWindowRect(window, &rect) ? rect.top : INT_MIN;
-}
-
-bool TopBecomes(HWND window, int top, DWORD timeoutMs)
-{
-    return WaitFor([&] { return WindowTop(window) == top; }, timeoutMs);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
 }
 
 int StripEdge(UINT edge)
