@@ -1,15 +1,16 @@
 // win_bar_fixture.h: the frame of an end-to-end journey: a folder of its own
 // with a copy of DeskRail.exe, the users' registry keys removed before and
-// after, and the usual ways to start and end the bar.
+// after, the usual ways to start and end the bar, and what it wrote decoded
+// with the program's own portable rules.
 #pragma once
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstdio>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "base/texts.h"
+#include "menus/menu_model.h"
+#include "menus/profile_file.h"
 #include "settings/user_variables.h"
 #include "win_driver.h"
 
@@ -17,9 +18,38 @@ namespace driver {
 
 const char OPTIONS_VALUE[] = "User_Variables";
 
+inline std::vector<unsigned char> Bytes(const UserVariables& options)
+{
+    const unsigned char* at = reinterpret_cast<const unsigned char*>(&options);
+    return {at, at + sizeof options};
+}
+
+// Format: a text of base/texts.h filled in.
+template <typename... Values>
+std::string Format(const char* format, Values... values)
+{
+    char text[400];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+// Outline: the menus the program reads from a profile, a line per menu and entry.
+inline std::string Outline(const std::vector<unsigned char>& bytes)
+{
+    std::string text = LoadProfileBytes(bytes.data(), bytes.size()).message;
+    for (UserMenu* menu = menuListHead; menu; menu = menu->next) {
+        text += std::string(menu->name) + "\n";
+        for (ProgramItem* item = menu->items; item; item = item->next)
+            text += std::string(" ") + item->name + "|" + item->path + "|" + item->workingDirectory + "|" +
+                    item->parameters + "|" + std::to_string(item->showCommand) + "|" +
+                    std::to_string(item->separatorBefore) + "\n";
+    }
+    FreeAllUserMenus();
+    return text;
+}
+
 class BarTest : public ::testing::Test {
 protected:
-    void SetUp() override { exe = InstallBar(dir.Path()); }
     void TearDown() override
     {
         for (const std::string& user : users) DeleteRegistryKey(Key(user));
@@ -36,19 +66,18 @@ protected:
         DeleteRegistryKey(Key(user));
         return user;
     }
-    // UserWith: the default options stored with that auto-hide, so no welcome comes.
-    std::string UserWith(const std::string& user, bool autoHide)
+    static UserVariables Defaults(bool autoHide)
     {
         UserVariables options;
         SetDefaultUserVariables(options);
         options.autoHide = autoHide;
-        EXPECT_TRUE(WriteRegistryBinary(Key(User(user)), OPTIONS_VALUE, Bytes(options)));
-        return user;
+        return options;
     }
-    static std::vector<unsigned char> Bytes(const UserVariables& options)
+    // UserWith: options stored, so no welcome comes.
+    std::string UserWith(const std::string& user, const UserVariables& options)
     {
-        const unsigned char* at = reinterpret_cast<const unsigned char*>(&options);
-        return std::vector<unsigned char>(at, at + sizeof options);
+        EXPECT_TRUE(WriteRegistryValue(Key(User(user)), OPTIONS_VALUE, REG_BINARY, &options, sizeof options));
+        return user;
     }
     std::vector<unsigned char> StoredBytes(const std::string& user)
     {
@@ -72,8 +101,7 @@ protected:
         for (const std::string& text : warnings) {
             Box box;
             EXPECT_TRUE(bar.NextBox(box)) << "missing: " << text;
-            EXPECT_EQ(WARNING_CAPTION, box.caption);
-            EXPECT_EQ(text, box.text);
+            EXPECT_EQ(WARNING_CAPTION + ("|" + text), box.caption + "|" + box.text);
         }
         HWND window = bar.WaitForBar();
         EXPECT_TRUE(window) << "no bar window";
@@ -83,8 +111,7 @@ protected:
     void ExpectExit0(BarProcess& bar)
     {
         DWORD code = 1;
-        EXPECT_TRUE(bar.WaitForExit(code));
-        EXPECT_EQ(0u, code);
+        EXPECT_TRUE(bar.WaitForExit(code) && code == 0) << code;
     }
     void Close(BarProcess& bar)
     {
@@ -93,7 +120,7 @@ protected:
     }
 
     TempDir dir;
-    std::string exe;
+    std::string exe = Copy("DeskRail.exe", dir.Path());
     std::vector<std::string> users;
 };
 

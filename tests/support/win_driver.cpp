@@ -2,7 +2,8 @@
 
 #include <shellapi.h>
 
-#include <cstdio>
+#include <fstream>
+#include <iterator>
 
 namespace driver {
 
@@ -15,79 +16,45 @@ std::string ClassOf(HWND window)
     return name;
 }
 
-BOOL CALLBACK CollectLongestStatic(HWND child, LPARAM param)
+// Reads a box's longest text. A box holds texts, its icon and push buttons;
+// a dialog with other controls is no box: its window is cleared.
+BOOL CALLBACK ReadChild(HWND child, LPARAM param)
 {
-    std::string* longest = reinterpret_cast<std::string*>(param);
-    std::string text = ClassOf(child) == "Static" ? WindowText(child) : "";
-    if (text.size() > longest->size()) *longest = text;
-    return TRUE;
-}
-
-// A box holds texts, its icon and push buttons; the program's dialogs hold
-// check boxes, edits or lists as well.
-BOOL CALLBACK FindNonBoxControl(HWND child, LPARAM param)
-{
+    Box* box = reinterpret_cast<Box*>(param);
     LONG kind = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
-    std::string name = ClassOf(child);
+    std::string name = ClassOf(child), text = name == "Static" ? WindowText(child) : "";
+    if (text.size() > box->text.size()) box->text = text;
     if (name == "Static" || (name == "Button" && (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON))) return TRUE;
-    *reinterpret_cast<bool*>(param) = true;
+    box->window = nullptr;
     return FALSE;
 }
 
-bool IsMessageBox(HWND window)
-{
-    bool other = false;
-    EnumChildWindows(window, FindNonBoxControl, reinterpret_cast<LPARAM>(&other));
-    return !other;
-}
-
-struct DialogSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
+// The shown dialogs (#32770) of a process (0: any).
 BOOL CALLBACK CollectDialog(HWND window, LPARAM param)
 {
-    DialogSearch* search = reinterpret_cast<DialogSearch*>(param);
+    auto* found = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if ((!search->processId || owner == search->processId) && IsWindowVisible(window) && ClassOf(window) == "#32770")
-        search->found.insert(search->found.begin(), window);
+    if ((!found->first || owner == found->first) && IsWindowVisible(window) && ClassOf(window) == "#32770")
+        found->second.insert(found->second.begin(), window);  // oldest first
     return TRUE;
 }
 
-// Shown dialogs (#32770) of a process (0: any), oldest first.
 std::vector<HWND> Dialogs(DWORD processId)
 {
-    DialogSearch search = {processId, {}};
-    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::pair<DWORD, std::vector<HWND>> found(processId, {});
+    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&found));
+    return found.second;
 }
 
 void SendMouse(int x, int y, DWORD flags)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
+    INPUT input = {INPUT_MOUSE, {}};
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     input.mi.dx = (x * 65535 + (width - 1) / 2) / (width - 1);
     input.mi.dy = (y * 65535 + (height - 1) / 2) / (height - 1);
     input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     SendInput(1, &input, sizeof input);
-}
-
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-        std::string name = found.cFileName, path = folder + "\\" + name;
-        if (name == "." || name == "..") continue;
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(path);
-        else DeleteFileA(path.c_str());
-    }
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace
@@ -107,222 +74,25 @@ Box ReadBox(HWND window)
     Box box;
     box.window = window;
     box.caption = WindowText(window);
-    EnumChildWindows(window, CollectLongestStatic, reinterpret_cast<LPARAM>(&box.text));
+    EnumChildWindows(window, ReadChild, reinterpret_cast<LPARAM>(&box));
     return box;
 }
 
 std::vector<Box> FindBoxes(DWORD processId)
 {
     std::vector<Box> boxes;
-    for (HWND window : Dialogs(processId))
-        if (IsMessageBox(window)) boxes.push_back(ReadBox(window));
+    for (HWND window : Dialogs(processId)) {
+        Box box = ReadBox(window);
+        if (box.window) boxes.push_back(box);
+    }
     return boxes;
 }
 
 void PressOk(const Box& box)
 {
-    Press(box.window, IDOK);
+    PressButton(box.window, IDOK);
     WaitFor([&] { return !IsWindow(box.window); }, 2000);
 }
-
-HWND FindProcessWindow(DWORD processId, const char* className, const char* title)
-{
-    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && ClassOf(window) == className && (!title || WindowText(window) == title))
-            return window;
-    }
-    return nullptr;
-}
-
-HWND WaitForDialog(HWND owner)
-{
-    HWND found = nullptr;
-    WaitFor([&] {
-        for (HWND window : Dialogs(0))
-            if (GetWindow(window, GW_OWNER) == owner && !IsMessageBox(window)) found = window;
-        return found != nullptr;
-    });
-    return found;
-}
-
-std::vector<std::string> ListLines(HWND dialog, int listId)
-{
-    // Across processes Wine hands list texts out in UTF-16 only.
-    HWND list = GetDlgItem(dialog, listId);
-    std::vector<std::string> lines;
-    for (LRESULT i = 0, count = SendMessageW(list, LB_GETCOUNT, 0, 0); i < count; ++i) {
-        wchar_t wide[300] = L"";
-        char text[300] = "";
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-        WideCharToMultiByte(1252, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-        lines.push_back(text);
-    }
-    return lines;
-}
-
-void SelectLine(HWND dialog, int listId, int line)
-{
-    HWND list = GetDlgItem(dialog, listId);
-    SendMessageA(list, LB_SETCURSEL, line, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
-void SetItemText(HWND dialog, int id, const std::string& text)
-{
-    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void Press(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
-bool Checked(HWND dialog, int id) { return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-BarProcess::~BarProcess()
-{
-    if (Running()) TerminateProcess(process, 99), WaitForSingleObject(process, 5000);
-    if (process) CloseHandle(process);
-}
-
-bool BarProcess::Start(const std::string& exe, const std::string& arguments)
-{
-    std::string line = "\"" + exe + "\" " + arguments;
-    std::string folder = exe.substr(0, exe.find_last_of('\\'));
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info))
-        return false;
-    CloseHandle(info.hThread);
-    process = info.hProcess;
-    processId = info.dwProcessId;
-    return true;
-}
-
-bool BarProcess::NextBox(Box& box, DWORD timeoutMs)
-{
-    std::vector<Box> boxes;
-    if (!WaitFor([&] { return !(boxes = FindBoxes(processId)).empty(); }, timeoutMs)) return false;
-    Sleep(20);  // the text is set after the window shows
-    box = ReadBox(boxes.front().window);
-    PressOk(box);
-    return true;
-}
-
-bool BarProcess::ExpectNoBox(DWORD timeoutMs)
-{
-    return !WaitFor([&] { return !FindBoxes(processId).empty(); }, timeoutMs);
-}
-
-HWND BarProcess::WaitForBar(DWORD timeoutMs)
-{
-    HWND bar = nullptr;
-    WaitFor([&] { return (bar = FindProcessWindow(processId, "DRClass", "DeskRail")) != nullptr; }, timeoutMs);
-    return bar;
-}
-
-bool BarProcess::Close()
-{
-    HWND bar = FindProcessWindow(processId, "DRClass", "DeskRail");
-    return bar && PostMessageA(bar, WM_CLOSE, 0, 0);
-}
-
-bool BarProcess::WaitForExit(DWORD& exitCode, DWORD timeoutMs)
-{
-    return process && WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0 &&
-           GetExitCodeProcess(process, &exitCode);
-}
-
-bool BarProcess::Running() const { return process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
-
-TempDir::TempDir()
-{
-    static LONG counter;
-    char base[MAX_PATH];
-    GetTempPathA(sizeof base, base);
-    path = base + std::string("drtest_") + std::to_string(GetCurrentProcessId()) + "_" +
-           std::to_string(InterlockedIncrement(&counter));
-    RemoveTree(path);
-    CreateDirectoryA(path.c_str(), nullptr);
-}
-
-TempDir::~TempDir() { RemoveTree(path); }
-
-std::string ModuleDirectory()
-{
-    char path[MAX_PATH];
-    std::string text(path, GetModuleFileNameA(nullptr, path, sizeof path));
-    return text.substr(0, text.find_last_of('\\'));
-}
-
-std::string InstallBar(const std::string& folder)
-{
-    std::string target = folder + "\\DeskRail.exe";
-    CopyFileA((ModuleDirectory() + "\\DeskRail.exe").c_str(), target.c_str(), FALSE);
-    return target;
-}
-
-bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes)
-{
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    bytes.clear();
-    for (int c; (c = std::fgetc(file)) != EOF;) bytes.push_back(static_cast<unsigned char>(c));
-    std::fclose(file);
-    return true;
-}
-
-bool WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes)
-{
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-bool ReadRegistryValue(const std::string& key, const char* value, std::vector<unsigned char>& bytes)
-{
-    DWORD length = 0;
-    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), value, RRF_RT_ANY, nullptr, nullptr, &length)) return false;
-    bytes.assign(length, 0);
-    LONG result = RegGetValueA(HKEY_CURRENT_USER, key.c_str(), value, RRF_RT_ANY, nullptr, bytes.data(), &length);
-    bytes.resize(length);
-    return result == ERROR_SUCCESS;
-}
-
-namespace {
-bool SetValue(const std::string& key, const char* value, DWORD type, const void* data, DWORD size)
-{
-    HKEY handle;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr))
-        return false;
-    LONG result = RegSetValueExA(handle, value, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(handle);
-    return result == ERROR_SUCCESS;
-}
-}  // namespace
-
-bool WriteRegistryBinary(const std::string& key, const char* value, const std::vector<unsigned char>& bytes)
-{
-    return SetValue(key, value, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
-}
-
-void DeleteRegistryKey(const std::string& key) { RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str()); }
-
-WindowsVersionOverride::WindowsVersionOverride(const char* exeName, const char* version)
-    : key(std::string("Software\\Wine\\AppDefaults\\") + exeName)
-{
-    SetValue(key, "Version", REG_SZ, version, lstrlenA(version) + 1);
-}
-
-WindowsVersionOverride::~WindowsVersionOverride() { DeleteRegistryKey(key); }
 
 BoxWatcher::BoxWatcher(DWORD id) : processId(id)
 {
@@ -363,17 +133,176 @@ DWORD WINAPI BoxWatcher::Run(LPVOID param)
     return 0;
 }
 
+HWND FindProcessWindow(DWORD processId, const char* className, const char* title)
+{
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && ClassOf(window) == className && (!title || WindowText(window) == title))
+            return window;
+    }
+    return nullptr;
+}
+
+HWND DialogOwnedBy(HWND owner)
+{
+    HWND found = nullptr;
+    WaitFor([&] {
+        for (HWND window : Dialogs(0))
+            if (GetWindow(window, GW_OWNER) == owner && !ReadBox(window).window) found = window;
+        return found != nullptr;
+    });
+    return found;
+}
+
+std::vector<std::string> ListOf(HWND dialog, int listId)
+{
+    // Across processes Wine hands list texts out in UTF-16 only.
+    HWND list = GetDlgItem(dialog, listId);
+    std::vector<std::string> lines;
+    for (LRESULT i = 0, count = SendMessageW(list, LB_GETCOUNT, 0, 0); i < count; ++i) {
+        wchar_t wide[300] = L"";
+        char text[300] = "";
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+        WideCharToMultiByte(1252, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+void ChooseLine(HWND dialog, int listId, int line)
+{
+    SendMessageA(GetDlgItem(dialog, listId), LB_SETCURSEL, line, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), LPARAM(GetDlgItem(dialog, listId)));
+}
+
+void TypeInto(HWND dialog, int id, const std::string& text)
+{
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void PressButton(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
+}
+
+void ClickBox(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+bool IsChecked(HWND dialog, int id) { return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+BarProcess::~BarProcess()
+{
+    if (!info.hProcess) return;
+    TerminateProcess(info.hProcess, 99);
+    WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hProcess);
+}
+
+bool BarProcess::Start(const std::string& exe, const std::string& arguments)
+{
+    std::string line = "\"" + exe + "\" " + arguments, folder = exe.substr(0, exe.find_last_of('\\'));
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info))
+        return false;
+    CloseHandle(info.hThread);
+    return true;
+}
+
+bool BarProcess::NextBox(Box& box, DWORD timeoutMs)
+{
+    std::vector<Box> boxes;
+    if (!WaitFor([&] { return !(boxes = FindBoxes(Id())).empty(); }, timeoutMs)) return false;
+    Sleep(20);  // the text is set after the window shows
+    PressOk(box = ReadBox(boxes.front().window));
+    return true;
+}
+
+HWND BarProcess::WaitForBar()
+{
+    HWND bar = nullptr;
+    WaitFor([&] { return (bar = FindProcessWindow(Id(), "DRClass", "DeskRail")) != nullptr; });
+    return bar;
+}
+
+bool BarProcess::Close()
+{
+    HWND bar = FindProcessWindow(Id(), "DRClass", "DeskRail");
+    return bar && PostMessageA(bar, WM_CLOSE, 0, 0);
+}
+
+bool BarProcess::WaitForExit(DWORD& exitCode, DWORD timeoutMs)
+{
+    return WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0 && GetExitCodeProcess(info.hProcess, &exitCode);
+}
+
+TempDir::TempDir()
+{
+    static LONG counter;
+    char base[MAX_PATH];
+    GetTempPathA(sizeof base, base);
+    path = base + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(InterlockedIncrement(&counter));
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+TempDir::~TempDir()
+{
+    std::string from = path + std::string(1, '\0');  // a list of one
+    SHFILEOPSTRUCTA remove = {};
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = from.c_str();
+    remove.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationA(&remove);
+}
+
+std::string Copy(const char* program, const std::string& folder)
+{
+    char path[MAX_PATH];
+    std::string self(path, GetModuleFileNameA(nullptr, path, sizeof path));
+    std::string target = folder + "\\" + program;
+    CopyFileA((self.substr(0, self.find_last_of('\\') + 1) + program).c_str(), target.c_str(), FALSE);
+    return target;
+}
+
+bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes)
+{
+    std::ifstream file(path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return file.is_open();
+}
+
+bool WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes)
+{
+    std::ofstream file(path, std::ios::binary);
+    return file.write(reinterpret_cast<const char*>(bytes.data()), bytes.size()).flush().good();
+}
+
+bool ReadRegistryValue(const std::string& key, const char* value, std::vector<unsigned char>& bytes)
+{
+    DWORD size = 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), value, RRF_RT_ANY, nullptr, nullptr, &size)) return false;
+    bytes.resize(size);
+    return !RegGetValueA(HKEY_CURRENT_USER, key.c_str(), value, RRF_RT_ANY, nullptr, bytes.data(), &size);
+}
+
+bool WriteRegistryValue(const std::string& key, const char* value, DWORD type, const void* data, DWORD size)
+{
+    HKEY handle;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr))
+        return false;
+    LONG result = RegSetValueExA(handle, value, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(handle);
+    return result == ERROR_SUCCESS;
+}
+
 void MoveMouse(int x, int y) { SendMouse(x, y, 0); }
 
 void PressKeys(std::initializer_list<WORD> keys)
 {
-    // Pressed in order, released in the mirrored order.
-    std::vector<INPUT> inputs(2 * keys.size());
+    std::vector<INPUT> inputs(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
     size_t i = 0;
     for (WORD key : keys) {
-        INPUT& down = inputs[i];
-        INPUT& up = inputs[inputs.size() - 1 - i++];
-        down.type = up.type = INPUT_KEYBOARD;
+        INPUT &down = inputs[i], &up = inputs[inputs.size() - ++i];
         down.ki.wVk = up.ki.wVk = key;
         up.ki.dwFlags = KEYEVENTF_KEYUP;
     }

@@ -1,6 +1,6 @@
 // win_driver.h: drives a real DeskRail.exe from another Wine process, or
-// answers the boxes of this one: windows, boxes, dialogs, registry, files,
-// input and the shell's strips.
+// answers the boxes of this one: boxes, dialogs, files, registry, input and
+// the shell's strips.
 #pragma once
 #include <windows.h>
 
@@ -27,45 +27,59 @@ struct Box {
     std::string caption, text;
 };
 Box ReadBox(HWND window);
-// FindBoxes: the shown boxes of a process (0: of any).
-std::vector<Box> FindBoxes(DWORD processId);
+std::vector<Box> FindBoxes(DWORD processId);  // 0: of any process
 void PressOk(const Box& box);
+
+// BoxWatcher: answers the boxes of a process (by default this one) from a
+// thread of its own, as a user pressing OK, and records them.
+class BoxWatcher {
+public:
+    explicit BoxWatcher(DWORD processId = GetCurrentProcessId());
+    ~BoxWatcher();
+    BoxWatcher(const BoxWatcher&) = delete;
+    BoxWatcher& operator=(const BoxWatcher&) = delete;
+    std::vector<Box> Take();  // answered so far, oldest first; clears the record
+
+private:
+    static DWORD WINAPI Run(LPVOID self);
+    DWORD processId;
+    HANDLE thread = nullptr;
+    volatile LONG stop = 0;
+    CRITICAL_SECTION lock;
+    std::vector<Box> answered;
+};
 
 std::string WindowText(HWND window);
 HWND FindProcessWindow(DWORD processId, const char* className, const char* title);
-// WaitForDialog: a shown dialog, not a box, owned by that window.
-HWND WaitForDialog(HWND owner);
+// DialogOwnedBy: waits for a shown dialog, not a box, owned by that window.
+HWND DialogOwnedBy(HWND owner);
+// The controls of a dialog in any process. PressButton posts what a push
+// button sends (it may open a modal window); ClickBox clicks a check or radio box.
+std::vector<std::string> ListOf(HWND dialog, int listId);
+void ChooseLine(HWND dialog, int listId, int line);
+void TypeInto(HWND dialog, int id, const std::string& text);
+void PressButton(HWND dialog, int id);
+void ClickBox(HWND dialog, int id);
+bool IsChecked(HWND dialog, int id);
 
-// The controls of a dialog, in any process. Press posts the command a push
-// button sends (it may open a modal window); Click clicks a check or radio box.
-std::vector<std::string> ListLines(HWND dialog, int listId);
-void SelectLine(HWND dialog, int listId, int line);
-void SetItemText(HWND dialog, int id, const std::string& text);
-void Press(HWND dialog, int id);
-void Click(HWND dialog, int id);
-bool Checked(HWND dialog, int id);
-
-// BarProcess: one started program; killed if it still runs at the end.
+// BarProcess: one started program, killed if it still runs at the end.
 class BarProcess {
 public:
     BarProcess() = default;
     BarProcess(const BarProcess&) = delete;
     BarProcess& operator=(const BarProcess&) = delete;
     ~BarProcess();
-    // Start: the program with a command-line tail, in its own folder.
-    bool Start(const std::string& exe, const std::string& arguments);
-    DWORD Id() const { return processId; }
+    bool Start(const std::string& exe, const std::string& arguments);  // in the program's folder
+    DWORD Id() const { return info.dwProcessId; }
     // NextBox: waits for a box of this process, reads it and presses OK.
     bool NextBox(Box& box, DWORD timeoutMs = 5000);
-    bool ExpectNoBox(DWORD timeoutMs = 300);
-    HWND WaitForBar(DWORD timeoutMs = 5000);
+    bool ExpectNoBox() { return !WaitFor([&] { return !FindBoxes(Id()).empty(); }, 300); }
+    HWND WaitForBar();
     bool Close();  // WM_CLOSE to the bar
     bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = 5000);
-    bool Running() const;
 
 private:
-    HANDLE process = nullptr;
-    DWORD processId = 0;
+    PROCESS_INFORMATION info = {};
 };
 
 // TempDir: a fresh folder under %TEMP%, removed with everything in it.
@@ -82,55 +96,32 @@ private:
     std::string path;
 };
 
-// The folder of the running test program, where the programs are built.
-std::string ModuleDirectory();
-// InstallBar: copies DeskRail.exe into the folder; returns its new path.
-std::string InstallBar(const std::string& folder);
-
+// Copy: a program built beside the test program, copied into the folder.
+std::string Copy(const char* program, const std::string& folder);
 bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes);
 bool WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes);
-bool FileExists(const std::string& path);
+inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// Values under HKEY_CURRENT_USER; the bar's keys hold values only.
+// Values below HKEY_CURRENT_USER; the bar's keys hold values only.
 bool ReadRegistryValue(const std::string& key, const char* value, std::vector<unsigned char>& bytes);
-bool WriteRegistryBinary(const std::string& key, const char* value, const std::vector<unsigned char>& bytes);
-void DeleteRegistryKey(const std::string& key);
+bool WriteRegistryValue(const std::string& key, const char* value, DWORD type, const void* data, DWORD size);
+inline void DeleteRegistryKey(const std::string& key) { RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str()); }
 
 // WindowsVersionOverride: Wine reports that Windows version ("nt351",
 // "win95", ...) to programs of that name while it lives.
-class WindowsVersionOverride {
-public:
-    WindowsVersionOverride(const char* exeName, const char* version);
-    ~WindowsVersionOverride();
-
-private:
+struct WindowsVersionOverride {
+    WindowsVersionOverride(const char* exeName, const char* version)
+        : key(std::string("Software\\Wine\\AppDefaults\\") + exeName)
+    {
+        WriteRegistryValue(key, "Version", REG_SZ, version, lstrlenA(version) + 1);
+    }
+    ~WindowsVersionOverride() { DeleteRegistryKey(key); }
     std::string key;
 };
 
-// BoxWatcher: answers the boxes of a process (by default this one) from a
-// thread of its own, as a user pressing OK, and records them.
-class BoxWatcher {
-public:
-    explicit BoxWatcher(DWORD processId = GetCurrentProcessId());
-    ~BoxWatcher();
-    BoxWatcher(const BoxWatcher&) = delete;
-    BoxWatcher& operator=(const BoxWatcher&) = delete;
-    // Boxes answered so far, oldest first; Take clears the record.
-    std::vector<Box> Take();
-
-private:
-    static DWORD WINAPI Run(LPVOID self);
-    DWORD processId;
-    HANDLE thread = nullptr;
-    volatile LONG stop = 0;
-    CRITICAL_SECTION lock;
-    std::vector<Box> answered;
-};
-
-// Input as the user gives it (SendInput reaches the window under the pointer
-// and the hot keys).
+// Input as the user gives it: SendInput reaches the window under the pointer
+// and the hot keys. PressKeys presses in order and releases in reverse.
 void MoveMouse(int x, int y);
-// PressKeys: presses the virtual keys in order, releases them in reverse.
 void PressKeys(std::initializer_list<WORD> keys);
 
 RECT WindowRect(HWND window);

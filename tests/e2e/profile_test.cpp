@@ -1,0 +1,93 @@
+// The profile file when it fails: a broken file stops the bar before it
+// shows and nothing is written; failed saves at the end are reported once
+// the hot key is free, the profile's first, and leave the old file whole.
+#include "win_bar_fixture.h"
+
+using namespace driver;
+
+namespace {
+
+// DefaultProfile: the default menus as the bar writes them; with the number
+// of menus and of the last menu's entries.
+std::vector<unsigned char> DefaultProfile(int& menus, int& lastEntries)
+{
+    LoadProfileBytes(nullptr, 0);
+    menus = 0;
+    for (UserMenu* menu = menuListHead; menu; menu = menu->next) ++menus, lastEntries = menu->itemCount;
+    size_t size = 0;
+    unsigned char* bytes = EncodeProfile(size);
+    std::vector<unsigned char> file(bytes, bytes + size);
+    delete[] bytes;
+    FreeAllUserMenus();
+    return file;
+}
+
+bool HotKeyFree()
+{
+    bool free = RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z');
+    return free && UnregisterHotKey(nullptr, 1);
+}
+
+class Profile : public BarTest {};
+
+}  // namespace
+
+TEST_F(Profile, BrokenFileStopsTheBarAndNothingIsWritten)
+{
+    std::string user = UserWith("e2e_broken", Defaults(false));
+    std::vector<unsigned char> options = StoredBytes(user), after;
+    int menus = 0, entries = 0;
+    std::vector<unsigned char> cut = DefaultProfile(menus, entries);
+    cut.pop_back();
+    const struct {
+        std::vector<unsigned char> file;
+        std::string text;
+    } cases[] = {{cut, Format(PROFILE_CUT_ENTRY_FORMAT, menus, entries, ("deskrail." + user).c_str())},
+                 {{cut[0], cut[1]}, PROFILE_OLD_FORMAT_TEXT}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        ASSERT_TRUE(WriteFileBytes(ProfileOf(user), c.file));
+        BarProcess bar;
+        ASSERT_TRUE(bar.Start(exe, user + " +b"));
+        ASSERT_TRUE(WaitFor([&] { return !FindBoxes(bar.Id()).empty(); }));
+        EXPECT_FALSE(FindProcessWindow(bar.Id(), "DRClass", nullptr)) << "no bar behind the box";
+        Box box;
+        ASSERT_TRUE(bar.NextBox(box));
+        EXPECT_EQ(FATAL_CAPTION + ("|" + c.text), box.caption + "|" + box.text);
+        ExpectExit0(bar);
+        EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == c.file);
+        EXPECT_EQ(options, StoredBytes(user));
+    }
+}
+
+TEST_F(Profile, FailedSavesAreReportedOnceTheHotKeyIsFreeProfileFirst)
+{
+    // Both fail for real: a volatile key refuses the lasting key the options
+    // need, and the profile is held open without sharing.
+    std::string parent = User("e2e_volatile"), user = parent + "\\child";
+    HKEY key;
+    ASSERT_FALSE(RegCreateKeyExA(HKEY_CURRENT_USER, Key(parent).c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                                 KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    RegCloseKey(key);
+    int menus, entries;
+    std::vector<unsigned char> old = DefaultProfile(menus, entries), after;
+    ASSERT_TRUE(CreateDirectoryA(ProfileOf(parent).c_str(), nullptr));
+    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), old));
+
+    BarProcess bar;
+    Start(bar, user, {REGISTRY_ACCESS_FAILED_TEXT});
+    EXPECT_FALSE(HotKeyFree());
+    HANDLE held = CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_TRUE(bar.Close());
+    ASSERT_TRUE(WaitFor([&] { return !FindBoxes(bar.Id()).empty(); }));
+    EXPECT_TRUE(HotKeyFree()) << "the hot key is free before the first warning";
+    for (std::string text : {Format(PROFILE_WRITE_FAILED_FORMAT, ("deskrail." + user).c_str()),
+                             std::string(REGISTRY_SAVE_FAILED_TEXT)}) {
+        Box box;
+        ASSERT_TRUE(bar.NextBox(box)) << text;
+        EXPECT_EQ(text, box.text);
+    }
+    ExpectExit0(bar);
+    CloseHandle(held);
+    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == old) << "the old file stays whole";
+}
