@@ -26,9 +26,12 @@ TEST_F(Startup, FirstStartWelcomesTheNextIsQuietAndSwitchesAreKeptAtTheEnd)
     ASSERT_TRUE(ReadFileBytes(ProfileOf(user), saved));
     EXPECT_EQ(Outline({}), Outline(saved)) << "the default menus";
 
+    int bottom = StripEdge(ABE_BOTTOM);
     BarProcess bar;
     HWND window = Start(bar, user + " +b -a", {});
-    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), WindowRect(window).bottom) << "docked at the bottom";
+    RECT rect = WindowRect(window);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), rect.bottom) << "docked at the bottom";
+    EXPECT_EQ(bottom - (rect.bottom - rect.top), StripEdge(ABE_BOTTOM)) << "its strip reserved";
     EXPECT_EQ(defaults, StoredBytes(user)) << "switches reach the registry at the end";
     BarProcess second;  // ends at once; the first stays
     ASSERT_TRUE(second.Start(exe, other));
