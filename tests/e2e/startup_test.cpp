@@ -47,7 +47,8 @@ TEST_F(Startup, BadArgumentsAndAnOutdatedRecordAreReportedInOrder)
     std::string user = User("e2e_outdated");
     ASSERT_TRUE(WriteRegistryValue(Key(user), OPTIONS_VALUE, REG_BINARY, "short", 5));
     BarProcess bar;
-    Start(bar, user + " -x -f", {Format(UNKNOWN_OPTION_FORMAT, "-x"), BAD_FILE_NAME_TEXT, REGISTRY_OUTDATED_TEXT, Welcome(user)});
+    Start(bar, user + " -x -f",
+          {Format(UNKNOWN_OPTION_FORMAT, "-x"), BAD_FILE_NAME_TEXT, REGISTRY_OUTDATED_TEXT, Welcome(user)});
     EXPECT_EQ(Bytes(Defaults(true)), StoredBytes(user));
     Close(bar);
 }

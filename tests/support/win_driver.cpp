@@ -12,8 +12,7 @@ namespace {
 std::string ClassOf(HWND window)
 {
     char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
+    return std::string(name, GetClassNameA(window, name, sizeof name));
 }
 
 // Reads a box's longest text. A box holds texts, its icon and push buttons;
@@ -47,16 +46,6 @@ std::vector<HWND> Dialogs(DWORD processId)
     return found.second;
 }
 
-void SendMouse(int x, int y, DWORD flags)
-{
-    INPUT input = {INPUT_MOUSE, {}};
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dx = (x * 65535 + (width - 1) / 2) / (width - 1);
-    input.mi.dy = (y * 65535 + (height - 1) / 2) / (height - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
-}
-
 }  // namespace
 
 std::string WindowText(HWND window)
@@ -71,9 +60,7 @@ std::string WindowText(HWND window)
 
 Box ReadBox(HWND window)
 {
-    Box box;
-    box.window = window;
-    box.caption = WindowText(window);
+    Box box = {window, WindowText(window), ""};
     EnumChildWindows(window, ReadChild, reinterpret_cast<LPARAM>(&box));
     return box;
 }
@@ -110,8 +97,8 @@ BoxWatcher::~BoxWatcher()
 
 std::vector<Box> BoxWatcher::Take()
 {
-    EnterCriticalSection(&lock);
     std::vector<Box> taken;
+    EnterCriticalSection(&lock);
     taken.swap(answered);
     LeaveCriticalSection(&lock);
     return taken;
@@ -233,7 +220,8 @@ bool BarProcess::Close()
 
 bool BarProcess::WaitForExit(DWORD& exitCode, DWORD timeoutMs)
 {
-    return WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0 && GetExitCodeProcess(info.hProcess, &exitCode);
+    return WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
+           GetExitCodeProcess(info.hProcess, &exitCode);
 }
 
 TempDir::TempDir()
@@ -248,10 +236,8 @@ TempDir::TempDir()
 TempDir::~TempDir()
 {
     std::string from = path + std::string(1, '\0');  // a list of one
-    SHFILEOPSTRUCTA remove = {};
-    remove.wFunc = FO_DELETE;
-    remove.pFrom = from.c_str();
-    remove.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    const FILEOP_FLAGS quiet = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, from.c_str(), nullptr, quiet, FALSE, nullptr, nullptr};
     SHFileOperationA(&remove);
 }
 
@@ -295,7 +281,14 @@ bool WriteRegistryValue(const std::string& key, const char* value, DWORD type, c
     return result == ERROR_SUCCESS;
 }
 
-void MoveMouse(int x, int y) { SendMouse(x, y, 0); }
+void MoveMouse(int x, int y)
+{
+    INPUT input = {INPUT_MOUSE, {}};
+    int width = GetSystemMetrics(SM_CXSCREEN) - 1, height = GetSystemMetrics(SM_CYSCREEN) - 1;
+    input.mi = {(x * 65535 + width / 2) / width, (y * 65535 + height / 2) / height, 0,
+                MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, 0, 0};
+    SendInput(1, &input, sizeof input);
+}
 
 void PressKeys(std::initializer_list<WORD> keys)
 {
@@ -312,16 +305,13 @@ void PressKeys(std::initializer_list<WORD> keys)
 RECT WindowRect(HWND window)
 {
     RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
+    return GetWindowRect(window, &rect), rect;
 }
 
 int StripEdge(UINT edge)
 {
-    APPBARDATA data = {};
-    data.cbSize = sizeof data;
-    data.uEdge = edge;
-    data.rc = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    APPBARDATA data = {sizeof data, nullptr, 0, edge, screen, 0};
     SHAppBarMessage(ABM_QUERYPOS, &data);
     return edge == ABE_TOP ? data.rc.top : data.rc.bottom;
 }
