@@ -9,26 +9,26 @@ namespace {
 
 using Pixels = std::vector<DWORD>;
 
-// Canvas: a picture of the screen's top rows.
+// Canvas: the screen's top rows in a bitmap of our own.
 struct Canvas {
-    Canvas(int width, int height) : width(width), height(height), dc(CreateCompatibleDC(nullptr))
+    Canvas(int width, int height) : width(width), height(height)
     {
         BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
         SelectObject(dc, bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, (void**)&bits, nullptr, 0));
     }
     ~Canvas() { DeleteDC(dc), DeleteObject(bitmap); }
-    Pixels Screen()
-    {
-        HDC screen = GetDC(nullptr);
-        BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-        ReleaseDC(nullptr, screen);
-        return Bits();
-    }
+    Pixels Bits() { return GdiFlush(), Pixels(bits, bits + width * height); }
     // Settled: the screen once two reads in a row agree.
     Pixels Settled()
     {
-        Pixels last = Screen(), now;
-        WaitFor([&] { return (now = Screen()) == last || (last = now, false); }, 2000);
+        HDC screen = GetDC(nullptr);
+        Pixels last, now;
+        WaitFor([&] {
+            last.swap(now);
+            BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+            return (now = Bits()) == last;
+        });
+        ReleaseDC(nullptr, screen);
         return now;
     }
     // WithText: the pixels with the text where and as the bar draws it: in the
@@ -36,23 +36,22 @@ struct Canvas {
     Pixels WithText(const Pixels& under, const char* text)
     {
         std::copy(under.begin(), under.end(), bits);
-        NONCLIENTMETRICSA metrics = {sizeof metrics};
+        NONCLIENTMETRICSA metrics = {};
+        metrics.cbSize = sizeof metrics;
         SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0);
         HGDIOBJ font = SelectObject(dc, CreateFontIndirectA(&metrics.lfMenuFont));
         SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
         SetBkMode(dc, TRANSPARENT);
         SIZE size;
-        GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
         TEXTMETRICA tm;
+        GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
         GetTextMetricsA(dc, &tm);
         TextOutA(dc, width - size.cx - 7, (GetSystemMetrics(SM_CYMENU) - tm.tmHeight + 10) / 2, text, lstrlenA(text));
         DeleteObject(SelectObject(dc, font));
         return Bits();
     }
-    Pixels Bits() { return GdiFlush(), Pixels(bits, bits + width * height); }
-
     int width, height;
-    HDC dc;
+    HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap;
     DWORD* bits = nullptr;
 };
@@ -73,10 +72,12 @@ TEST_F(Status, TheTimeStandsInTheMenuFontAtTheRightEnd)
     UserVariables timeOnly = Defaults(false);
     timeOnly.showFreeMemory = timeOnly.showDate = timeOnly.showUserName = 0;
     timeOnly.showTime = 1;
-    std::string user = UserWith("e2e_status", timeOnly);
     BarProcess bar;
-    HWND window = Start(bar, user, {});
+    HWND window = Start(bar, UserWith("e2e_status", timeOnly), {});
     Canvas canvas(GetSystemMetrics(SM_CXSCREEN), WindowRect(window).bottom);
+    StatusInputs in = {};
+    in.showTime = 1;
+    char text[STATUS_TEXT_SIZE], battery[BATTERY_TEXT_SIZE];
     // The bar's own ten-second repaint or the turn of a minute may come
     // between the pictures: then look again. A wrong picture never matches.
     bool same = false;
@@ -87,10 +88,7 @@ TEST_F(Status, TheTimeStandsInTheMenuFontAtTheRightEnd)
         DWORD_PTR result;
         SendMessageTimeoutA(window, WM_TIMECHANGE, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);  // and comes back
         Pixels shown = canvas.Settled();
-        StatusInputs in = {};
-        in.showTime = 1;
         in.timeText = time.c_str();
-        char text[STATUS_TEXT_SIZE], battery[BATTERY_TEXT_SIZE];
         ComposeStatusText(in, text, battery);
         same = shown != background && TimeText() == time && shown == canvas.WithText(background, text);
     }
