@@ -28,22 +28,20 @@ BOOL CALLBACK ReadChild(HWND child, LPARAM param)
     return FALSE;
 }
 
-// The shown dialogs (#32770) of a process (0: any).
-BOOL CALLBACK CollectDialog(HWND window, LPARAM param)
+DWORD ProcessOf(HWND window)
 {
-    auto* found = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if ((!found->first || owner == found->first) && IsWindowVisible(window) && ClassOf(window) == "#32770")
-        found->second.insert(found->second.begin(), window);  // oldest first
-    return TRUE;
+    DWORD process = 0;
+    return GetWindowThreadProcessId(window, &process), process;
 }
 
+// The shown dialogs (#32770) of a process (0: any), oldest first.
 std::vector<HWND> Dialogs(DWORD processId)
 {
-    std::pair<DWORD, std::vector<HWND>> found(processId, {});
-    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&found));
-    return found.second;
+    std::vector<HWND> found;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT))
+        if (IsWindowVisible(window) && ClassOf(window) == "#32770" && (!processId || ProcessOf(window) == processId))
+            found.insert(found.begin(), window);
+    return found;
 }
 
 }  // namespace
@@ -122,12 +120,9 @@ DWORD WINAPI BoxWatcher::Run(LPVOID param)
 
 HWND FindProcessWindow(DWORD processId, const char* className, const char* title)
 {
-    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && ClassOf(window) == className && (!title || WindowText(window) == title))
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT))
+        if (ProcessOf(window) == processId && ClassOf(window) == className && (!title || WindowText(window) == title))
             return window;
-    }
     return nullptr;
 }
 

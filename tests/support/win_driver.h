@@ -65,9 +65,6 @@ bool IsChecked(HWND dialog, int id);
 // BarProcess: one started program, killed if it still runs at the end.
 class BarProcess {
 public:
-    BarProcess() = default;
-    BarProcess(const BarProcess&) = delete;
-    BarProcess& operator=(const BarProcess&) = delete;
     ~BarProcess();
     bool Start(const std::string& exe, const std::string& arguments);  // in the program's folder
     DWORD Id() const { return info.dwProcessId; }
