@@ -52,12 +52,12 @@ int main(int argc, char** argv)
 {
     int rounds = argc > 1 ? std::atoi(argv[1]) : 20;
     TempDir dir;
-    std::string bar = InstallBar(dir.Path());
+    std::string bar = Copy("DeskRail.exe", dir.Path());
     std::string minimal = ModuleDirectory() + "\\minimal_window_win.exe";
     // Stored options without auto-hide, so the bar starts without a welcome and stays.
     std::vector<unsigned char> options(160, 0);
     options[0] = options[12] = options[24] = 1;
-    WriteRegistryBinary("Software\\DeskRail\\bench", "User_Variables", options);
+    WriteRegistryValue("Software\\DeskRail\\bench", "User_Variables", REG_BINARY, options.data(), DWORD(options.size()));
 
     std::vector<double> barTimes, minimalTimes;
     StartAndTime(bar, "bench", "DRClass");  // warm the file cache once

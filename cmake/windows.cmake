@@ -87,10 +87,16 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
+# The driver (other processes' windows, boxes, registry, files) stands alone:
+# the end-to-end tests need nothing else.
+add_library(deskrail_win_driver STATIC ${CMAKE_SOURCE_DIR}/tests/support/win_driver.cpp)
+target_include_directories(deskrail_win_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/support ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(deskrail_win_driver PUBLIC gtest user32 advapi32 shell32 gdi32)
+
 file(GLOB WIN_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/win_*.cpp)
+list(FILTER WIN_TEST_SUPPORT EXCLUDE REGEX "/win_driver\\.cpp$")
 add_library(deskrail_win_test_support STATIC ${WIN_TEST_SUPPORT})
-target_include_directories(deskrail_win_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/support ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(deskrail_win_test_support PUBLIC gtest user32 advapi32 shell32 ole32 uuid comdlg32 winmm)
+target_link_libraries(deskrail_win_test_support PUBLIC deskrail_win_driver ole32 uuid comdlg32 winmm)
 
 # In-process tests link the program's code and its resources.
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
@@ -101,8 +107,8 @@ add_dependencies(win_tests deskrail_icons)
 # End-to-end tests drive the real DeskRail.exe from outside.
 file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TESTS})
-target_link_libraries(e2e_tests PRIVATE deskrail_win_test_support gtest_main)
-target_compile_definitions(e2e_tests PRIVATE DESKRAIL_EXE_NAME="DeskRail.exe")
+# The portable floors decode what the bar wrote, with its own rules.
+target_link_libraries(e2e_tests PRIVATE deskrail_win_driver deskrail_menus deskrail_settings deskrail_status gtest_main)
 add_dependencies(e2e_tests DeskRail)
 
 # Small programs the tests start (one per tests/helpers/*.cpp).

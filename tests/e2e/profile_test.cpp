@@ -1,143 +1,93 @@
-// The profile file of the real program: first save, broken files, failed
-// saves, and where the file lives.
-#include <gtest/gtest.h>
-
-#include "profile_records.h"
+// The profile file when it fails: a broken file stops the bar before it
+// shows and nothing is written; failed saves at the end are reported once
+// the hot key is free, the profile's first, and leave the old file whole.
 #include "win_bar_fixture.h"
 
 using namespace driver;
-using namespace records;
 
 namespace {
 
-const char FATAL_CAPTION[] = "Schwerer Fehler in DeskRail aufgetreten!";
-const char OLD_FORMAT[] =
-    "Profildatei im alten Datenformat gefunden.\nBitte löschen Sie sie und\n erstellen Sie eine neue.";
-
-std::string WindowsDirectory()
+// DefaultProfile: the default menus as the bar writes them; with the number
+// of menus and of the last menu's entries.
+std::vector<unsigned char> DefaultProfile(int& menus, int& lastEntries)
 {
-    char directory[MAX_PATH];
-    GetWindowsDirectoryA(directory, sizeof directory);
-    return directory;
+    LoadProfileBytes(nullptr, 0);
+    menus = 0;
+    for (UserMenu* menu = menuListHead; menu; menu = menu->next) ++menus, lastEntries = menu->itemCount;
+    size_t size = 0;
+    unsigned char* bytes = EncodeProfile(size);
+    std::vector<unsigned char> file(bytes, bytes + size);
+    delete[] bytes;
+    FreeAllUserMenus();
+    return file;
 }
 
-class Profile : public BarTest {
-protected:
-    void SetUp() override
-    {
-        BarTest::SetUp();
-        UserWith(user, Options::InView());
-    }
+bool HotKeyFree()
+{
+    bool free = RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z');
+    return free && UnregisterHotKey(nullptr, 1);
+}
 
-    void RunAndClose(BarProcess& bar, const std::string& arguments)
-    {
-        StartExpecting(bar, arguments, {});
-        ASSERT_TRUE(bar.Close());
-    }
-    // A broken file: the fatal box, no bar, the file and the options as they were.
-    void ExpectFatal(const Bytes& content, const std::string& text)
-    {
-        std::string file = dir.File("deskrail." + user);
-        ASSERT_TRUE(WriteFileBytes(file, content));
-        std::vector<unsigned char> optionsBefore, optionsAfter;
-        ASSERT_TRUE(ReadRegistryValue(KeyOf(user), "User_Variables", optionsBefore));
-        BarProcess bar;
-        ASSERT_TRUE(bar.Start(exe, user + " +b"));
-        Box box;
-        ASSERT_TRUE(WaitFor([&] { return !FindBoxes(bar.Id()).empty(); }));
-        EXPECT_FALSE(FindProcessWindow(bar.Id(), "DRClass", "DeskRail")) << "no bar behind the fatal box";
-        ASSERT_TRUE(bar.NextBox(box));
-        EXPECT_EQ(FATAL_CAPTION, box.caption);
-        EXPECT_EQ(text, box.text);
-        ExpectExit0(bar);
-        EXPECT_FALSE(FindProcessWindow(bar.Id(), "DRClass", "DeskRail"));
-        Bytes after;
-        ASSERT_TRUE(ReadFileBytes(file, after));
-        EXPECT_EQ(content, after);
-        ASSERT_TRUE(ReadRegistryValue(KeyOf(user), "User_Variables", optionsAfter));
-        EXPECT_EQ(optionsBefore, optionsAfter) << "nothing is saved after a fatal error";
-    }
-
-    std::string user = "e2e_profile";
-};
+class Profile : public BarTest {};
 
 }  // namespace
 
-TEST_F(Profile, MissingFileGivesDefaultMenusSavedBesideTheProgram)
+TEST_F(Profile, BrokenFileStopsTheBarAndNothingIsWritten)
 {
+    std::string user = UserWith("e2e_broken", Defaults(false));
+    std::vector<unsigned char> options = StoredBytes(user), after;
+    int menus = 0, entries = 0;
+    std::vector<unsigned char> cut = DefaultProfile(menus, entries);
+    cut.pop_back();
+    const struct {
+        std::vector<unsigned char> file;
+        std::string text;
+    } cases[] = {{cut, Format(PROFILE_CUT_ENTRY_FORMAT, menus, entries, ("deskrail." + user).c_str())},
+                 {{cut[0], cut[1]}, PROFILE_OLD_FORMAT_TEXT}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        ASSERT_TRUE(WriteFileBytes(ProfileOf(user), c.file));
+        BarProcess bar;
+        ASSERT_TRUE(bar.Start(exe, user + " +b"));
+        ASSERT_TRUE(WaitFor([&] { return !FindBoxes(bar.Id()).empty(); }));
+        EXPECT_FALSE(FindProcessWindow(bar.Id(), "DRClass", nullptr)) << "no bar behind the box";
+        Box box;
+        ASSERT_TRUE(bar.NextBox(box));
+        EXPECT_EQ(FATAL_CAPTION + ("|" + c.text), box.caption + "|" + box.text);
+        ExpectExit0(bar);
+        EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == c.file);
+        EXPECT_EQ(options, StoredBytes(user));
+    }
+}
+
+TEST_F(Profile, FailedSavesAreReportedOnceTheHotKeyIsFreeProfileFirst)
+{
+    // Both fail for real: a volatile key refuses the lasting key the options
+    // need, and the profile is held open without sharing.
+    std::string parent = User("e2e_volatile"), user = parent + "\\child";
+    HKEY key;
+    ASSERT_FALSE(RegCreateKeyExA(HKEY_CURRENT_USER, Key(parent).c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                                 KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    RegCloseKey(key);
+    int menus, entries;
+    std::vector<unsigned char> old = DefaultProfile(menus, entries), after;
+    ASSERT_TRUE(CreateDirectoryA(ProfileOf(parent).c_str(), nullptr));
+    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), old));
+
     BarProcess bar;
-    RunAndClose(bar, user);
-    ExpectExit0(bar);
-    Bytes saved;
-    ASSERT_TRUE(ReadFileBytes(dir.File("deskrail." + user), saved));
-    EXPECT_EQ(DefaultMenus(WindowsDirectory().c_str()), saved);
-    EXPECT_FALSE(FileExists(dir.File("deskrail." + user + ".tmp")));
-}
-
-TEST_F(Profile, ExplicitFileIsUsedAndUserKeepsTheKey)
-{
-    Bytes mine = HEADER + MenuRecord("&Werkzeuge", 1) + EntryRecord("&Editor", "c:\\edit.exe", 9, 1, "c:\\", "-n");
-    ASSERT_TRUE(WriteFileBytes(dir.File("work.dr"), mine));
-    BarProcess bar;
-    RunAndClose(bar, user + " +f work.dr");
-    ExpectExit0(bar);
-    Bytes saved;
-    ASSERT_TRUE(ReadFileBytes(dir.File("work.dr"), saved));
-    EXPECT_EQ(mine, saved) << "read and written back unchanged";
-    EXPECT_FALSE(FileExists(dir.File("deskrail." + user)));
-}
-
-TEST_F(Profile, OldFormatEndsStartUpAndKeepsEverything)
-{
-    ExpectFatal({0x66, 0, 0, 0}, OLD_FORMAT);
-    ExpectFatal({0x67, 0}, OLD_FORMAT);
-}
-
-TEST_F(Profile, MissingEntryRecordNamesMenuAndEntry)
-{
-    Bytes cut = HEADER + MenuRecord("&Eins", 1) + EntryRecord("a", "a.exe") + MenuRecord("&Zwei", 3) +
-                EntryRecord("b", "b.exe") + EntryRecord("c", "c.exe") + Bytes(100, 0);
-    ExpectFatal(cut, "Fehler beim Lesen des Menüs: 2 Programm: 3\naus Profildatei: deskrail." + user +
-                         ".\nBitte löschen Sie die Datei und\nstarten Sie Deskrail erneut.");
-}
-
-TEST_F(Profile, FailedSaveKeepsTheOldFileAndWarns)
-{
-    Bytes old = HEADER + MenuRecord("&Alt", 0);
-    std::string file = dir.File("deskrail." + user);
-    ASSERT_TRUE(WriteFileBytes(file, old));
-    // Held open without sharing, as another program might: it cannot be replaced.
-    HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    BarProcess bar;
-    ASSERT_TRUE(bar.Start(exe, user));
-    ASSERT_TRUE(bar.WaitForBar());
+    Start(bar, user, {REGISTRY_ACCESS_FAILED_TEXT});
+    EXPECT_FALSE(HotKeyFree());
+    HANDLE held = CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_TRUE(bar.Close());
-    Box box;
-    ASSERT_TRUE(bar.NextBox(box));
-    EXPECT_EQ("DeskRail", box.caption);
-    EXPECT_EQ("Profildatei deskrail." + user +
-                  " konnte nicht geschrieben werden.\nBitte überprüfen Sie die Datei.",
-              box.text);
+    ASSERT_TRUE(WaitFor([&] { return !FindBoxes(bar.Id()).empty(); }));
+    EXPECT_TRUE(HotKeyFree()) << "the hot key is free before the first warning";
+    for (std::string text : {Format(PROFILE_WRITE_FAILED_FORMAT, ("deskrail." + user).c_str()),
+                             std::string(REGISTRY_SAVE_FAILED_TEXT)}) {
+        Box box;
+        ASSERT_TRUE(bar.NextBox(box)) << text;
+        EXPECT_EQ(text, box.text);
+    }
     ExpectExit0(bar);
     CloseHandle(held);
-    Bytes after;
-    ASSERT_TRUE(ReadFileBytes(file, after));
-    EXPECT_EQ(old, after);
-    EXPECT_FALSE(FileExists(file + ".tmp"));
-}
-
-TEST_F(Profile, DeepProgramFolderKeepsItsProfileBesideTheProgram)
-{
-    // Deeper than the 128 characters an older layout held.
-    std::string folder = dir.Path();
-    while (folder.size() < 180) {
-        folder += "\\Unterordner_mit_langem_Namen";
-        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    }
-    exe = InstallBar(folder);
-    BarProcess bar;
-    RunAndClose(bar, user);
-    ExpectExit0(bar);
-    EXPECT_TRUE(FileExists(folder + "\\deskrail." + user));
+    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == old) << "the old file stays whole";
 }

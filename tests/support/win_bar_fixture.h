@@ -1,70 +1,107 @@
-// win_bar_fixture.h: the frame of an end-to-end test: a folder of its own
-// with a copy of DeskRail.exe, registry keys that are cleaned up, and the
-// usual ways to start and end the bar.
+// win_bar_fixture.h: the frame of an end-to-end journey: a folder of its own
+// with a copy of DeskRail.exe, the users' registry keys removed before and
+// after, the usual ways to start and end the bar, and what it wrote decoded
+// with the program's own portable rules.
 #pragma once
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <cstdio>
+#include <cstring>
 
+#include "base/texts.h"
+#include "menus/menu_model.h"
+#include "menus/profile_file.h"
+#include "settings/user_variables.h"
 #include "win_driver.h"
 
 namespace driver {
 
-inline std::string KeyOf(const std::string& user) { return "Software\\DeskRail\\" + user; }
+const char OPTIONS_VALUE[] = "User_Variables";
 
-// Options: a stored record with the given flags and an empty path.
-struct Options {
-    int alwaysOnTop = 1, hourlyChime = 0, showDate = 0, showFreeMemory = 1;
-    int dockBottom = 0, autoHide = 1, showTime = 1, showUserName = 0;
-    // InView: a bar that stays where it docks (no auto-hide).
-    static Options InView()
-    {
-        Options options;
-        options.autoHide = 0;
-        return options;
+inline std::vector<unsigned char> Bytes(const UserVariables& options)
+{
+    const unsigned char* at = reinterpret_cast<const unsigned char*>(&options);
+    return {at, at + sizeof options};
+}
+
+// Format: a text of base/texts.h filled in.
+template <typename... Values>
+std::string Format(const char* format, Values... values)
+{
+    char text[400];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+// Outline: the menus the program reads from a profile, a line per menu and entry.
+inline std::string Outline(const std::vector<unsigned char>& bytes)
+{
+    std::string text = LoadProfileBytes(bytes.data(), bytes.size()).message;
+    for (UserMenu* menu = menuListHead; menu; menu = menu->next) {
+        text += std::string(menu->name) + "\n";
+        for (ProgramItem* item = menu->items; item; item = item->next)
+            text += std::string(" ") + item->name + "|" + item->path + "|" + item->workingDirectory + "|" +
+                    item->parameters + "|" + std::to_string(item->showCommand) + "|" +
+                    std::to_string(item->separatorBefore) + "\n";
     }
-    std::vector<unsigned char> Bytes() const
-    {
-        std::vector<unsigned char> bytes(160, 0);
-        const int flags[] = {alwaysOnTop, hourlyChime, showDate, showFreeMemory,
-                             dockBottom, autoHide, showTime, showUserName};
-        for (int i = 0; i < 8; ++i) bytes[4 * i] = static_cast<unsigned char>(flags[i]);
-        return bytes;
-    }
-};
+    FreeAllUserMenus();
+    return text;
+}
 
 class BarTest : public ::testing::Test {
 protected:
-    void SetUp() override { exe = InstallBar(dir.Path()); }
     void TearDown() override
     {
-        for (const std::string& user : users) DeleteRegistryKey(KeyOf(user));
+        for (const std::string& user : users) DeleteRegistryKey(Key(user));
     }
-    // User: a registry key this test may use, removed before and after.
+    static std::string Key(const std::string& user)
+    {
+        char key[USER_KEY_NAME_SIZE];
+        FormatUserKeyName(key, sizeof key, user.c_str());
+        return key;
+    }
     std::string User(const std::string& user)
     {
         users.push_back(user);
-        DeleteRegistryKey(KeyOf(user));
+        DeleteRegistryKey(Key(user));
         return user;
     }
-    // UserWith: a user whose options are already stored, so no welcome comes.
-    std::string UserWith(const std::string& user, const Options& options)
+    static UserVariables Defaults(bool autoHide)
     {
-        User(user);
-        EXPECT_TRUE(WriteRegistryBinary(KeyOf(user), "User_Variables", options.Bytes()));
+        UserVariables options;
+        SetDefaultUserVariables(options);
+        options.autoHide = autoHide;
+        return options;
+    }
+    // UserWith: options stored, so no welcome comes.
+    std::string UserWith(const std::string& user, const UserVariables& options)
+    {
+        EXPECT_TRUE(WriteRegistryValue(Key(User(user)), OPTIONS_VALUE, REG_BINARY, &options, sizeof options));
         return user;
     }
-    // StartExpecting: starts the bar and expects exactly these boxes, in order,
-    // before its window shows; returns the window.
-    HWND StartExpecting(BarProcess& bar, const std::string& arguments, const std::vector<std::string>& texts)
+    std::vector<unsigned char> StoredBytes(const std::string& user)
+    {
+        std::vector<unsigned char> bytes;
+        EXPECT_TRUE(ReadRegistryValue(Key(user), OPTIONS_VALUE, bytes));
+        return bytes;
+    }
+    UserVariables Stored(const std::string& user)
+    {
+        UserVariables options = {};
+        std::vector<unsigned char> bytes = StoredBytes(user);
+        EXPECT_EQ(sizeof options, bytes.size());
+        std::memcpy(&options, bytes.data(), std::min(bytes.size(), sizeof options));
+        return options;
+    }
+    std::string ProfileOf(const std::string& user) { return dir.File("deskrail." + user); }
+    // Start: the bar, these warnings in order, its window and no box more.
+    HWND Start(BarProcess& bar, const std::string& arguments, const std::vector<std::string>& warnings)
     {
         EXPECT_TRUE(bar.Start(exe, arguments));
-        for (const std::string& text : texts) {
+        for (const std::string& text : warnings) {
             Box box;
-            EXPECT_TRUE(bar.NextBox(box)) << "missing box: " << text;
-            EXPECT_EQ("DeskRail", box.caption);
-            EXPECT_EQ(text, box.text);
+            EXPECT_TRUE(bar.NextBox(box)) << "missing: " << text;
+            EXPECT_EQ(WARNING_CAPTION + ("|" + text), box.caption + "|" + box.text);
         }
         HWND window = bar.WaitForBar();
         EXPECT_TRUE(window) << "no bar window";
@@ -74,23 +111,16 @@ protected:
     void ExpectExit0(BarProcess& bar)
     {
         DWORD code = 1;
-        ASSERT_TRUE(bar.WaitForExit(code));
-        EXPECT_EQ(0u, code);
+        EXPECT_TRUE(bar.WaitForExit(code) && code == 0) << code;
     }
-    void CloseNormally(BarProcess& bar)
+    void Close(BarProcess& bar)
     {
-        ASSERT_TRUE(bar.Close());
+        EXPECT_TRUE(bar.Close());
         ExpectExit0(bar);
-    }
-    std::vector<unsigned char> Stored(const std::string& user)
-    {
-        std::vector<unsigned char> bytes;
-        EXPECT_TRUE(ReadRegistryValue(KeyOf(user), "User_Variables", bytes));
-        return bytes;
     }
 
     TempDir dir;
-    std::string exe;
+    std::string exe = Copy("DeskRail.exe", dir.Path());
     std::vector<std::string> users;
 };
 
