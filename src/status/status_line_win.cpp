@@ -26,16 +26,6 @@ BOOL WINAPI LookedUpMemoryStatusEx(LPMEMORYSTATUSEX status)
 
 MemoryStatusExFunction memoryStatusEx = LookedUpMemoryStatusEx;
 
-namespace {
-
-struct StatusSnapshot {
-    char text[STATUS_TEXT_SIZE];
-    char battery[BATTERY_TEXT_SIZE];
-    int batteryPercent;
-};
-
-// AvailableMemory: free physical memory. The old call stops at 2 GB for a
-// 32-bit program; the systems that have more offer the new one.
 uint64_t AvailableMemory()
 {
     if (memoryStatusEx) {
@@ -48,6 +38,14 @@ uint64_t AvailableMemory()
     GlobalMemoryStatus(&memory);
     return memory.dwAvailPhys;
 }
+
+namespace {
+
+struct StatusSnapshot {
+    char text[STATUS_TEXT_SIZE];
+    char battery[BATTERY_TEXT_SIZE];
+    int batteryPercent;
+};
 
 void ComposeNow(StatusSnapshot& snapshot)
 {

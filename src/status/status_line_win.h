@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
 // UpdateStatusLine: composes the status text anew, paints it over the menu
 // line of a bar in view and checks the hourly chime.
 void UpdateStatusLine();
@@ -18,3 +20,7 @@ extern ClockFunction readChimeClock;
 // it away to see the old call used.
 typedef BOOL(WINAPI* MemoryStatusExFunction)(LPMEMORYSTATUSEX status);
 extern MemoryStatusExFunction memoryStatusEx;
+
+// AvailableMemory: free physical memory. The old call stops at 2 GB for a
+// 32-bit program; the systems that have more offer the new one.
+uint64_t AvailableMemory();

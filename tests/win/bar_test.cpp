@@ -203,3 +203,82 @@ TEST_F(Bar, RepaintsGiveBackEveryFontAndDeviceContext)
     fontSlot = realFont, deleteSlot = realDelete, dcSlot = realDc, releaseSlot = realRelease;
     EXPECT_EQ(0, held);
 }
+
+namespace {
+// Pump: the bar's messages and timers for a while, as its message loop would.
+void Pump(DWORD ms)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10))
+        for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
+}
+int Top() { return driver::WindowRect(barWindowHandle).top; }
+}  // namespace
+
+TEST_F(Bar, RestartedShellsDisplayChangesAndAFatalStartGetWhatTheBarHas)
+{
+    // autoHide; the event (0: the end of a start whose window never came); the shell traffic; in view after.
+    const struct { uint32_t autoHide; UINT event; const char* docking; bool inView; } cases[] = {
+        {1, 1, " new(top) autohide(top,on)", false},
+        {0, 1, " new(top) querypos(top) setpos(top)", true},
+        {0, WM_DISPLAYCHANGE, " querypos(top) setpos(top)", true},
+        {1, WM_DISPLAYCHANGE, "", false},
+        {0, 0, "", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        TearDown(), SetUp();
+        userVariables.autoHide = c.autoHide;
+        if (!c.event) {
+            ExitBar(true);
+        } else {
+            CreateBar();
+            docking.clear();
+            SendMessageA(barWindowHandle, c.event == 1 ? taskbarCreatedMessage : c.event, 0, 0);
+            EXPECT_EQ(c.inView, Top() == 0) << Top();
+        }
+        EXPECT_EQ(c.docking, docking);
+    }
+}
+
+TEST_F(Bar, AutoHidePollOutlivesTheFirstStatusTickAndEndsWithAutoHide)
+{
+    CreateBar();
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 300, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
+    SetActiveWindow(other);
+    SlideBar(false);
+    SetCursorPos(screenWidth / 2, screenHeight / 2);
+    SendMessageA(barWindowHandle, WM_NCMOUSEMOVE, HTMENU, 0);
+    SendMessageA(barWindowHandle, WM_TIMER, ALIGN_TIMER_ID, 0);
+    EXPECT_EQ(0, Top());
+    Pump(800);
+    EXPECT_LT(Top(), 0) << "the mouse has left: the poll hides the bar";
+    SlideBar(false);
+    SendMessageA(barWindowHandle, WM_NCMOUSEMOVE, HTMENU, 0);
+    userVariables.autoHide = 0;
+    Pump(700);
+    EXPECT_FALSE(KillTimer(barWindowHandle, AUTOHIDE_TIMER_ID)) << "no poll without auto-hide";
+    DestroyWindow(other);
+}
+
+TEST_F(Bar, FreeMemoryAboveTwoGigabytesWhereTheSystemTellsIt)
+{
+    MEMORYSTATUSEX status = {sizeof status};
+    GlobalMemoryStatusEx(&status);
+    if (status.ullAvailPhys < (3ull << 30)) GTEST_SKIP() << "needs more than 3 GB free";
+    EXPECT_GT(AvailableMemory(), 2ull << 30);
+    const MemoryStatusExFunction lookedUp = memoryStatusEx;
+    memoryStatusEx = nullptr;  // a system without the call
+    EXPECT_LT(AvailableMemory(), 2ull << 30);
+    memoryStatusEx = lookedUp;
+}
+
+TEST_F(Bar, ChimeKeepsTheLocalHour)
+{
+    TIME_ZONE_INFORMATION zone;
+    GetTimeZoneInformation(&zone);
+    if (zone.Bias % 60 == 0) GTEST_SKIP() << "needs a half-hour time zone (TZ=Asia/Kolkata)";
+    SYSTEMTIME chime, local;
+    readChimeClock(&chime);
+    GetLocalTime(&local);
+    EXPECT_LE(std::abs((local.wHour * 60 + local.wMinute) - (chime.wHour * 60 + chime.wMinute)) % (23 * 60), 1);
+}
