@@ -1,7 +1,7 @@
 // model_builders.h: menus and entries for tests, appended to the live model.
 #pragma once
+#include "base/text.h"
 #include "menus/menu_model.h"
-#include "shell/text.h"
 
 namespace builders {
 

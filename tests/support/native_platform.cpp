@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstdio>
-#include <new>
+#include <fstream>
+#include <iterator>
 
 #include "base/platform.h"
 #include "base/text.h"
@@ -14,6 +16,24 @@ std::string windowsDirectory = "C:\\WINDOWS";
 }
 
 void SetNativeWindowsDirectory(const std::string& directory) { windowsDirectory = directory; }
+
+std::string NativeTemporaryFile(const std::string& path) { return path + ".tmp"; }
+
+std::string Formatted(const char* format, ...)
+{
+    char text[1024];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
+
+Bytes ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 int SetCurrentDirectoryText(const char* directory) { return chdir(directory) == 0; }
 
@@ -41,7 +61,7 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
 
 int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
 {
-    std::string temp = std::string(path) + ".tmp";
+    std::string temp = NativeTemporaryFile(path);
     std::FILE* file = std::fopen(temp.c_str(), "wb");
     if (!file) return 0;
     bool whole = std::fwrite(data, 1, size, file) == size;
