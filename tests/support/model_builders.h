@@ -13,7 +13,7 @@ inline UserMenu* AddMenu(const char* name)
     return menu;
 }
 
-inline ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0, int show = 5, const char* path = "")
+inline ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0, int show = SHOW_COMMAND_DEFAULT, const char* path = "")
 {
     ProgramItem* item = CreateProgramItem();
     CopyText(item->name, name);

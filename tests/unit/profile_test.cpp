@@ -1,5 +1,5 @@
-// The profile file: broken bytes, the save/load/save round trip over the fuzz
-// corpus, the default menus, and the file in the program directory.
+// The profile file: broken bytes, save/load/save over the fuzz corpus, the
+// default menus, and the file in the program directory.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -10,23 +10,10 @@
 #include "base/texts.h"
 #include "menus/profile_file.h"
 #include "model_builders.h"
-#include "native_model.h"
 #include "native_platform.h"
 
 namespace {
-
-using builders::AddEntry;
-using builders::AddMenu;
 const std::filesystem::path CORPUS = PROFILE_CORPUS;
-
-Bytes Encoded()
-{
-    size_t size = 0;
-    unsigned char* bytes = EncodeProfile(size);
-    Bytes encoded(bytes, bytes + size);
-    delete[] bytes;
-    return encoded;
-}
 
 ProfileLoad Load(const Bytes& bytes)
 {
@@ -35,29 +22,22 @@ ProfileLoad Load(const Bytes& bytes)
 }
 
 class Profile : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        CopyText(profileFileName, "deskrail.test");
-        SetNativeWindowsDirectory("C:\\WINDOWS");
-    }
+    void SetUp() override { CopyText(profileFileName, "deskrail.test"); }
     void TearDown() override { FreeAllUserMenus(); }
 };
-
 }  // namespace
 
 TEST_F(Profile, BrokenBytesStopTheBarWithTheirMessageAndNoMenus)
 {
     const Bytes header = Encoded();
-    AddEntry(AddMenu("&A"), "&x");
-    UserMenu* b = AddMenu("&B");
-    for (const char* name : {"&b", "&c", "&d"}) AddEntry(b, name, 1, 3, "c:\\b.exe");
+    builders::AddEntry(builders::AddMenu("&A"), "&x");
+    UserMenu* b = builders::AddMenu("&B");
+    for (const char* name : {"&b", "&c", "&d"}) builders::AddEntry(b, name, 1, 3, "c:\\b.exe");
     const Bytes whole = Encoded();
-    const std::string model = Describe();
+    const std::string model = Describe(), old = PROFILE_OLD_FORMAT_TEXT;
     Bytes otherFormat = whole, cutMenu = whole;
     otherFormat[0]++;
     cutMenu.insert(cutMenu.end(), whole.begin() + header.size(), whole.begin() + header.size() + 10);
-    const std::string old = PROFILE_OLD_FORMAT_TEXT;
     const struct {
         const char* what;
         Bytes bytes;
@@ -68,63 +48,59 @@ TEST_F(Profile, BrokenBytesStopTheBarWithTheirMessageAndNoMenus)
         {"another format", otherFormat, old, ""},
         {"header only", header, "", ""},
         {"cut in the last entry", Bytes(whole.begin(), whole.end() - 1),
-         Formatted(PROFILE_CUT_ENTRY_FORMAT, 2, 3, "deskrail.test"), ""},
+         Formatted(PROFILE_CUT_ENTRY_FORMAT, 2, 3, profileFileName), ""},
         {"a cut menu record ends the menus", cutMenu, "", model},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
         ProfileLoad load = Load(row.bytes);
-        EXPECT_EQ(!row.fatal.empty(), load.fatal);
-        EXPECT_EQ(row.fatal, load.message);
-        EXPECT_EQ(row.model, Describe());
-        EXPECT_EQ("", ModelBreach());
+        EXPECT_EQ(!row.fatal.empty(), load.fatal) << row.what;
+        EXPECT_EQ(row.fatal, load.message) << row.what;
+        EXPECT_EQ(row.model, Describe()) << row.what;
     }
 }
 
-TEST_F(Profile, EverythingThatLoadsSavesLoadsAndSavesTheSame)
+TEST_F(Profile, WhatLoadsSavesLoadsAndSavesTheSame)
 {
     int loaded = 0;
     for (const auto& file : std::filesystem::directory_iterator(CORPUS)) {
-        SCOPED_TRACE(file.path().filename());
         if (Load(ReadBytes(file.path())).fatal) continue;
         ++loaded;
-        EXPECT_EQ("", ModelBreach());
+        EXPECT_EQ("", ModelBreach()) << file.path();
         const Bytes saved = Encoded();
-        ASSERT_FALSE(Load(saved).fatal);
-        EXPECT_EQ(saved, Encoded());
+        EXPECT_FALSE(Load(saved).fatal) << file.path();
+        EXPECT_EQ(saved, Encoded()) << file.path();
     }
     EXPECT_GE(loaded, 6);
-
     // Separators, show commands, folders, parameters and a negative count.
     Load(ReadBytes(CORPUS / "edited"));
     EXPECT_EQ("&Tools/2:&Edit|c:\\dos\\edit.com|c:\\dos|/s|9|0;&Max|max.exe|||3|1;&Leer/0:&Neg/0:", Describe());
 }
 
-TEST_F(Profile, NoBytesGiveTheDefaultMenusWithGamesInTheWindowsDirectory)
+TEST_F(Profile, NoBytesGiveTheDefaultMenusWithTheGamesInTheWindowsDirectory)
 {
     EXPECT_FALSE(Load({}).fatal);
     EXPECT_EQ(ReadBytes(CORPUS / "default_menus"), Encoded()) << "the corpus holds them for C:\\WINDOWS";
     std::string atC = Describe();
     SetNativeWindowsDirectory("D:\\W95");
     EXPECT_FALSE(Load({}).fatal);
+    SetNativeWindowsDirectory("C:\\WINDOWS");
     for (size_t at; (at = atC.find("C:\\WINDOWS\\")) != std::string::npos;) atC.replace(at, 10, "D:\\W95");
     EXPECT_EQ(atC, Describe());
 }
 
 TEST_F(Profile, TheFileLiesInTheProgramDirectoryAndAFailedSaveKeepsIt)
 {
-    char pattern[] = "/tmp/deskrail_unit_XXXXXX";
-    ASSERT_NE(nullptr, mkdtemp(pattern));
-    const std::filesystem::path dir = pattern, file = dir / profileFileName;
-    CopyText(programDirectory, pattern);
+    char dir[] = "/tmp/deskrail_unit_XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(dir));
+    const std::filesystem::path file = std::filesystem::path(dir) / profileFileName;
+    CopyText(programDirectory, dir);
     Load({});
     const std::string defaults = Describe();
     FreeAllUserMenus();
     ASSERT_EQ(0, chdir("/"));
     EXPECT_FALSE(LoadProfile().fatal);
     EXPECT_EQ(defaults, Describe()) << "no file: the default menus";
-
-    AddMenu("&Neu");
+    FreeUserMenu(menuListHead);
     const std::string edited = Describe();
     ASSERT_EQ(0, chdir("/"));
     ASSERT_EQ(1, SaveProfile());
@@ -136,7 +112,7 @@ TEST_F(Profile, TheFileLiesInTheProgramDirectoryAndAFailedSaveKeepsIt)
     // The temporary file cannot be written, as on a full or read-only disk.
     const Bytes before = ReadBytes(file);
     std::filesystem::create_directory(NativeTemporaryFile(file));
-    AddMenu("&Verloren");
+    builders::AddMenu("&Verloren");
     EXPECT_EQ(0, SaveProfile());
     EXPECT_EQ(before, ReadBytes(file));
     char text[400];
@@ -147,13 +123,14 @@ TEST_F(Profile, TheFileLiesInTheProgramDirectoryAndAFailedSaveKeepsIt)
     profileFileName[0] = '\0';
     ASSERT_EQ(1, SaveProfile());
     FormatProfileWriteFailed(text, sizeof text);
-    int others = 0;
+    std::filesystem::remove(file);
+    std::filesystem::remove(NativeTemporaryFile(file));
+    int written = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        if (entry.path() == file || entry.path() == NativeTemporaryFile(file)) continue;
-        ++others;
+        ++written;
         EXPECT_EQ(Formatted(PROFILE_WRITE_FAILED_FORMAT, entry.path().filename().c_str()), text);
         EXPECT_EQ(Encoded(), ReadBytes(entry.path()));
     }
-    EXPECT_EQ(1, others);
+    EXPECT_EQ(1, written);
     std::filesystem::remove_all(dir);
 }
