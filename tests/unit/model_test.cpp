@@ -44,7 +44,7 @@ Record* FirstNamed(const std::vector<Record*>& records, const char* name)
     return found == records.end() || !std::strcmp(name, SEPARATOR_TEXT) ? nullptr : *found;
 }
 
-// The walk: one edit, its expected effect on the shadow, then the model checked whole against it.
+// RandomEdit: one edit of the model, made to its shadow as well.
 void RandomEdit(Shape& shadow, std::mt19937& random)
 {
     auto pick = [&random](size_t n) { return static_cast<size_t>(random() % n); };
@@ -145,9 +145,9 @@ TEST(MenuNumbering, AMenuTakesTheEntriesItsMessageNamesAndTheFirstBindingWins)
         for (int e = 1; e <= added; ++e) ids.insert(EntryCommandId(m, e));
     EXPECT_EQ(3u * added, ids.size()) << "no two entries within the limit share a command";
     // Beyond it, as a profile may hold it, an entry shares the next menu's first command and wins.
-    ProgramItem* clashing = builders::AddEntry(full, "beyond");
-    while (EntryCommandId(1, full->itemCount) != EntryCommandId(2, 1) && full->itemCount < 1000)
-        clashing = builders::AddEntry(full, "beyond");
+    ProgramItem* clashing = nullptr;
+    for (int e = added + 1; !clashing && e < 1000; ++e)
+        if (ProgramItem* item = builders::AddEntry(full, "beyond"); EntryCommandId(1, e) == EntryCommandId(2, 1)) clashing = item;
     builders::AddEntry(builders::AddMenu("&Danach"), "first");
     ASSERT_EQ(1, BindMenuEntries());
     EXPECT_EQ(clashing, FindProgramForCommand(EntryCommandId(2, 1)));
@@ -168,14 +168,12 @@ TEST(MenuEditing, DroppedFilesAreNamedAfterTheFileAndWorkInItsFolder)
         {"Z:\\ein_sehr_langer_Dateiname_WXYZ.EXE", "Z:\\ein_sehr_langer_dateiname_wxyz.EXE", "Ein_sehr_langer_dateiname_wxy", "Z:"},
     };
     UserMenu* menu = builders::AddMenu("&Eins");
+    std::string entries = Formatted("&Eins/%d:", static_cast<int>(std::size(rows)));
     for (const auto& row : rows) {
         EXPECT_EQ(DROP_ADDED, AddDroppedFile(menu, row.file)) << row.file;
-        const ProgramItem* e = menu->items;
-        while (e->next) e = e->next;
-        EXPECT_EQ(Formatted("%s|%s|%s||%d|0", row.name, row.path, row.directory, SHOW_COMMAND_DEFAULT),
-                  Formatted("%s|%s|%s|%s|%d|%d", e->name, e->path, e->workingDirectory, e->parameters, e->showCommand,
-                            e->separatorBefore));
+        entries += Formatted("%s|%s|%s||%d|0;", row.name, row.path, row.directory, SHOW_COMMAND_DEFAULT);
     }
+    EXPECT_EQ(entries, Describe());
     const std::string longest = "C:\\" + std::string(ITEM_PATH_SIZE - 4, 'p');
     EXPECT_EQ(DROP_SKIPPED, AddDroppedFile(menu, ""));
     EXPECT_EQ(DROP_PATH_TOO_LONG, AddDroppedFile(menu, (longest + "X").c_str()));
@@ -199,11 +197,10 @@ TEST(MenuEditing, DeletingSelectsTheNeighbouringLineAndDropsFindTheirLine)
     ProgramItem* b = builders::AddEntry(menu, "B", 1);
     ProgramItem* c = builders::AddEntry(menu, "C", 1);
     builders::AddEntry(menu, "D");  // lines: A, -------, B, -------, C, D
+    // Only the separator: the line above; the line below moves up into the selection; the first entry; an
+    // entry with its separator: nothing above is left.
     const struct { ProgramItem* entry; int line, separatorLine, selection; } steps[] = {
-        {b, 1, 1, 0},    // only the separator: the line above
-        {b, 1, 0, 1},    // the line below moves up into the selection
-        {a, 0, 0, 0},    // the first entry
-        {c, 1, 0, -1}};  // with its separator: nothing above is left
+        {b, 1, 1, 0}, {b, 1, 0, 1}, {a, 0, 0, 0}, {c, 1, 0, -1}};
     for (const auto& s : steps) EXPECT_EQ(s.selection, DeleteMenuEntry(menu, s.entry, s.line, s.separatorLine).selection);
     for (int line = 0; line < 3; ++line) {  // the menus list has no separators
         EXPECT_EQ(line ? line - 1 : 0, LineAfterMove(line, 3, MOVE_UP));

@@ -21,7 +21,7 @@ ProfileLoad Load(const Bytes& bytes)
     return LoadProfileBytes(bytes.data(), bytes.size());
 }
 
-class Profile : public ::testing::Test {
+struct Profile : ::testing::Test {
     void SetUp() override { CopyText(profileFileName, "deskrail.test"); }
     void TearDown() override { FreeAllUserMenus(); }
 };
@@ -38,11 +38,7 @@ TEST_F(Profile, BrokenBytesStopTheBarWithTheirMessageAndNoMenus)
     Bytes otherFormat = whole, cutMenu = whole;
     otherFormat[0]++;
     cutMenu.insert(cutMenu.end(), whole.begin() + header.size(), whole.begin() + header.size() + 10);
-    const struct {
-        const char* what;
-        Bytes bytes;
-        std::string fatal, model;
-    } rows[] = {
+    const struct { const char* what; Bytes bytes; std::string fatal, model; } rows[] = {
         {"one byte", Bytes(header.begin(), header.begin() + 1), old, ""},
         {"three bytes", Bytes(header.begin(), header.end() - 1), old, ""},
         {"another format", otherFormat, old, ""},

@@ -11,12 +11,7 @@
 
 namespace {
 // The switch letters a user types, the option each overrides, its default.
-const struct {
-    char letter;
-    int32_t CommandLineSwitches::*given;
-    uint32_t UserVariables::*option;
-    bool on;
-} SWITCHES[] = {{'s', &CommandLineSwitches::alwaysOnTop, &UserVariables::alwaysOnTop, true},
+const struct { char letter; int32_t CommandLineSwitches::*given; uint32_t UserVariables::*option; bool on; } SWITCHES[] = {{'s', &CommandLineSwitches::alwaysOnTop, &UserVariables::alwaysOnTop, true},
                 {'c', &CommandLineSwitches::hourlyChime, &UserVariables::hourlyChime, false},
                 {'d', &CommandLineSwitches::showDate, &UserVariables::showDate, false},
                 {'m', &CommandLineSwitches::showFreeMemory, &UserVariables::showFreeMemory, true},
@@ -30,11 +25,8 @@ TEST(CommandLine, ArgumentListsGiveNamesSwitchesAndWarningsInOrder)
 {
     const std::string q60 = "-" + std::string(59, 'q'), n40(40, 'n'), f127(127, 'f'), bad = BAD_FILE_NAME_TEXT;
     auto unknown = [](const std::string& shown) { return Formatted(UNKNOWN_OPTION_FORMAT, shown.c_str()); };
-    const struct {
-        std::vector<std::string> args;
-        std::string user, profile, switches;  // switches: + - or . per letter of SWITCHES
-        std::vector<std::string> warnings;
-    } rows[] = {
+    // Switches: + - or . per letter of SWITCHES.
+    const struct { std::vector<std::string> args; std::string user, profile, switches; std::vector<std::string> warnings; } rows[] = {
         {{}, "", "", "........", {}},
         {{"anna", "bert"}, "bert", "deskrail.bert", "........", {}},
         {{"-f", "work.dr", "anna"}, "anna", "work.dr", "........", {}},
@@ -137,26 +129,20 @@ TEST(Text, CopiesAndFormatsAreBoundedAndSayWhetherTheyCut)
 
 TEST(SystemInfo, TheVersionDecidesWhatTheBarMayUse)
 {
-    const struct {
-        const char* system;
-        uint32_t version;
-        bool runs, newShell, power;
-    } rows[] = {{"Windows 3.1 with Win32s", 0x80000A03, false, false, false},
-                {"Windows NT 3.51", 0x04213303, true, false, false}, {"Windows NT 4.0", 0x05650004, true, true, false},
-                {"Windows 95", 0xC3B60004, true, true, true},        {"Windows 2000", 0x08930005, true, true, true},
-                {"Windows 10", 0x4A64000A, true, true, true}};
+    // What runs, whether the shell docks application bars, whether the power status may be asked.
+    const struct { const char* system; uint32_t version; const char* flags; } rows[] = {
+        {"Windows 3.1 with Win32s", 0x80000A03, "---"}, {"Windows NT 3.51", 0x04213303, "r--"},
+        {"Windows NT 4.0", 0x05650004, "rn-"},          {"Windows 95", 0xC3B60004, "rnp"},
+        {"Windows 2000", 0x08930005, "rnp"},            {"Windows 10", 0x4A64000A, "rnp"}};
     for (const auto& row : rows) {
-        SystemFlags flags = ClassifyVersion(row.version);
-        EXPECT_EQ(row.runs, flags.runs) << row.system;
-        EXPECT_EQ(row.newShell, flags.newShell) << row.system;
-        EXPECT_EQ(row.power, flags.powerStatusAvailable) << row.system;
+        SystemFlags f = ClassifyVersion(row.version);
+        EXPECT_EQ(row.flags, std::string() + "-r"[f.runs] + "-n"[f.newShell] + "-p"[f.powerStatusAvailable]) << row.system;
     }
     char directory[16];
     const std::string fits(sizeof directory - 1, 'd');
-    const struct {
-        std::string modulePath, directory;  // "-": none
-    } paths[] = {{"C:\\bar\\DeskRail.exe", "C:\\bar"}, {"C:\\a\\b\\x.exe", "C:\\a\\b"}, {"\\x.exe", ""},
-                 {"DeskRail.exe", "-"}, {fits + "\\x.exe", fits}, {fits + "d\\x.exe", "-"}};
+    const struct { std::string modulePath, directory; } paths[] = {  // "-": none
+        {"C:\\bar\\DeskRail.exe", "C:\\bar"}, {"C:\\a\\b\\x.exe", "C:\\a\\b"}, {"\\x.exe", ""},
+        {"DeskRail.exe", "-"}, {fits + "\\x.exe", fits}, {fits + "d\\x.exe", "-"}};
     for (const auto& row : paths) {
         bool found = DirectoryFromModulePath(directory, sizeof directory, row.modulePath.c_str());
         EXPECT_EQ(row.directory, found ? directory : "-") << row.modulePath;
