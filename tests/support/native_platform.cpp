@@ -7,8 +7,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "base/platform.h"
 #include "base/text.h"
@@ -35,8 +33,13 @@ std::string Formatted(const char* format, ...)
 
 Bytes ReadBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    Bytes bytes;
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        unsigned char block[4096];
+        for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) bytes.insert(bytes.end(), block, block + got);
+        std::fclose(file);
+    }
+    return bytes;
 }
 
 Bytes Encoded()
@@ -85,7 +88,9 @@ void GetWindowsDirectoryText(char* buffer, size_t size) { CopyTextN(buffer, size
 FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
 {
     data = nullptr;
-    if (!std::ifstream(path)) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
+    std::fclose(file);
     Bytes bytes = ReadBytes(path);
     size = bytes.size();
     if (size) data = std::copy(bytes.begin(), bytes.end(), new unsigned char[size]) - size;
