@@ -4,17 +4,20 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
 # The profile as text, on the same profile code as the program.
-add_executable(deskrail-profile ${CMAKE_SOURCE_DIR}/tools/deskrail_profile.cpp)
+add_executable(deskrail-profile ${CMAKE_SOURCE_DIR}/tools/deskrail_profile.cpp ${CMAKE_SOURCE_DIR}/src/base/platform_native.cpp)
 target_link_libraries(deskrail-profile PRIVATE deskrail_core)
 
 file(GLOB NATIVE_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/native_*.cpp)
-add_library(deskrail_native_support STATIC ${NATIVE_SUPPORT})
+# Objects, not an archive: the core calls the platform stand-ins, and a program
+# that calls none of them itself would otherwise link none.
+add_library(deskrail_native_support OBJECT ${NATIVE_SUPPORT})
 target_link_libraries(deskrail_native_support PUBLIC deskrail_core)
 target_include_directories(deskrail_native_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/support)
 
 file(GLOB UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_TESTS})
 target_link_libraries(unit_tests PRIVATE deskrail_native_support gtest_main)
+target_compile_definitions(unit_tests PRIVATE PROFILE_CORPUS="${CMAKE_SOURCE_DIR}/fuzz/corpus/profile_fuzz")
 
 # Benchmarks: plain timed programs, meaningful only in a Release tree
 # without sanitizers (see scripts/bench.sh).

@@ -1,5 +1,6 @@
 // platform.h: the few operating-system services that portable code needs.
-// Defined in platform_win.cpp, and for the native builds in platform_native.cpp.
+// Defined in platform_win.cpp; natively in platform_native.cpp for the
+// profile tool, and by stand-ins in the unit tests.
 #pragma once
 #include <cstddef>
 
@@ -9,10 +10,6 @@ int SetCurrentDirectoryText(const char* directory);
 // GetWindowsDirectoryText: the Windows directory without trailing backslash,
 // cut to fit; "" when unknown.
 void GetWindowsDirectoryText(char* buffer, size_t size);
-
-// SetNativeWindowsDirectoryText: native builds only; what GetWindowsDirectoryText
-// reports from then on ("C:\WINDOWS" until set).
-void SetNativeWindowsDirectoryText(const char* directory);
 
 enum FileRead { FILE_READ, FILE_MISSING, FILE_UNREADABLE };
 

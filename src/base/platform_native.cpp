@@ -1,5 +1,5 @@
 // The services of platform.h on a POSIX system, for the native builds: the
-// unit tests, the fuzzers and the native deskrail-profile.
+// native deskrail-profile.
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,15 +11,10 @@
 #include "base/platform.h"
 #include "base/text.h"
 
-namespace {
-char windowsDirectory[80] = "C:\\WINDOWS";
-}
-
-void SetNativeWindowsDirectoryText(const char* directory) { CopyText(windowsDirectory, directory); }
 
 int SetCurrentDirectoryText(const char* directory) { return chdir(directory) == 0; }
 
-void GetWindowsDirectoryText(char* buffer, size_t size) { CopyTextN(buffer, size, windowsDirectory); }
+void GetWindowsDirectoryText(char* buffer, size_t size) { CopyTextN(buffer, size, "C:\\WINDOWS"); }
 
 FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
 {

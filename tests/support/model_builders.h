@@ -1,7 +1,7 @@
 // model_builders.h: menus and entries for tests, appended to the live model.
 #pragma once
+#include "base/text.h"
 #include "menus/menu_model.h"
-#include "shell/text.h"
 
 namespace builders {
 
@@ -13,7 +13,7 @@ inline UserMenu* AddMenu(const char* name)
     return menu;
 }
 
-inline ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0, int show = 5, const char* path = "")
+inline ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0, int show = SHOW_COMMAND_DEFAULT, const char* path = "")
 {
     ProgramItem* item = CreateProgramItem();
     CopyText(item->name, name);
