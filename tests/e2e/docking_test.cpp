@@ -1,6 +1,6 @@
 // The bar on the screen edge: the Options dialog moving it with the strip
-// the shell reserves, the old shell's bar that always hides, and auto-hide
-// driven by the real pointer and the hot key.
+// the shell reserves, a restarted shell, the old shell's bar that always
+// hides, and auto-hide driven by the real pointer and the hot key.
 #include "resources/resource.h"
 #include "win_bar_fixture.h"
 
@@ -41,11 +41,36 @@ TEST_F(Docking, OptionsMoveTheBarAndItsStripAndAreKeptAtTheEnd)
         return WindowRect(window).bottom == GetSystemMetrics(SM_CYSCREEN) &&
                StripEdge(ABE_BOTTOM) == bottom - Height(window) && StripEdge(ABE_TOP) == top;
     }));
+    // A WAV path longer than its field is refused as typed, not cut into another file's name.
+    std::string wav = "C:\\" + std::string(76, 'w');  // 79 characters, the most it takes
+    TypeInto(options, IDC_CHIME_SOUND, wav + "X");
+    PressButton(options, IDOK);
+    Box box;
+    ASSERT_TRUE(bar.NextBox(box));
+    EXPECT_EQ(WAV_PATH_TOO_LONG_TEXT, box.text);
+    EXPECT_EQ(wav + "X", WindowText(GetDlgItem(options, IDC_CHIME_SOUND))) << "the dialog stays, as typed";
+    TypeInto(options, IDC_CHIME_SOUND, wav);
     PressButton(options, IDOK);
     Close(bar);
     EXPECT_EQ(bottom, StripEdge(ABE_BOTTOM)) << "the strip is given back at the end";
+    EXPECT_EQ(wav, Stored(user).chimeSound);
     EXPECT_EQ(0u, Stored(user).autoHide);
     EXPECT_EQ(1u, Stored(user).dockBottom);
+}
+
+TEST_F(Docking, ARestartedShellGetsTheStripBack)
+{
+    std::string user = UserWith("e2e_restart", Defaults(false));
+    int top = StripEdge(ABE_TOP);
+    BarProcess bar;
+    HWND window = Start(bar, user, {});
+    ASSERT_TRUE(WaitFor([&] { return StripEdge(ABE_TOP) == top + Height(window); }));
+    APPBARDATA data = {sizeof data, window};
+    SHAppBarMessage(ABM_REMOVE, &data);  // the host forgets the bar, as a restarted shell does
+    ASSERT_TRUE(WaitFor([&] { return StripEdge(ABE_TOP) == top; }));
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return StripEdge(ABE_TOP) == top + Height(window); }));
+    Close(bar);
 }
 
 TEST_F(Docking, TheOldShellsBarAlwaysHidesAndReservesNothing)
@@ -81,12 +106,6 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarIn)
     SetForegroundWindow(other);
     EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window) && GetForegroundWindow() == other; }));
 
-    // The bar's first status timer, at the next full ten seconds, stops the
-    // poll that hides it again: start well away from that moment.
-    SYSTEMTIME now;
-    GetSystemTime(&now);
-    DWORD toTimer = (10 - now.wSecond % 10) * 1000 - now.wMilliseconds;
-    if (toTimer < 3000) Sleep(toTimer + 200);
     // The rightmost tenth of the edge leaves it hidden; left of it brings it in.
     int tenth = ScreenWidth() - ScreenWidth() / 10;
     for (int x : {tenth + 5, tenth + 6}) MoveMouse(x, x - tenth - 5);

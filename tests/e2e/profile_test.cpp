@@ -40,14 +40,22 @@ TEST_F(Profile, BrokenFileStopsTheBarAndNothingIsWritten)
     int menus = 0, entries = 0;
     std::vector<unsigned char> cut = DefaultProfile(menus, entries);
     cut.pop_back();
+    std::string name = "deskrail." + user;
+    // A whole file held by another program (a backup tool, say) is no broken one, but
+    // the defaults must not be saved over it either.
     const struct {
         std::vector<unsigned char> file;
         std::string text;
-    } cases[] = {{cut, Format(PROFILE_CUT_ENTRY_FORMAT, menus, entries, ("deskrail." + user).c_str())},
-                 {{cut[0], cut[1]}, PROFILE_OLD_FORMAT_TEXT}};
+        bool held;
+    } cases[] = {{cut, Format(PROFILE_CUT_ENTRY_FORMAT, menus, entries, name.c_str()), false},
+                 {{cut[0], cut[1]}, PROFILE_OLD_FORMAT_TEXT, false},
+                 {DefaultProfile(menus, entries), Format(PROFILE_UNREADABLE_FORMAT, name.c_str()), true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         ASSERT_TRUE(WriteFileBytes(ProfileOf(user), c.file));
+        HANDLE held = c.held ? CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                           nullptr)
+                             : nullptr;
         BarProcess bar;
         ASSERT_TRUE(bar.Start(exe, user + " +b"));
         ASSERT_TRUE(WaitFor([&] { return !FindBoxes(bar.Id()).empty(); }));
@@ -56,6 +64,7 @@ TEST_F(Profile, BrokenFileStopsTheBarAndNothingIsWritten)
         ASSERT_TRUE(bar.NextBox(box));
         EXPECT_EQ(FATAL_CAPTION + ("|" + c.text), box.caption + "|" + box.text);
         ExpectExit0(bar);
+        if (held) CloseHandle(held);
         EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == c.file);
         EXPECT_EQ(options, StoredBytes(user));
     }

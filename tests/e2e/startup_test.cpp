@@ -52,3 +52,15 @@ TEST_F(Startup, BadArgumentsAndAnOutdatedRecordAreReportedInOrder)
     EXPECT_EQ(Bytes(Defaults(true)), StoredBytes(user));
     Close(bar);
 }
+
+TEST_F(Startup, LoggingOffKeepsWhatTheSessionChanged)
+{
+    std::string user = UserWith("e2e_logoff", Defaults(false));
+    {
+        BarProcess bar;
+        SendMessageA(Start(bar, user + " +b", {}), WM_ENDSESSION, TRUE, 0);
+        EXPECT_TRUE(bar.ExpectNoBox()) << "no box holds the logoff up";
+    }  // the session's end takes the process with it
+    EXPECT_EQ(1u, Stored(user).dockBottom);
+    EXPECT_TRUE(FileExists(ProfileOf(user)));
+}
