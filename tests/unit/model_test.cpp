@@ -13,6 +13,7 @@
 #include "launcher/launcher.h"
 #include "menus/menu_numbering.h"
 #include "model_builders.h"
+#include "resources/resource.h"
 #include "native_platform.h"
 
 namespace {
@@ -152,6 +153,11 @@ TEST(MenuNumbering, AMenuTakesTheEntriesItsMessageNamesAndNoneTakesAnothersComma
     EXPECT_TRUE(clashes && MenusExceedLimits());
     ASSERT_EQ(1, BindMenuEntries());
     EXPECT_EQ(first, FindProgramForCommand(EntryCommandId(2, 1)));
+    // The editor takes exactly as many menus as keep every command below the popup's.
+    int menus = 2;
+    while (BarHasRoom()) builders::AddMenu("m"), ++menus;
+    EXPECT_LT(EntryCommandId(menus, MENU_ENTRY_LIMIT), IDM_OPTIONS);
+    EXPECT_GE(EntryCommandId(menus + 1, MENU_ENTRY_LIMIT), IDM_OPTIONS);
     FreeCommandBindings();
     FreeAllUserMenus();
 }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "base/platform.h"
 #include "base/process_state.h"
 #include "base/texts.h"
 #include "menus/profile_file.h"
@@ -115,12 +116,25 @@ TEST_F(Profile, TheFileLiesInTheProgramDirectoryAndAFailedSaveKeepsIt)
     FormatProfileWriteFailed(text, sizeof text);
     EXPECT_EQ(Formatted(PROFILE_WRITE_FAILED_FORMAT, profileFileName), text);
 
+    // Bytes no record takes are dropped by the load, so the first save of the
+    // run keeps the old file beside it; a later save leaves that copy alone.
+    std::filesystem::remove(NativeTemporaryFile(file));
+    Bytes cut = before;
+    cut.insert(cut.end(), MENU_RECORD_SIZE - 1, 'x');
+    ASSERT_EQ(1, ReplaceFileWith(file.c_str(), cut.data(), cut.size()));
+    FreeAllUserMenus();
+    EXPECT_FALSE(LoadProfile().fatal);
+    ASSERT_EQ(1, SaveProfile());
+    ASSERT_EQ(1, SaveProfile());
+    EXPECT_EQ(before, ReadBytes(file));
+    EXPECT_EQ(cut, ReadBytes(file.string() + ".bak"));
+    std::filesystem::remove(file.string() + ".bak");
+
     // Without a profile name the file the warning would name is written.
     profileFileName[0] = '\0';
     ASSERT_EQ(1, SaveProfile());
     FormatProfileWriteFailed(text, sizeof text);
     std::filesystem::remove(file);
-    std::filesystem::remove(NativeTemporaryFile(file));
     int written = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
         ++written;

@@ -41,6 +41,10 @@ TEST(CommandLine, ArgumentListsGiveNamesSwitchesAndWarningsInOrder)
         {{n40}, n40.substr(0, 29), "deskrail." + n40.substr(0, 29), "........", {}},
         {{"anna", "-f", f127}, "anna", f127, "........", {}},
         {{"anna", "-f", f127 + "g"}, "anna", "deskrail.anna", "........", {bad}},
+        // A name that would climb out of the program's folder or nest registry keys.
+        {{"x\\..\\..\\name"}, "", "", "........", {bad}},
+        {{"anna", "a/b", "c:d", "e*f", "g?h", "i\"j", "k<l", "m>n", "o|p", "q\tr"}, "anna", "deskrail.anna", "........",
+         std::vector<std::string>(9, bad)},
     };
     for (const auto& row : rows) {
         std::vector<const char*> argv = {"DeskRail.exe"};

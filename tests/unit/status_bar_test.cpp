@@ -15,6 +15,7 @@ TEST(StatusText, PartsInTheirOrderAndTheBatteryApartInItsColour)
         {{0, nullptr, 0, nullptr, 0, nullptr, 0, 0, 1, 255}, "--%", "--%"},                  // no charge reported
         {{1, "Anna", 1, nullptr, 1, nullptr, 1, 16777216, 1, 5}, "Anna  16384k 5%", "5%"},  // failed queries
         {{1, u.c_str(), 1, t.c_str(), 1, d.c_str(), 1, 0xFFFFFFFFu, 1, 100}, u + "  " + t + "  " + d + "  4194303k 100%", "100%"},
+        {{0, nullptr, 0, nullptr, 0, nullptr, 1, 6ull << 30, 0, 0}, "6291456k ", ""},  // beyond 32 bits of bytes
     };
     for (const auto& row : rows) {
         char text[STATUS_TEXT_SIZE], battery[BATTERY_TEXT_SIZE];
