@@ -7,7 +7,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build="$root/build"
-fuzz_seconds="${DESKRAIL_FUZZ_SECONDS:-20}"
+fuzz_seconds="${DESKRAIL_FUZZ_SECONDS:-10}"
 
 bash scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
 
