@@ -93,10 +93,9 @@ add_library(deskrail_win_driver STATIC ${CMAKE_SOURCE_DIR}/tests/support/win_dri
 target_include_directories(deskrail_win_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/support ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(deskrail_win_driver PUBLIC gtest user32 advapi32 shell32 gdi32)
 
-file(GLOB WIN_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/win_*.cpp)
-list(FILTER WIN_TEST_SUPPORT EXCLUDE REGEX "/win_driver\\.cpp$")
-add_library(deskrail_win_test_support STATIC ${WIN_TEST_SUPPORT})
-target_link_libraries(deskrail_win_test_support PUBLIC deskrail_win_driver ole32 uuid comdlg32 winmm)
+# The in-process tests add the libraries of the calls they make themselves.
+add_library(deskrail_win_test_support INTERFACE)
+target_link_libraries(deskrail_win_test_support INTERFACE deskrail_win_driver ole32 uuid comdlg32 winmm)
 
 # In-process tests link the program's code and its resources.
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
