@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     int rounds = argc > 1 ? std::atoi(argv[1]) : 20;
     TempDir dir;
     std::string bar = Copy("DeskRail.exe", dir.Path());
-    std::string minimal = ModuleDirectory() + "\\minimal_window_win.exe";
+    std::string minimal = Copy("minimal_window_win.exe", dir.Path());
     // Stored options without auto-hide, so the bar starts without a welcome and stays.
     std::vector<unsigned char> options(160, 0);
     options[0] = options[12] = options[24] = 1;
