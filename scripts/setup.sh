@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # setup.sh: installs what building and testing DeskRail needs on Debian or
 # Ubuntu (the MinGW-w64 cross compiler, 32-bit Wine, Xvfb, clang's fuzzer
-# runtime, GoogleTest sources). Does nothing when all is there already.
+# runtime, GoogleTest sources, hunspell's German dictionary). Does nothing
+# when all is there already.
 set -euo pipefail
 
 need=()
@@ -16,6 +17,8 @@ have i686-w64-mingw32-windres || need+=(binutils-mingw-w64-i686)
 have Xvfb || need+=(xvfb)
 have xdotool || need+=(xdotool)
 have import || need+=(imagemagick)
+have hunspell || need+=(hunspell)
+[ -f /usr/share/hunspell/de_DE.dic ] || need+=(hunspell-de-de)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-dev)
 dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine wine32:i386)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # test.sh: installs what is missing, builds every tree and runs every test
-# layer: the floor check of the sources, native unit tests (ASan/UBSan),
-# fuzzers, Windows tests in-process under Wine, end-to-end tests of the real
-# DeskRail.exe under Wine, and the import check. Ends with one line "N passed, N failed".
+# layer: the floor check of the sources, the spelling of the German texts,
+# native unit tests (ASan/UBSan), fuzzers, Windows tests in-process under
+# Wine, end-to-end tests of the real DeskRail.exe under Wine, and the import
+# check. Ends with one line "N passed, N failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -61,6 +62,8 @@ mkdir -p "$build"
 
 echo "== floor check"
 if python3 scripts/check-floors.py; then count "floor check" 0; else count "floor check" 1; fi
+echo "== spelling of the texts"
+if python3 scripts/check-texts.py; then count "spelling" 0; else count "spelling" 1; fi
 
 # Native: portable core under the sanitizers.
 if configure_and_build native "$build/native" -DCMAKE_BUILD_TYPE=Debug; then
