@@ -14,7 +14,10 @@
 #include "settings/registry_store_win.h"
 #include "settings/user_variables.h"
 #include "shell/bar_geometry.h"
-#include "shell/shell_win.h"
+#include "shell/bar_window_win.h"
+#include "shell/docking_win.h"
+#include "shell/shell_state_win.h"
+#include "shell/startup_win.h"
 #include "status/status_line_win.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/shell_win.h"
+#include "shell/startup_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

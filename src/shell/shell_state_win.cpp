@@ -1,4 +1,4 @@
-#include "shell/shell_win.h"
+#include "shell/shell_state_win.h"
 
 AppBarMessageFunction appBarMessage = SHAppBarMessage;
 HMENU barPopupMenu;

@@ -14,7 +14,10 @@
 #include "settings/registry_store_win.h"
 #include "settings/user_variables.h"
 #include "shell/command_line.h"
-#include "shell/shell_win.h"
+#include "shell/bar_window_win.h"
+#include "shell/docking_win.h"
+#include "shell/shell_state_win.h"
+#include "shell/startup_win.h"
 
 namespace {
 // More words than anybody types; the rest are ignored.

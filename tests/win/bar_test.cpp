@@ -12,7 +12,10 @@
 #include "resources/resource.h"
 #include "settings/options_dialog_win.h"
 #include "settings/user_variables.h"
-#include "shell/shell_win.h"
+#include "shell/bar_window_win.h"
+#include "shell/docking_win.h"
+#include "shell/shell_state_win.h"
+#include "shell/startup_win.h"
 #include "status/status_line_win.h"
 #include "win_driver.h"
 

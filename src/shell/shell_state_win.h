@@ -1,0 +1,21 @@
+// shell_state_win.h: the top floor's state: the shell's app-bar seam, the
+// popup and window class, the app-bar record, and the bar's timers.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+enum : UINT_PTR {
+    ALIGN_TIMER_ID = 0xD000,
+    STATUS_TIMER_ID = 0xE000,
+    AUTOHIDE_TIMER_ID = 0xF000,
+};
+
+// The shell's app-bar message function; tests put a shell of their own here.
+typedef UINT_PTR(WINAPI* AppBarMessageFunction)(DWORD message, PAPPBARDATA data);
+extern AppBarMessageFunction appBarMessage;
+
+extern HMENU barPopupMenu;          // the right-click popup
+extern WNDCLASSA barClass;
+extern APPBARDATA dockData;         // the record of every app-bar message
+extern bool autoHideTimerSet;       // the auto-hide poll runs
+extern UINT taskbarCreatedMessage;  // a restarted shell broadcasts it
