@@ -40,16 +40,16 @@ void LoadUserVariables(const CommandLineSwitches& switches)
 {
     char keyName[USER_KEY_NAME_SIZE];
     CurrentKeyName(keyName, sizeof keyName);
-    if (!profileFileName[0]) CopyText(profileFileName, "deskrail.default");
+    if (!profileFileName[0]) CopyText(profileFileName, DEFAULT_PROFILE_NAME);
 
     RegistryKey key;
     if (!key.OpenOrCreate(keyName)) {
         ShowWarning(REGISTRY_ACCESS_FAILED_TEXT);
         SetDefaultUserVariables(userVariables);
         if (userName[0])
-            FormatTextN(profileFileName, sizeof profileFileName, "deskrail.%s", userName);
+            FormatTextN(profileFileName, sizeof profileFileName, PROFILE_NAME_FORMAT, userName);
         else
-            CopyText(profileFileName, "deskrail.default");
+            CopyText(profileFileName, DEFAULT_PROFILE_NAME);
         registryReached = false;
         recordAtStart = userVariables;
         return;

@@ -35,6 +35,10 @@ static_assert(sizeof(CommandLineSwitches) == sizeof(UserVariables), "same shape 
 
 enum { USER_KEY_NAME_SIZE = 64 };
 
+// The profile file of a user, and of a run without a user name.
+inline constexpr char PROFILE_NAME_FORMAT[] = "deskrail.%s";
+inline constexpr char DEFAULT_PROFILE_NAME[] = "deskrail.default";
+
 extern UserVariables userVariables;
 
 // SetDefaultUserVariables: all nine fields to their defaults (path all zero).

@@ -68,6 +68,6 @@ void ParseArguments(int argc, const char* const* argv, ParsedArguments& parsed)
     }
 
     if (parsed.userName[0])
-        FormatTextN(parsed.profileFileName, sizeof parsed.profileFileName, "deskrail.%s", parsed.userName);
+        FormatTextN(parsed.profileFileName, sizeof parsed.profileFileName, PROFILE_NAME_FORMAT, parsed.userName);
     if (fileName[0]) CopyText(parsed.profileFileName, fileName);
 }

@@ -151,7 +151,7 @@ int CreateBarWindow()
 {
     DWORD exStyle = WS_EX_TOOLWINDOW | (userVariables.alwaysOnTop ? WS_EX_TOPMOST : 0);
     int32_t menuHeight = MenuHeight();
-    barWindowHandle = CreateWindowExA(exStyle, "DRClass", "DeskRail", WS_POPUP | WS_DLGFRAME, 0,
+    barWindowHandle = CreateWindowExA(exStyle, BAR_CLASS_NAME, BAR_TITLE, WS_POPUP | WS_DLGFRAME, 0,
                                       InViewTop(userVariables.dockBottom, screenHeight, menuHeight), screenWidth,
                                       BarHeight(menuHeight), nullptr, nullptr, appInstance, nullptr);
     if (!barWindowHandle) return 0;

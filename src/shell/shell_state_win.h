@@ -14,6 +14,10 @@ enum : UINT_PTR {
 typedef UINT_PTR(WINAPI* AppBarMessageFunction)(DWORD message, PAPPBARDATA data);
 extern AppBarMessageFunction appBarMessage;
 
+// How a second start finds the running bar.
+inline constexpr char BAR_CLASS_NAME[] = "DRClass";
+inline constexpr char BAR_TITLE[] = "DeskRail";
+
 extern HMENU barPopupMenu;          // the right-click popup
 extern WNDCLASSA barClass;
 extern APPBARDATA dockData;         // the record of every app-bar message

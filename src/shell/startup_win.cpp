@@ -24,8 +24,6 @@ namespace {
 enum { COMMAND_WORDS_LIMIT = 64 };
 // LoadMenuA's menu, kept so that destroying it also frees the popup inside it.
 HMENU popupMenuResource;
-const char BAR_CLASS_NAME[] = "DRClass";
-const char BAR_TITLE[] = "DeskRail";
 
 int FindProgramDirectory()
 {
