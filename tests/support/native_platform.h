@@ -14,6 +14,10 @@ using Bytes = std::vector<unsigned char>;
 Bytes ReadBytes(const std::string& path);  // empty when missing
 Bytes Encoded();                           // what SaveProfile would write now
 
+// Menus and entries appended to the live model.
+UserMenu* AddMenu(const char* name);
+ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0);
+
 // The menus in bar order, each with its entries top to bottom.
 using Shape = std::vector<std::pair<UserMenu*, std::vector<ProgramItem*>>>;
 // ModelBreach: "" while the model is whole (links agree both ways, each

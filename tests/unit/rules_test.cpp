@@ -4,46 +4,34 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/command_words.h"
 #include "base/system_info.h"
 #include "base/texts.h"
 #include "native_platform.h"
 #include "shell/command_line.h"
 
-namespace {
-// The switch letters a user types, the option each overrides, its default.
-const struct { char letter; int32_t CommandLineSwitches::*given; uint32_t UserVariables::*option; bool on; } SWITCHES[] = {{'s', &CommandLineSwitches::alwaysOnTop, &UserVariables::alwaysOnTop, true},
-                {'c', &CommandLineSwitches::hourlyChime, &UserVariables::hourlyChime, false},
-                {'d', &CommandLineSwitches::showDate, &UserVariables::showDate, false},
-                {'m', &CommandLineSwitches::showFreeMemory, &UserVariables::showFreeMemory, true},
-                {'b', &CommandLineSwitches::dockBottom, &UserVariables::dockBottom, false},
-                {'a', &CommandLineSwitches::autoHide, &UserVariables::autoHide, true},
-                {'t', &CommandLineSwitches::showTime, &UserVariables::showTime, true},
-                {'u', &CommandLineSwitches::showUserName, &UserVariables::showUserName, false}};
-}  // namespace
-
-TEST(CommandLine, ArgumentListsGiveNamesSwitchesAndWarningsInOrder)
+TEST(CommandLine, ArgumentListsGiveNamesOptionsAndWarningsInOrder)
 {
     const std::string q60 = "-" + std::string(59, 'q'), n40(40, 'n'), f127(127, 'f'), bad = BAD_FILE_NAME_TEXT;
     auto unknown = [](const std::string& shown) { return Formatted(UNKNOWN_OPTION_FORMAT, shown.c_str()); };
-    // Switches: + - or . per letter of SWITCHES.
-    const struct { std::vector<std::string> args; std::string user, profile, switches; std::vector<std::string> warnings; } rows[] = {
-        {{}, "", "", "........", {}},
-        {{"anna", "bert"}, "bert", "deskrail.bert", "........", {}},
-        {{"-f", "work.dr", "anna"}, "anna", "work.dr", "........", {}},
-        {{"anna", "+f", "work.dr"}, "anna", "work.dr", "........", {}},
-        {{"+s", "-c", "+d", "-m", "+b", "-a", "+t", "-u"}, "", "", "+-+-+-+-", {}},
-        {{"-b", "+bxyz"}, "", "", "....+...", {}},
-        {{"-S", "-", "+x", "+b"}, "", "", "....+...", {unknown("-S"), unknown("-"), unknown("+x")}},
-        {{q60, q60 + "Z"}, "", "", "........", {unknown(q60), unknown(q60 + "...")}},
-        {{"anna", "-f"}, "anna", "deskrail.anna", "........", {bad}},
-        {{"-f", "-a"}, "", "", "........", {bad}},
-        {{"+f", "+b", "anna"}, "anna", "deskrail.anna", "........", {bad}},
-        {{n40}, n40.substr(0, 29), "deskrail." + n40.substr(0, 29), "........", {}},
-        {{"anna", "-f", f127}, "anna", f127, "........", {}},
-        {{"anna", "-f", f127 + "g"}, "anna", "deskrail.anna", "........", {bad}},
+    const char letters[] = "scdmbatu";  // the switches, in the order of their options
+    uint32_t UserVariables::* const options[] = {&UserVariables::alwaysOnTop, &UserVariables::hourlyChime,
+        &UserVariables::showDate, &UserVariables::showFreeMemory, &UserVariables::dockBottom,
+        &UserVariables::autoHide, &UserVariables::showTime, &UserVariables::showUserName};
+    // on: the letters of the options that are on once the switches are applied over the defaults.
+    const struct { std::vector<std::string> args; std::string user, profile, on; std::vector<std::string> warnings; } rows[] = {
+        {{}, "", "", "smat", {}},
+        {{"anna", n40}, n40.substr(0, 29), "deskrail." + n40.substr(0, 29), "smat", {}},
+        {{"+f", f127, "anna"}, "anna", f127, "smat", {}},
+        {{"anna", "-f", f127 + "g"}, "anna", "deskrail.anna", "smat", {bad}},
+        {{"anna", "-f"}, "anna", "deskrail.anna", "smat", {bad}},
+        {{"-f", "-a", "+f", "+b", "anna"}, "anna", "deskrail.anna", "smat", {bad, bad}},  // a switch is no file name
+        {{"+s", "-c", "+d", "-m", "+b", "-a", "+t", "-u"}, "", "", "sdbt", {}},
+        {{"-S", "-", "+x", "-b", "+bxyz"}, "", "", "smbat", {unknown("-S"), unknown("-"), unknown("+x")}},
+        {{q60, q60 + "Z"}, "", "", "smat", {unknown(q60), unknown(q60 + "...")}},
         // A name that would climb out of the program's folder or nest registry keys.
-        {{"x\\..\\..\\name"}, "", "", "........", {bad}},
-        {{"anna", "a/b", "c:d", "e*f", "g?h", "i\"j", "k<l", "m>n", "o|p", "q\tr"}, "anna", "deskrail.anna", "........",
+        {{"x\\..\\..\\name"}, "", "", "smat", {bad}},
+        {{"anna", "a/b", "c:d", "e*f", "g?h", "i\"j", "k<l", "m>n", "o|p", "q\tr"}, "anna", "deskrail.anna", "smat",
          std::vector<std::string>(9, bad)},
     };
     for (const auto& row : rows) {
@@ -52,39 +40,38 @@ TEST(CommandLine, ArgumentListsGiveNamesSwitchesAndWarningsInOrder)
         ParsedArguments parsed;
         std::memset(&parsed, 0x55, sizeof parsed);
         ParseArguments(static_cast<int>(argv.size()), argv.data(), parsed);
-        std::string switches;
-        for (const auto& s : SWITCHES) switches += ".+-"[(parsed.switches.*s.given > 0) + 2 * (parsed.switches.*s.given < 0)];
+        UserVariables applied;
+        std::memset(&applied, 0xEE, sizeof applied);
+        SetDefaultUserVariables(applied);
+        ApplySwitches(applied, parsed.switches);
+        std::string on;
+        for (int k = 0; k < 8; ++k) on += applied.*options[k] ? std::string(1, letters[k]) : "";
         SCOPED_TRACE(row.args.empty() ? "(none)" : row.args[0]);
         EXPECT_EQ(row.user, parsed.userName);
         EXPECT_EQ(row.profile, parsed.profileFileName);
-        EXPECT_EQ(row.switches, switches);
+        EXPECT_EQ(row.on, on);
         EXPECT_EQ(row.warnings, std::vector<std::string>(parsed.warnings.text, parsed.warnings.text + parsed.warnings.count));
+        EXPECT_EQ(std::string(sizeof applied.chimeSound, '\0'), std::string(applied.chimeSound, sizeof applied.chimeSound));
     }
 }
 
-TEST(UserVariables, DefaultsAndTheSwitchesOverThem)
+TEST(CommandLine, TheLineSplitsIntoWordsByTheRuntimesQuotingRules)
 {
-    UserVariables options;
-    std::memset(&options, 0xEE, sizeof options);
-    SetDefaultUserVariables(options);
-    EXPECT_EQ(std::string(sizeof options.chimeSound, '\0'), std::string(options.chimeSound, sizeof options.chimeSound));
-    CommandLineSwitches switches = {};
-    for (const char* letter = "Sfx?"; *letter; ++letter) EXPECT_EQ(nullptr, SwitchField(switches, *letter));
-    for (const auto& s : SWITCHES) {
-        EXPECT_EQ(s.on, options.*s.option != 0) << s.letter;
-        EXPECT_EQ(&(switches.*s.given), SwitchField(switches, s.letter)) << s.letter;
-        switches.*s.given = s.on ? -1 : 0;  // each default turned off, the others left
+    // The line, how many words are wanted, and the words joined by '|'.
+    const struct { const char* line; int maxWords; const char* words; } cases[] = {
+        {"\"C:\\Program Files\\dr.exe\" -u  Hans\t-x", 8, "C:\\Program Files\\dr.exe|-u|Hans|-x"},
+        {"C:\\dr\\\"x y\\\" a", 8, "C:\\dr\\x y\\|a"},
+        {"dr \"a b\"c\"\" \"\" d\"e", 8, "dr|a bc||de"},
+        {"dr a\\\\b a\\\"b a\\\\\\\"b \"a\\\\\" c\\", 8, "dr|a\\\\b|a\"b|a\\\"b|a\\|c\\"},
+        {"dr a b c", 3, "dr|a|b"},
+    };
+    for (const auto& c : cases) {
+        std::string line = c.line, joined;
+        char* words[8];
+        int count = SplitCommandWords(line.data(), words, c.maxWords);
+        for (int k = 0; k < count; ++k) joined += (k ? "|" : "") + std::string(words[k]);
+        EXPECT_EQ(c.words, joined) << "line: " << c.line;
     }
-    CopyText(options.chimeSound, "c:\\gong.wav");
-    CopyText(switches.chimeSound, "ignored");
-    options.dockBottom = 7;  // any nonzero value counts as on
-    ApplySwitches(options, switches);
-    switches.showDate = 1;
-    ApplySwitches(options, switches);
-    for (const auto& s : SWITCHES) EXPECT_EQ(s.letter == 'b' ? 7u : s.letter == 'd', options.*s.option) << s.letter;
-    EXPECT_STREQ("c:\\gong.wav", options.chimeSound);
-    EXPECT_TRUE(IsStoredLengthCurrent(sizeof options));
-    EXPECT_FALSE(IsStoredLengthCurrent(sizeof options - 4) || IsStoredLengthCurrent(sizeof options + 1));
 }
 
 TEST(UserVariables, KeyNameAndWelcomeFollowTheUser)
@@ -112,16 +99,13 @@ TEST(UserVariables, KeyNameAndWelcomeFollowTheUser)
 TEST(Text, CopiesAndFormatsAreBoundedAndSayWhetherTheyCut)
 {
     char four[4], field[6], whole[sizeof field + 1];
-    EXPECT_EQ(1, CopyText(four, "abc"));
-    EXPECT_EQ(0, CopyText(four, "abcd"));
+    EXPECT_TRUE(CopyText(four, "abc") && !CopyText(four, "abcd"));
     EXPECT_STREQ("abc", four);
-    EXPECT_EQ(1, FormatTextN(four, sizeof four, "%d", 123));
-    EXPECT_EQ(0, FormatTextN(four, sizeof four, "%d", 4567));
+    EXPECT_TRUE(FormatTextN(four, sizeof four, "%d", 123) && !FormatTextN(four, sizeof four, "%d", 4567));
     EXPECT_STREQ("456", four);
     std::memset(field, 'X', sizeof field);
-    EXPECT_EQ(sizeof field, TextLengthN(field, sizeof field)) << "a full field has no terminator";
     FieldText(whole, field);
-    EXPECT_STREQ("XXXXXX", whole);
+    EXPECT_STREQ("XXXXXX", whole) << "a full field has no terminator";
     StoreText(field, "ab");
     EXPECT_EQ(0, std::memcmp("ab\0\0\0\0", field, sizeof field)) << "nothing of the old text stays";
     MessageList list = {};
@@ -136,8 +120,7 @@ TEST(SystemInfo, TheVersionDecidesWhatTheBarMayUse)
     // What runs, whether the shell docks application bars, whether the power status may be asked.
     const struct { const char* system; uint32_t version; const char* flags; } rows[] = {
         {"Windows 3.1 with Win32s", 0x80000A03, "---"}, {"Windows NT 3.51", 0x04213303, "r--"},
-        {"Windows NT 4.0", 0x05650004, "rn-"},          {"Windows 95", 0xC3B60004, "rnp"},
-        {"Windows 2000", 0x08930005, "rnp"},            {"Windows 10", 0x4A64000A, "rnp"}};
+        {"Windows NT 4.0", 0x05650004, "rn-"}, {"Windows 95", 0xC3B60004, "rnp"}, {"Windows 10", 0x4A64000A, "rnp"}};
     for (const auto& row : rows) {
         SystemFlags f = ClassifyVersion(row.version);
         EXPECT_EQ(row.flags, std::string() + "-r"[f.runs] + "-n"[f.newShell] + "-p"[f.powerStatusAvailable]) << row.system;
@@ -145,8 +128,8 @@ TEST(SystemInfo, TheVersionDecidesWhatTheBarMayUse)
     char directory[16];
     const std::string fits(sizeof directory - 1, 'd');
     const struct { std::string modulePath, directory; } paths[] = {  // "-": none
-        {"C:\\bar\\DeskRail.exe", "C:\\bar"}, {"C:\\a\\b\\x.exe", "C:\\a\\b"}, {"\\x.exe", ""},
-        {"DeskRail.exe", "-"}, {fits + "\\x.exe", fits}, {fits + "d\\x.exe", "-"}};
+        {"C:\\bar\\DeskRail.exe", "C:\\bar"}, {"\\x.exe", ""}, {"DeskRail.exe", "-"}, {fits + "\\x.exe", fits},
+        {fits + "d\\x.exe", "-"}};
     for (const auto& row : paths) {
         bool found = DirectoryFromModulePath(directory, sizeof directory, row.modulePath.c_str());
         EXPECT_EQ(row.directory, found ? directory : "-") << row.modulePath;
