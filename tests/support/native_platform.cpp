@@ -2,11 +2,12 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "base/platform.h"
 #include "base/text.h"
@@ -19,7 +20,6 @@ bool Terminated(const char (&field)[N]) { return std::memchr(field, '\0', N) != 
 }  // namespace
 
 void SetNativeWindowsDirectory(const std::string& directory) { windowsDirectory = directory; }
-std::string NativeTemporaryFile(const std::string& path) { return path + ".tmp"; }
 
 std::string Formatted(const char* format, ...)
 {
@@ -33,13 +33,10 @@ std::string Formatted(const char* format, ...)
 
 Bytes ReadBytes(const std::string& path)
 {
-    Bytes bytes;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        unsigned char block[4096];
-        for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) bytes.insert(bytes.end(), block, block + got);
-        std::fclose(file);
-    }
-    return bytes;
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    const std::string read = bytes.str();
+    return Bytes(read.begin(), read.end());
 }
 
 Bytes Encoded()
@@ -91,10 +88,10 @@ std::string Describe()
 {
     std::string out;
     for (const UserMenu* menu = menuListHead; menu; menu = menu->next) {
-        out += std::string(menu->name) + "/" + std::to_string(menu->itemCount) + ":";
+        out += Formatted("%s/%d:", menu->name, menu->itemCount);
         for (const ProgramItem* item = menu->items; item; item = item->next)
-            out += std::string(item->name) + "|" + item->path + "|" + item->workingDirectory + "|" + item->parameters +
-                   "|" + std::to_string(item->showCommand) + "|" + std::to_string(item->separatorBefore) + ";";
+            out += Formatted("%s|%s|%s|%s|%d|%d;", item->name, item->path, item->workingDirectory, item->parameters,
+                             item->showCommand, item->separatorBefore);
     }
     return out;
 }
@@ -105,18 +102,17 @@ void GetWindowsDirectoryText(char* buffer, size_t size) { CopyTextN(buffer, size
 FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
 {
     data = nullptr;
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
-    std::fclose(file);
+    if (access(path, R_OK) != 0) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
     Bytes bytes = ReadBytes(path);
     size = bytes.size();
-    if (size) data = std::copy(bytes.begin(), bytes.end(), new unsigned char[size]) - size;
+    if (size) data = static_cast<unsigned char*>(std::memcpy(new unsigned char[size], bytes.data(), size));
     return FILE_READ;
 }
 
+// The save goes through a temporary file beside the profile, as on Windows.
 int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
 {
-    std::string temp = NativeTemporaryFile(path);
+    const std::string temp = std::string(path) + ".tmp";
     std::FILE* file = std::fopen(temp.c_str(), "wb");
     if (!file) return 0;
     bool whole = std::fwrite(data, 1, size, file) == size;

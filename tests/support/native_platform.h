@@ -8,14 +8,11 @@
 #include "menus/menu_model.h"
 
 void SetNativeWindowsDirectory(const std::string& directory);  // "C:\WINDOWS" until set
-std::string NativeTemporaryFile(const std::string& path);      // written first, then moved over path
 std::string Formatted(const char* format, ...);                // a format of base/texts.h filled in
 using Bytes = std::vector<unsigned char>;
 Bytes ReadBytes(const std::string& path);  // empty when missing
 Bytes Encoded();                           // what SaveProfile would write now
-
-// Menus and entries appended to the live model.
-UserMenu* AddMenu(const char* name);
+UserMenu* AddMenu(const char* name);       // appended to the live model
 ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0);
 
 // The menus in bar order, each with its entries top to bottom.

