@@ -1,25 +1,18 @@
 #include "native_platform.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
-#include "base/platform.h"
 #include "base/text.h"
 #include "menus/profile_file.h"
 
 namespace {
-std::string windowsDirectory = "C:\\WINDOWS";
 template <size_t N>
 bool Terminated(const char (&field)[N]) { return std::memchr(field, '\0', N) != nullptr; }
 }  // namespace
-
-void SetNativeWindowsDirectory(const std::string& directory) { windowsDirectory = directory; }
 
 std::string Formatted(const char* format, ...)
 {
@@ -94,35 +87,4 @@ std::string Describe()
                              item->showCommand, item->separatorBefore);
     }
     return out;
-}
-
-int SetCurrentDirectoryText(const char* directory) { return chdir(directory) == 0; }
-void GetWindowsDirectoryText(char* buffer, size_t size) { CopyTextN(buffer, size, windowsDirectory.c_str()); }
-
-FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
-{
-    data = nullptr;
-    if (access(path, R_OK) != 0) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
-    Bytes bytes = ReadBytes(path);
-    size = bytes.size();
-    if (size) data = static_cast<unsigned char*>(std::memcpy(new unsigned char[size], bytes.data(), size));
-    return FILE_READ;
-}
-
-// The save goes through a temporary file beside the profile, as on Windows.
-int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
-{
-    const std::string temp = std::string(path) + ".tmp";
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (!file) return 0;
-    bool whole = std::fwrite(data, 1, size, file) == size;
-    if (std::fclose(file) == 0 && whole && std::rename(temp.c_str(), path) == 0) return 1;
-    std::remove(temp.c_str());
-    return 0;
-}
-
-int CopyFileOver(const char* source, const char* target)
-{
-    Bytes bytes = ReadBytes(source);
-    return !bytes.empty() && ReplaceFileWith(target, bytes.data(), bytes.size());
 }

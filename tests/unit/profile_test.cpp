@@ -35,7 +35,6 @@ Bytes FromText(const std::string& text, char (&message)[400])
 {
     unsigned char* data = nullptr;
     size_t size = 0;
-    message[0] = '\0';
     ProfileFromText(text.data(), text.size(), data, size, message, sizeof message);
     Bytes bytes(data, data + size);
     delete[] data;
@@ -74,13 +73,6 @@ TEST_F(Profile, WhatLoadsSavesLoadsAndSavesTheSameAndItsTextGivesItBack)
     Load({});
     std::vector<std::pair<std::string, Bytes>> files = {{"default menus", Encoded()}};
     EXPECT_EQ(ReadBytes(CORPUS / "default_menus"), files[0].second) << "the corpus holds them for C:\\WINDOWS";
-    // The default menus' games lie in the Windows directory.
-    std::string atC = Describe();
-    SetNativeWindowsDirectory("D:\\W95");
-    Load({});
-    SetNativeWindowsDirectory("C:\\WINDOWS");
-    for (size_t at; (at = atC.find("C:\\WINDOWS\\")) != std::string::npos;) atC.replace(at, 10, "D:\\W95");
-    EXPECT_EQ(atC, Describe());
     for (const auto& seed : std::filesystem::directory_iterator(CORPUS))
         files.emplace_back(seed.path().filename(), ReadBytes(seed.path()));
     int loaded = 0;
