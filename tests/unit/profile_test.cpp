@@ -30,7 +30,7 @@ std::string Exported(const Bytes& bytes)
     return text;
 }
 
-// The bytes a text gives; a bad text gives "Zeile n: ..." in message.
+// The bytes a text gives; a bad one gives none, and its line and fault in message.
 Bytes FromText(const std::string& text, char (&message)[400])
 {
     unsigned char* data = nullptr;
@@ -42,7 +42,7 @@ Bytes FromText(const std::string& text, char (&message)[400])
 }
 
 struct Profile : ::testing::Test {
-    char message[400];
+    char message[400] = "";
     void SetUp() override { CopyText(profileFileName, "deskrail.test"); }
     void TearDown() override { FreeAllUserMenus(); }
 };
