@@ -1,5 +1,5 @@
-// native_platform.h: the native build's stand-ins for the system services of
-// the portable code, and what its tests and fuzzers share.
+// native_platform.h: what the native tests and fuzzers share; the system
+// services come from the POSIX platform (src/base/platform_native.cpp).
 #pragma once
 #include <string>
 #include <utility>
@@ -7,17 +7,16 @@
 
 #include "menus/menu_model.h"
 
-void SetNativeWindowsDirectory(const std::string& directory);  // "C:\WINDOWS" until set
-std::string NativeTemporaryFile(const std::string& path);      // written first, then moved over path
-std::string Formatted(const char* format, ...);                // a format of base/texts.h filled in
+std::string Formatted(const char* format, ...);  // a format of base/texts.h filled in
 using Bytes = std::vector<unsigned char>;
 Bytes ReadBytes(const std::string& path);  // empty when missing
 Bytes Encoded();                           // what SaveProfile would write now
+UserMenu* AddMenu(const char* name);       // appended to the live model
+ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0);
 
 // The menus in bar order, each with its entries top to bottom.
 using Shape = std::vector<std::pair<UserMenu*, std::vector<ProgramItem*>>>;
-// ModelBreach: "" while the model is whole (links agree both ways, each
-// itemCount is its chain's length, every text is terminated), else the first
-// fault found. Fills shape when given.
+// ModelBreach: "" while links agree both ways, each itemCount is its chain's
+// length and every text is terminated, else the first fault; fills shape.
 std::string ModelBreach(Shape* shape = nullptr);
 std::string Describe();  // every menu and entry field, in list order

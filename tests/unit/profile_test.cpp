@@ -1,5 +1,5 @@
-// The profile file: broken bytes, save/load/save over the fuzz corpus, the
-// default menus, and the file in the program directory.
+// The profile file: broken bytes, save/load/save and the text form over the
+// fuzz corpus, the default menus, and the file in the program directory.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -8,9 +8,9 @@
 
 #include "base/platform.h"
 #include "base/process_state.h"
+#include "base/text.h"
 #include "base/texts.h"
-#include "menus/profile_file.h"
-#include "model_builders.h"
+#include "menus/profile_text.h"
 #include "native_platform.h"
 
 namespace {
@@ -22,7 +22,27 @@ ProfileLoad Load(const Bytes& bytes)
     return LoadProfileBytes(bytes.data(), bytes.size());
 }
 
+std::string Exported(const Bytes& bytes)
+{
+    std::string text;
+    auto append = [](const char* piece, size_t length, void* out) { static_cast<std::string*>(out)->append(piece, length); };
+    ExportProfileText(bytes.data(), bytes.size(), append, &text);
+    return text;
+}
+
+// The bytes a text gives; a bad one gives none, and its line and fault in message.
+Bytes FromText(const std::string& text, char (&message)[400])
+{
+    unsigned char* data = nullptr;
+    size_t size = 0;
+    ProfileFromText(text.data(), text.size(), data, size, message, sizeof message);
+    Bytes bytes(data, data + size);
+    delete[] data;
+    return bytes;
+}
+
 struct Profile : ::testing::Test {
+    char message[400] = "";
     void SetUp() override { CopyText(profileFileName, "deskrail.test"); }
     void TearDown() override { FreeAllUserMenus(); }
 };
@@ -31,116 +51,92 @@ struct Profile : ::testing::Test {
 TEST_F(Profile, BrokenBytesStopTheBarWithTheirMessageAndNoMenus)
 {
     const Bytes header = Encoded();
-    builders::AddEntry(builders::AddMenu("&A"), "&x");
-    UserMenu* b = builders::AddMenu("&B");
-    for (const char* name : {"&b", "&c", "&d"}) builders::AddEntry(b, name, 1, 3, "c:\\b.exe");
+    AddEntry(AddMenu("&A"), "&x");
+    UserMenu* b = AddMenu("&B");
+    for (const char* name : {"&b", "&c", "&d"}) AddEntry(b, name);
     const Bytes whole = Encoded();
-    const std::string model = Describe(), old = PROFILE_OLD_FORMAT_TEXT;
-    Bytes otherFormat = whole, cutMenu = whole;
+    Bytes otherFormat = header;
     otherFormat[0]++;
-    cutMenu.insert(cutMenu.end(), whole.begin() + header.size(), whole.begin() + header.size() + 10);
-    const struct { const char* what; Bytes bytes; std::string fatal, model; } rows[] = {
-        {"one byte", Bytes(header.begin(), header.begin() + 1), old, ""},
-        {"three bytes", Bytes(header.begin(), header.end() - 1), old, ""},
-        {"another format", otherFormat, old, ""},
-        {"header only", header, "", ""},
-        {"cut in the last entry", Bytes(whole.begin(), whole.end() - 1),
-         Formatted(PROFILE_CUT_ENTRY_FORMAT, 2, 3, profileFileName), ""},
-        {"a cut menu record ends the menus", cutMenu, "", model},
-    };
-    for (const auto& row : rows) {
-        ProfileLoad load = Load(row.bytes);
-        EXPECT_EQ(!row.fatal.empty(), load.fatal) << row.what;
-        EXPECT_EQ(row.fatal, load.message) << row.what;
-        EXPECT_EQ(row.model, Describe()) << row.what;
+    // Too short for the header, another format, cut in the last entry.
+    const std::pair<Bytes, std::string> rows[] = {
+        {Bytes(header.begin(), header.end() - 1), PROFILE_OLD_FORMAT_TEXT}, {otherFormat, PROFILE_OLD_FORMAT_TEXT},
+        {Bytes(whole.begin(), whole.end() - 1), Formatted(PROFILE_CUT_ENTRY_FORMAT, 2, 3, profileFileName)}};
+    for (const auto& [bytes, fatal] : rows) {
+        ProfileLoad load = Load(bytes);
+        EXPECT_TRUE(load.fatal && !menuListHead) << fatal;
+        EXPECT_EQ(fatal, load.message);
     }
 }
 
-TEST_F(Profile, WhatLoadsSavesLoadsAndSavesTheSame)
+TEST_F(Profile, WhatLoadsSavesLoadsAndSavesTheSameAndItsTextGivesItBack)
 {
+    Load({});
+    std::vector<std::pair<std::string, Bytes>> files = {{"default menus", Encoded()}};
+    EXPECT_EQ(ReadBytes(CORPUS / "default_menus"), files[0].second) << "the corpus holds them for C:\\WINDOWS";
+    for (const auto& seed : std::filesystem::directory_iterator(CORPUS))
+        files.emplace_back(seed.path().filename(), ReadBytes(seed.path()));
     int loaded = 0;
-    for (const auto& file : std::filesystem::directory_iterator(CORPUS)) {
-        if (Load(ReadBytes(file.path())).fatal) continue;
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        ProfileLoad load = Load(bytes);
+        const std::string model = Describe(), text = Exported(bytes);
+        EXPECT_EQ(model, Describe()) << "the export leaves the menus alone";
+        if (load.fatal) {
+            EXPECT_EQ("", text);
+            continue;
+        }
         ++loaded;
-        EXPECT_EQ("", ModelBreach()) << file.path();
+        EXPECT_EQ("", ModelBreach());
         const Bytes saved = Encoded();
-        EXPECT_FALSE(Load(saved).fatal) << file.path();
-        EXPECT_EQ(saved, Encoded()) << file.path();
+        EXPECT_FALSE(Load(saved).fatal);
+        EXPECT_EQ(saved, Encoded());
+        EXPECT_EQ(bytes, FromText(text, message)) << message << "\n" << text;
     }
     EXPECT_GE(loaded, 6);
-    // Separators, show commands, folders, parameters and a negative count.
-    Load(ReadBytes(CORPUS / "edited"));
-    EXPECT_EQ("&Tools/2:&Edit|c:\\dos\\edit.com|c:\\dos|/s|9|0;&Max|max.exe|||3|1;&Leer/0:&Neg/0:", Describe());
 }
 
-TEST_F(Profile, NoBytesGiveTheDefaultMenusWithTheGamesInTheWindowsDirectory)
+TEST_F(Profile, TextReadsAsAPersonWritesItAndABadOneNamesItsLine)
 {
-    EXPECT_FALSE(Load({}).fatal);
-    EXPECT_EQ(ReadBytes(CORPUS / "default_menus"), Encoded()) << "the corpus holds them for C:\\WINDOWS";
-    std::string atC = Describe();
-    SetNativeWindowsDirectory("D:\\W95");
-    EXPECT_FALSE(Load({}).fatal);
-    SetNativeWindowsDirectory("C:\\WINDOWS");
-    for (size_t at; (at = atC.find("C:\\WINDOWS\\")) != std::string::npos;) atC.replace(at, 10, "D:\\W95");
-    EXPECT_EQ(atC, Describe());
+    const Bytes bytes = FromText("# by hand\r\ndeskrail-profile 103\r\n\r\nmenu \"&Zubeh\xF6r\"\r\n"
+                                 "\tentry \"\\x22Edit\\x22\"\r\n\t\tpath \"c:\\xtree\\x5cx41\\\"\r\n", message);
+    ASSERT_FALSE(Load(bytes).fatal) << message;
+    EXPECT_EQ(Formatted("&Zubeh\xF6r/1:\"Edit\"|c:\\xtree\\x41\\|||%d|0;", SHOW_COMMAND_DEFAULT), Describe());
+    EXPECT_EQ(bytes, FromText(Exported(bytes), message)) << Exported(bytes);
+
+    const std::string menu = "deskrail-profile 103\nmenu \"&A\"\n";
+    const std::pair<std::string, int> cases[] = {
+        {"# by hand\n\ndeskrail-profile 102\n", 3}, {"deskrail-profile 103\n  path \"a.exe\"\n", 2},
+        {"deskrail-profile 103\nmenu \"" + std::string(MENU_NAME_SIZE + 1, 'n') + "\"\n", 2},
+        {"deskrail-profile 103\ntail \"" + std::string(MENU_RECORD_SIZE, 't') + "\"\n", 2},
+        {menu + "  entry \"open\n", 3}, {menu + "  colour 3\n", 3}, {menu + "  count 2\n", 3},
+        {menu + "  noise 48 \"x\"\n", 3}, {menu + "  entry \"x\"\n    show 2147483648\n", 4},
+    };
+    for (const auto& [bad, line] : cases) {
+        EXPECT_EQ(Bytes(), FromText(bad, message)) << bad;
+        EXPECT_EQ(0u, std::string(message).rfind(Formatted(PROFILE_TEXT_LINE_FORMAT, line, ""), 0)) << message;
+    }
 }
 
-TEST_F(Profile, TheFileLiesInTheProgramDirectoryAndAFailedSaveKeepsIt)
+TEST_F(Profile, TheFileInTheProgramDirectoryIsKeptAsBakAtTheFirstSaveAfterACutLoad)
 {
     char dir[] = "/tmp/deskrail_unit_XXXXXX";
     ASSERT_NE(nullptr, mkdtemp(dir));
-    const std::filesystem::path file = std::filesystem::path(dir) / profileFileName;
+    const std::string file = std::string(dir) + "/" + profileFileName;
     CopyText(programDirectory, dir);
     Load({});
-    const std::string defaults = Describe();
-    FreeAllUserMenus();
-    ASSERT_EQ(0, chdir("/"));
-    EXPECT_FALSE(LoadProfile().fatal);
-    EXPECT_EQ(defaults, Describe()) << "no file: the default menus";
-    FreeUserMenu(menuListHead);
-    const std::string edited = Describe();
-    ASSERT_EQ(0, chdir("/"));
-    ASSERT_EQ(1, SaveProfile());
-    FreeAllUserMenus();
-    ASSERT_EQ(0, chdir("/"));
-    EXPECT_FALSE(LoadProfile().fatal);
-    EXPECT_EQ(edited, Describe());
-
-    // The temporary file cannot be written, as on a full or read-only disk.
-    const Bytes before = ReadBytes(file);
-    std::filesystem::create_directory(NativeTemporaryFile(file));
-    builders::AddMenu("&Verloren");
-    EXPECT_EQ(0, SaveProfile());
-    EXPECT_EQ(before, ReadBytes(file));
-    char text[400];
-    FormatProfileWriteFailed(text, sizeof text);
-    EXPECT_EQ(Formatted(PROFILE_WRITE_FAILED_FORMAT, profileFileName), text);
-
+    const Bytes whole = Encoded();
     // Bytes no record takes are dropped by the load, so the first save of the
     // run keeps the old file beside it; a later save leaves that copy alone.
-    std::filesystem::remove(NativeTemporaryFile(file));
-    Bytes cut = before;
+    Bytes cut = whole;
     cut.insert(cut.end(), MENU_RECORD_SIZE - 1, 'x');
     ASSERT_EQ(1, ReplaceFileWith(file.c_str(), cut.data(), cut.size()));
     FreeAllUserMenus();
+    ASSERT_EQ(0, chdir("/"));
     EXPECT_FALSE(LoadProfile().fatal);
+    ASSERT_EQ(0, chdir("/"));
     ASSERT_EQ(1, SaveProfile());
     ASSERT_EQ(1, SaveProfile());
-    EXPECT_EQ(before, ReadBytes(file));
-    EXPECT_EQ(cut, ReadBytes(file.string() + ".bak"));
-    std::filesystem::remove(file.string() + ".bak");
-
-    // Without a profile name the file the warning would name is written.
-    profileFileName[0] = '\0';
-    ASSERT_EQ(1, SaveProfile());
-    FormatProfileWriteFailed(text, sizeof text);
-    std::filesystem::remove(file);
-    int written = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        ++written;
-        EXPECT_EQ(Formatted(PROFILE_WRITE_FAILED_FORMAT, entry.path().filename().c_str()), text);
-        EXPECT_EQ(Encoded(), ReadBytes(entry.path()));
-    }
-    EXPECT_EQ(1, written);
+    EXPECT_EQ(whole, ReadBytes(file));
+    EXPECT_EQ(cut, ReadBytes(file + ".bak"));
     std::filesystem::remove_all(dir);
 }

@@ -1,133 +1,80 @@
-// The command line, the options, the text helpers and the system's answers.
+// The command line, the options, the text helpers, the system's answers, the
+// status text and where the bar stands and slides.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
+#include "base/command_words.h"
 #include "base/system_info.h"
 #include "base/texts.h"
 #include "native_platform.h"
+#include "shell/bar_geometry.h"
 #include "shell/command_line.h"
+#include "status/status_text.h"
 
-namespace {
-// The switch letters a user types, the option each overrides, its default.
-const struct { char letter; int32_t CommandLineSwitches::*given; uint32_t UserVariables::*option; bool on; } SWITCHES[] = {{'s', &CommandLineSwitches::alwaysOnTop, &UserVariables::alwaysOnTop, true},
-                {'c', &CommandLineSwitches::hourlyChime, &UserVariables::hourlyChime, false},
-                {'d', &CommandLineSwitches::showDate, &UserVariables::showDate, false},
-                {'m', &CommandLineSwitches::showFreeMemory, &UserVariables::showFreeMemory, true},
-                {'b', &CommandLineSwitches::dockBottom, &UserVariables::dockBottom, false},
-                {'a', &CommandLineSwitches::autoHide, &UserVariables::autoHide, true},
-                {'t', &CommandLineSwitches::showTime, &UserVariables::showTime, true},
-                {'u', &CommandLineSwitches::showUserName, &UserVariables::showUserName, false}};
-}  // namespace
-
-TEST(CommandLine, ArgumentListsGiveNamesSwitchesAndWarningsInOrder)
+TEST(CommandLine, TypedLinesGiveNamesOptionsKeysAndWarningsInOrder)
 {
-    const std::string q60 = "-" + std::string(59, 'q'), n40(40, 'n'), f127(127, 'f'), bad = BAD_FILE_NAME_TEXT;
+    const std::string q60 = "-" + std::string(59, 'q'), n29(29, 'n'), f127(127, 'f'), bad = BAD_FILE_NAME_TEXT;
     auto unknown = [](const std::string& shown) { return Formatted(UNKNOWN_OPTION_FORMAT, shown.c_str()); };
-    // Switches: + - or . per letter of SWITCHES.
-    const struct { std::vector<std::string> args; std::string user, profile, switches; std::vector<std::string> warnings; } rows[] = {
-        {{}, "", "", "........", {}},
-        {{"anna", "bert"}, "bert", "deskrail.bert", "........", {}},
-        {{"-f", "work.dr", "anna"}, "anna", "work.dr", "........", {}},
-        {{"anna", "+f", "work.dr"}, "anna", "work.dr", "........", {}},
-        {{"+s", "-c", "+d", "-m", "+b", "-a", "+t", "-u"}, "", "", "+-+-+-+-", {}},
-        {{"-b", "+bxyz"}, "", "", "....+...", {}},
-        {{"-S", "-", "+x", "+b"}, "", "", "....+...", {unknown("-S"), unknown("-"), unknown("+x")}},
-        {{q60, q60 + "Z"}, "", "", "........", {unknown(q60), unknown(q60 + "...")}},
-        {{"anna", "-f"}, "anna", "deskrail.anna", "........", {bad}},
-        {{"-f", "-a"}, "", "", "........", {bad}},
-        {{"+f", "+b", "anna"}, "anna", "deskrail.anna", "........", {bad}},
-        {{n40}, n40.substr(0, 29), "deskrail." + n40.substr(0, 29), "........", {}},
-        {{"anna", "-f", f127}, "anna", f127, "........", {}},
-        {{"anna", "-f", f127 + "g"}, "anna", "deskrail.anna", "........", {bad}},
-        // A name that would climb out of the program's folder or nest registry keys.
-        {{"x\\..\\..\\name"}, "", "", "........", {bad}},
-        {{"anna", "a/b", "c:d", "e*f", "g?h", "i\"j", "k<l", "m>n", "o|p", "q\tr"}, "anna", "deskrail.anna", "........",
+    const char letters[] = "scdmbatu";  // the switches, in the order of their options
+    uint32_t UserVariables::* const options[] = {&UserVariables::alwaysOnTop, &UserVariables::hourlyChime,
+        &UserVariables::showDate, &UserVariables::showFreeMemory, &UserVariables::dockBottom,
+        &UserVariables::autoHide, &UserVariables::showTime, &UserVariables::showUserName};
+    char shared[USER_KEY_NAME_SIZE], key[USER_KEY_NAME_SIZE];
+    FormatUserKeyName(shared, sizeof shared, "Default");
+    const std::string keyPrefix(shared, std::strlen(shared) - std::strlen("Default"));
+    // on: the letters of the options that are on once the switches are applied over the defaults.
+    const struct { std::string line, user, profile, on; std::vector<std::string> warnings; } rows[] = {
+        {"DeskRail.exe", "", "", "smat", {}},
+        {"\"C:\\Program Files\\dr.exe\" anna\t" + n29 + "cut", n29, "deskrail." + n29, "smat", {}},
+        // The program's name keeps its backslashes; after it, 2k of them before a quote give k.
+        {"C:\\dr\\\"x y\\\" -f \"D:\\dr files\\\\\"x anna", "anna", "D:\\dr files\\x", "smat", {}},
+        {"dr +f " + f127 + " anna", "anna", f127, "smat", {}},
+        {"dr anna -f " + f127 + "g", "anna", "deskrail.anna", "smat", {bad}},
+        {"dr -f -a +f +b anna", "anna", "deskrail.anna", "smat", {bad, bad}},  // a switch is no file name
+        {"dr +s -c +d -m +b -a +t -u", "", "", "sdbt", {}},
+        {"dr -S - +x -b +bxyz", "", "", "smbat", {unknown("-S"), unknown("-"), unknown("+x")}},
+        {"dr " + q60 + " " + q60 + "Z", "", "", "smat", {unknown(q60), unknown(q60 + "...")}},
+        // A name that would climb out of the program's folder or nest registry keys; words past the list's end.
+        {"dr x\\..\\..\\name", "", "", "smat", {bad}},
+        {"dr anna a/b c:d e*f g?h i\\\"j k<l m>n o|p \"q\tr\" beyond", "anna", "deskrail.anna", "smat",
          std::vector<std::string>(9, bad)},
     };
     for (const auto& row : rows) {
-        std::vector<const char*> argv = {"DeskRail.exe"};
-        for (const std::string& arg : row.args) argv.push_back(arg.c_str());
+        std::string line = row.line;
+        char* argv[11];
+        int argc = SplitCommandWords(line.data(), argv, 11);
         ParsedArguments parsed;
         std::memset(&parsed, 0x55, sizeof parsed);
-        ParseArguments(static_cast<int>(argv.size()), argv.data(), parsed);
-        std::string switches;
-        for (const auto& s : SWITCHES) switches += ".+-"[(parsed.switches.*s.given > 0) + 2 * (parsed.switches.*s.given < 0)];
-        SCOPED_TRACE(row.args.empty() ? "(none)" : row.args[0]);
+        ParseArguments(argc, argv, parsed);
+        UserVariables applied;
+        std::memset(&applied, 0xEE, sizeof applied);
+        SetDefaultUserVariables(applied);
+        ApplySwitches(applied, parsed.switches);
+        std::string on;
+        for (int k = 0; k < 8; ++k) on += applied.*options[k] ? std::string(1, letters[k]) : "";
+        FormatUserKeyName(key, sizeof key, parsed.userName);
+        SCOPED_TRACE(row.line);
         EXPECT_EQ(row.user, parsed.userName);
         EXPECT_EQ(row.profile, parsed.profileFileName);
-        EXPECT_EQ(row.switches, switches);
+        EXPECT_EQ(row.on, on);
         EXPECT_EQ(row.warnings, std::vector<std::string>(parsed.warnings.text, parsed.warnings.text + parsed.warnings.count));
+        EXPECT_EQ(row.user.empty() ? shared : keyPrefix + row.user, key) << "no user: the shared key";
     }
-}
-
-TEST(UserVariables, DefaultsAndTheSwitchesOverThem)
-{
-    UserVariables options;
-    std::memset(&options, 0xEE, sizeof options);
-    SetDefaultUserVariables(options);
-    EXPECT_EQ(std::string(sizeof options.chimeSound, '\0'), std::string(options.chimeSound, sizeof options.chimeSound));
-    CommandLineSwitches switches = {};
-    for (const char* letter = "Sfx?"; *letter; ++letter) EXPECT_EQ(nullptr, SwitchField(switches, *letter));
-    for (const auto& s : SWITCHES) {
-        EXPECT_EQ(s.on, options.*s.option != 0) << s.letter;
-        EXPECT_EQ(&(switches.*s.given), SwitchField(switches, s.letter)) << s.letter;
-        switches.*s.given = s.on ? -1 : 0;  // each default turned off, the others left
-    }
-    CopyText(options.chimeSound, "c:\\gong.wav");
-    CopyText(switches.chimeSound, "ignored");
-    options.dockBottom = 7;  // any nonzero value counts as on
-    ApplySwitches(options, switches);
-    switches.showDate = 1;
-    ApplySwitches(options, switches);
-    for (const auto& s : SWITCHES) EXPECT_EQ(s.letter == 'b' ? 7u : s.letter == 'd', options.*s.option) << s.letter;
-    EXPECT_STREQ("c:\\gong.wav", options.chimeSound);
-    EXPECT_TRUE(IsStoredLengthCurrent(sizeof options));
-    EXPECT_FALSE(IsStoredLengthCurrent(sizeof options - 4) || IsStoredLengthCurrent(sizeof options + 1));
-}
-
-TEST(UserVariables, KeyNameAndWelcomeFollowTheUser)
-{
-    auto key = [](const char* user) {
-        char text[USER_KEY_NAME_SIZE];
-        FormatUserKeyName(text, sizeof text, user);
-        return std::string(text);
-    };
-    auto welcome = [](const char* user) {
-        char text[400];
-        FormatWelcomeText(text, sizeof text, user);
-        return std::string(text);
-    };
-    const std::string longest(USER_NAME_SIZE - 1, 'x'), shared = key("Default");
-    EXPECT_EQ(shared, key(""));
-    EXPECT_EQ(shared, key(nullptr));
-    EXPECT_EQ(shared.substr(0, shared.size() - std::strlen("Default")) + longest, key(longest.c_str()));
-    std::string anonymous = welcome("");
-    EXPECT_EQ(anonymous, welcome(nullptr));
-    EXPECT_NE(std::string::npos, anonymous.find(DESKRAIL_CONTACT));
-    EXPECT_EQ(anonymous.insert(anonymous.find('!'), ", Anna"), welcome("Anna")) << "the name after the product's";
 }
 
 TEST(Text, CopiesAndFormatsAreBoundedAndSayWhetherTheyCut)
 {
-    char four[4], field[6], whole[sizeof field + 1];
-    EXPECT_EQ(1, CopyText(four, "abc"));
-    EXPECT_EQ(0, CopyText(four, "abcd"));
+    char four[4], field[6];
+    EXPECT_TRUE(CopyText(four, "abc") && !CopyText(four, "abcd"));
     EXPECT_STREQ("abc", four);
-    EXPECT_EQ(1, FormatTextN(four, sizeof four, "%d", 123));
-    EXPECT_EQ(0, FormatTextN(four, sizeof four, "%d", 4567));
+    EXPECT_TRUE(FormatTextN(four, sizeof four, "%d", 123) && !FormatTextN(four, sizeof four, "%d", 4567));
     EXPECT_STREQ("456", four);
-    std::memset(field, 'X', sizeof field);
-    EXPECT_EQ(sizeof field, TextLengthN(field, sizeof field)) << "a full field has no terminator";
-    FieldText(whole, field);
-    EXPECT_STREQ("XXXXXX", whole);
     StoreText(field, "ab");
     EXPECT_EQ(0, std::memcmp("ab\0\0\0\0", field, sizeof field)) << "nothing of the old text stays";
     MessageList list = {};
     for (int i = 0; i <= MessageList::CAPACITY; ++i) AddMessage(list, "%d %s", i, std::string(200, 'w').c_str());
-    ASSERT_EQ(MessageList::CAPACITY, list.count) << "the first ones are kept";
-    EXPECT_EQ(MessageList::CAPACITY - 1, std::atoi(list.text[MessageList::CAPACITY - 1]));
+    ASSERT_EQ(MessageList::CAPACITY, list.count) << "the rest are dropped";
     EXPECT_EQ(MessageList::TEXT_SIZE - 1, static_cast<int>(std::strlen(list.text[0])));
 }
 
@@ -136,8 +83,7 @@ TEST(SystemInfo, TheVersionDecidesWhatTheBarMayUse)
     // What runs, whether the shell docks application bars, whether the power status may be asked.
     const struct { const char* system; uint32_t version; const char* flags; } rows[] = {
         {"Windows 3.1 with Win32s", 0x80000A03, "---"}, {"Windows NT 3.51", 0x04213303, "r--"},
-        {"Windows NT 4.0", 0x05650004, "rn-"},          {"Windows 95", 0xC3B60004, "rnp"},
-        {"Windows 2000", 0x08930005, "rnp"},            {"Windows 10", 0x4A64000A, "rnp"}};
+        {"Windows NT 4.0", 0x05650004, "rn-"}, {"Windows 95", 0xC3B60004, "rnp"}, {"Windows 10", 0x4A64000A, "rnp"}};
     for (const auto& row : rows) {
         SystemFlags f = ClassifyVersion(row.version);
         EXPECT_EQ(row.flags, std::string() + "-r"[f.runs] + "-n"[f.newShell] + "-p"[f.powerStatusAvailable]) << row.system;
@@ -145,10 +91,65 @@ TEST(SystemInfo, TheVersionDecidesWhatTheBarMayUse)
     char directory[16];
     const std::string fits(sizeof directory - 1, 'd');
     const struct { std::string modulePath, directory; } paths[] = {  // "-": none
-        {"C:\\bar\\DeskRail.exe", "C:\\bar"}, {"C:\\a\\b\\x.exe", "C:\\a\\b"}, {"\\x.exe", ""},
-        {"DeskRail.exe", "-"}, {fits + "\\x.exe", fits}, {fits + "d\\x.exe", "-"}};
+        {"C:\\bar\\DeskRail.exe", "C:\\bar"}, {"DeskRail.exe", "-"}, {fits + "\\x.exe", fits}, {fits + "d\\x.exe", "-"}};
     for (const auto& row : paths) {
         bool found = DirectoryFromModulePath(directory, sizeof directory, row.modulePath.c_str());
         EXPECT_EQ(row.directory, found ? directory : "-") << row.modulePath;
+    }
+}
+
+TEST(StatusText, PartsInTheirOrderTheBatteryApartInItsColourAndTheChimeOnceAnHour)
+{
+    const std::string u(29, 'u'), t(19, 't'), d(24, 'd');
+    const struct { StatusInputs in; std::string text, battery; } rows[] = {
+        {{1, "Anna", 1, "14:35", 1, "06.12.2026", 1, 16777216, 1, 57}, "Anna  14:35  06.12.2026  16384k 57%", "57%"},
+        {{0, "Anna", 0, "14:35", 0, "06.12.2026", 0, 16777216, 0, 57}, "", ""},
+        {{1, "", 1, nullptr, 1, nullptr, 1, 1023, 1, 255}, "  0k --%", "--%"},  // failed queries, no charge reported
+        {{1, u.c_str(), 1, t.c_str(), 1, d.c_str(), 1, 0xFFFFFFFFu, 1, 100}, u + "  " + t + "  " + d + "  4194303k 100%", "100%"},
+        {{0, nullptr, 0, nullptr, 0, nullptr, 1, 6ull << 30, 0, 0}, "6291456k ", ""},  // beyond 32 bits of bytes
+    };
+    for (const auto& row : rows) {
+        char text[STATUS_TEXT_SIZE], battery[BATTERY_TEXT_SIZE];
+        ComposeStatusText(row.in, text, battery);
+        EXPECT_EQ(row.text, text);
+        EXPECT_EQ(row.battery, battery) << row.text;
+    }
+    // Green down to 26 %, yellow down to 11 %, red below.
+    const struct { int percent; int colour; } colours[] = {{255, 0}, {26, 0}, {25, 1}, {11, 1}, {10, 2}, {0, 2}};
+    for (const auto& c : colours) {
+        const Rgb rgb = BatteryColour(c.percent);
+        const bool green = rgb.green > rgb.red, yellow = rgb.red == rgb.green && rgb.red > rgb.blue;
+        EXPECT_EQ(c.colour, green ? 0 : yellow ? 1 : 2) << c.percent;
+    }
+    // Refreshes by minute: one chime at the full hour, and no new one until a minute 1 was seen.
+    const int steps[][2] = {{59, 0}, {0, 1}, {0, 0}, {1, 0}, {0, 1}, {5, 0}, {0, 0}};
+    bool chimePlayed = false;
+    for (const auto& step : steps) EXPECT_EQ(step[1], ChimeDue(step[0], chimePlayed)) << &step - steps;
+}
+
+TEST(BarGeometry, TheBarStandsAtItsEdgeHidesAllButTwoPixelsAndSlides)
+{
+    EXPECT_EQ(28, BarHeight(18)) << "a standard menu line makes a 28-pixel bar";
+    const int32_t screen = 600, height = BarHeight(18);
+    for (int bottom : {0, 1}) {
+        EXPECT_EQ(bottom ? screen : height, InViewTop(bottom, screen, 18) + height);
+        EXPECT_EQ(2, bottom ? screen - HiddenTop(bottom, screen, 18) : HiddenTop(bottom, screen, 18) + height);
+        // The strip: at the edge of the shell's answer, across the whole width; nothing once released.
+        StripRect strip = StripAfterQuery({0, 30, 700, screen - 40}, bottom, 18, 800);
+        EXPECT_EQ(bottom ? screen - 40 - height : 30, strip.top);
+        EXPECT_EQ(height, strip.bottom - strip.top);
+        EXPECT_EQ(800, strip.right - strip.left);
+        StripRect released = ReleasedStrip(bottom, screen);
+        EXPECT_TRUE(released.top == (bottom ? screen : 0) && released.bottom == released.top);
+    }
+    EXPECT_TRUE(CursorBringsBarIn(920, 1023) && !CursorBringsBarIn(921, 1023)) << "the rightmost tenth leaves it hidden";
+    EXPECT_GT(SlideDuration(true), SlideDuration(false)) << "hiding takes longer than coming in";
+    // Start, target, elapsed, duration, top: toward zero, and no overflow.
+    const int32_t slides[][5] = {{0, -26, 300, 300, -26}, {0, -26, 100, 300, -8}, {0, -1000000, 4000000, 4000000, -1000000}};
+    for (const auto& s : slides) EXPECT_EQ(s[4], AnimationTop(s[0], s[1], s[2], s[3])) << s[0] << "+" << s[2];
+    // The status timer fires on the next full ten seconds.
+    for (int at = 0; at < 60000; at += 333) {
+        uint32_t delay = AlignTimerDelay(at / 1000, at % 1000);
+        EXPECT_TRUE(delay >= 1 && delay <= 10000 && (at + delay) % 10000 == 0) << at << " + " << delay;
     }
 }
