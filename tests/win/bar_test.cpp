@@ -248,6 +248,7 @@ TEST_F(Bar, AutoHidePollOutlivesTheFirstStatusTickAndEndsWithAutoHide)
     userVariables.autoHide = 0;
     Pump(700);
     EXPECT_FALSE(KillTimer(barWindowHandle, AUTOHIDE_TIMER_ID)) << "no poll without auto-hide";
+    EXPECT_EQ(0, Top()) << "nor a slide";
     DestroyWindow(other);
 }
 
@@ -260,5 +261,6 @@ TEST_F(Bar, FreeMemoryAboveTwoGigabytesWhereTheSystemTellsIt)
     const MemoryStatusExFunction lookedUp = memoryStatusEx;
     memoryStatusEx = nullptr;  // a system without the call
     EXPECT_LT(AvailableMemory(), 2ull << 30);
+    EXPECT_GT(AvailableMemory(), 1ull << 30) << "the old call's figure";
     memoryStatusEx = lookedUp;
 }

@@ -13,7 +13,7 @@
 #include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
 #include "editor/entry_dialogs_win.h"
-#include "editor/menu_editing.h"
+#include "menus/menu_numbering.h"
 #include "model_builders.h"
 #include "resources/resource.h"
 #include "settings/options_dialog_win.h"
