@@ -6,7 +6,6 @@
 #include <dlgs.h>
 #include <shlobj.h>
 
-#include <cstring>
 #include <thread>
 
 #include "base/process_state_win.h"
@@ -14,58 +13,45 @@
 #include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
 #include "editor/entry_dialogs_win.h"
-#include "editor/menu_editing.h"
-#include "menus/menu_model.h"
+#include "menus/menu_numbering.h"
+#include "model_builders.h"
 #include "resources/resource.h"
 #include "settings/options_dialog_win.h"
 #include "win_driver.h"
 
 using Lines = std::vector<std::string>;
-using namespace driver;
 
 TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
 {
     appInstance = GetModuleHandleA(nullptr);
-    const int entries[] = {1, 0, MENU_ENTRY_LIMIT - 1};
-    for (int count : entries) {  // nameless: what is added has a name
-        UserMenu* menu = CreateUserMenu();
-        for (AppendUserMenu(menu); count-- > 0;) AppendProgramItem(menu, CreateProgramItem());
-    }
+    builders::AddMenu("");
+    UserMenu* target = builders::AddMenu("");
+    for (int i = 1; i < MENU_ENTRY_LIMIT; ++i) builders::AddEntry(target, "");  // room for one more
     HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, 0);
     HWND list = GetDlgItem(dialog, IDC_MENUS);
     RECT line = {};
-    SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&line));
-    std::string deep = "C:\\" + std::string(130, 'o') + "\\TIEF.EXE";
+    SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
+    const std::string deep = "C:\\" + std::string(130, 'o') + "\\TIEF.EXE";
     char tooLong[400];
     FormatTextN(tooLong, sizeof tooLong, PATH_TOO_LONG_FORMAT, deep.c_str());
-    const struct { int line; Lines files, added, warnings; } drops[] = {
-        {1, {"C:\\A\\EINS.EXE", deep, "C:\\B\\ZWEI.EXE"}, {"Zwei", "Eins"}, {tooLong}},
-        {2, {"C:\\X.EXE", "C:\\Y.EXE", "C:\\Z.EXE"}, {"Z"}, {MENU_FULL_TEXT}},
-    };
-    BoxWatcher boxes;
-    for (const auto& d : drops) {
-        SCOPED_TRACE(d.line);
-        size_t size = sizeof(DROPFILES) + 1;
-        for (const std::string& file : d.files) size += file.size() + 1;
-        HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-        DROPFILES* files = static_cast<DROPFILES*>(GlobalLock(drop));
-        *files = DROPFILES{sizeof(DROPFILES), {5, d.line * (line.bottom - line.top) + 3}, FALSE, FALSE};
-        char* at = reinterpret_cast<char*>(files + 1);
-        for (const std::string& file : d.files) at = std::strcpy(at, file.c_str()) + file.size() + 1;
-        GlobalUnlock(drop);
-        SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    const std::string files = "C:\\A\\EINS.EXE|C:\\B\\ZWEI.EXE|" + deep + "||";  // '|': the terminators
+    HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + files.size());
+    DROPFILES* header = static_cast<DROPFILES*>(GlobalLock(drop));
+    *header = DROPFILES{sizeof(DROPFILES), {5, line.top + 3}, FALSE, FALSE};
+    char* names = reinterpret_cast<char*>(header + 1);
+    for (char c : files) *names++ = c == '|' ? '\0' : c;
+    GlobalUnlock(drop);
+    driver::BoxWatcher boxes;
+    SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 
-        UserMenu* target = MenuAtLine(d.line);
-        Lines added, warnings;
-        for (ProgramItem* item = target->items; item; item = item->next)
-            if (item->name[0]) added.push_back(item->name);
-        for (const Box& box : boxes.Take()) warnings.push_back(box.text);
-        EXPECT_EQ(d.added, added);
-        EXPECT_EQ(d.warnings, warnings);
-        EXPECT_EQ(d.line, SendMessageA(list, LB_GETCURSEL, 0, 0));
-        EXPECT_EQ(0u, GlobalSize(drop)) << "the drop handle is given back";
-    }
-    EXPECT_EQ(1, menuListHead->itemCount);
+    Lines added, warnings;
+    for (ProgramItem* item = target->items; item; item = item->next)
+        if (item->name[0]) added.push_back(item->name);
+    for (const driver::Box& box : boxes.Take()) warnings.push_back(box.text);
+    EXPECT_EQ(Lines{"Zwei"}, added);
+    EXPECT_EQ((Lines{tooLong, MENU_FULL_TEXT}), warnings);
+    EXPECT_EQ(1, SendMessageA(list, LB_GETCURSEL, 0, 0));
+    EXPECT_EQ(0u, GlobalSize(drop)) << "the drop handle is given back";
     DestroyWindow(dialog);
     FreeAllUserMenus();
 }
@@ -73,27 +59,23 @@ TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
 TEST(Editor, FileChosenInTheFileDialogFillsTheFieldOfItsKind)
 {
     appInstance = GetModuleHandleA(nullptr);
-    TempDir dir;
+    driver::TempDir dir;
     ProgramItem item = {};
     EntryDialogParams entry = {&item, nullptr, 0};
     const struct { int dialog; DLGPROC procedure; LPARAM parameter; int browse, field; const char *title, *filter, *file; }
         kinds[] = {
-            {IDD_OPTIONS, OptionsDialogProc, 0, IDC_BROWSE_SOUND, IDC_CHIME_SOUND, WAV_BROWSE_TITLE, WAV_FILTER, "a.wav"},
+            {IDD_OPTIONS, OptionsDialogProc, 0, IDC_BROWSE_SOUND, IDC_CHIME_SOUND, WAV_BROWSE_TITLE, WAV_FILTER, ".wav"},
             {IDD_PROGRAM_ENTRY, ProgramItemDialogProc, reinterpret_cast<LPARAM>(&entry), IDC_ENTRY_BROWSE,
-             IDC_ENTRY_PATH, PROGRAM_BROWSE_TITLE, PROGRAM_FILTER, "a.exe"}};
+             IDC_ENTRY_PATH, PROGRAM_BROWSE_TITLE, PROGRAM_FILTER, ".exe"}};
     for (const auto& k : kinds) {
         SCOPED_TRACE(k.title);
-        std::string file = dir.File(k.file), title;
+        std::string file = dir.File(std::string(90, 'l') + k.file), title;  // longer than any field of old
         char filter[64] = "", field[MAX_PATH] = "";
-        ASSERT_TRUE(WriteFileBytes(file, {'x'}));
+        ASSERT_TRUE(driver::WriteFileBytes(file, {'x'}));
         HWND owner = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(k.dialog), nullptr, k.procedure, k.parameter);
         std::thread user([&] {
-            HWND box = nullptr;
-            WaitFor([&] {
-                while ((box = FindWindowExA(nullptr, box, "#32770", nullptr)) && GetWindow(box, GW_OWNER) != owner) {}
-                return box != nullptr;
-            });
-            title = WindowText(box);
+            HWND box = driver::DialogOwnedBy(owner);
+            title = driver::WindowText(box);
             SendDlgItemMessageA(box, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(filter));
             SendMessageA(box, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(file.c_str()));
             PostMessageA(box, WM_COMMAND, IDOK, 0);

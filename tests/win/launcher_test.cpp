@@ -14,29 +14,22 @@
 using Lines = std::vector<std::string>;
 
 namespace {
-std::string call;  // "verb|file|parameters|directory|show" as the shell got it, paths in their long form
-ULONG mask;
-HINSTANCE oldShellAnswer;
+std::string call;  // "verb|file|parameters|directory|show|mask" as the shell got it
 HANDLE process;  // handed out as the started program's
 
-std::string Long(const std::string& path)
-{
-    char full[MAX_PATH];
-    return GetLongPathNameA(path.c_str(), full, MAX_PATH) ? full : path;
-}
 std::string Call(const char* verb, const char* file, const char* parameters, const char* directory, int show)
 {
-    return std::string(verb) + "|" + Long(file) + "|" + parameters + "|" + Long(directory) + "|" + std::to_string(show);
+    return std::string(verb) + "|" + file + "|" + parameters + "|" + directory + "|" + std::to_string(show);
 }
 HINSTANCE WINAPI OldShell(HWND, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show)
 {
     call = Call(verb, file, parameters, directory, show);
-    return oldShellAnswer;
+    return reinterpret_cast<HINSTANCE>(3);  // the path was not found
 }
 BOOL WINAPI NewShell(SHELLEXECUTEINFOA* request)
 {
-    call = Call(request->lpVerb, request->lpFile, request->lpParameters, request->lpDirectory, request->nShow);
-    mask = request->fMask;
+    call = Call(request->lpVerb, request->lpFile, request->lpParameters, request->lpDirectory, request->nShow) +
+           "|" + std::to_string(request->fMask);
     request->hProcess = process;
     return TRUE;
 }
@@ -55,50 +48,50 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
     ASSERT_EQ(S_OK, CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                      reinterpret_cast<void**>(&link)));
     link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-    link->SetPath(target.c_str()), link->SetArguments("vom Link"), link->SetWorkingDirectory(dir.Path().c_str());
+    link->SetPath(target.c_str());
+    link->SetArguments("vom Link");
+    link->SetWorkingDirectory(dir.Path().c_str());
     link->SetShowCmd(SW_SHOWNORMAL);  // Wine reads any other back as this one
     ASSERT_EQ(S_OK, file->Save(wide, TRUE));
-    file->Release(), link->Release();
+    file->Release();
+    link->Release();
     CoUninitialize();
 
     const char old[] = "%SystemRoot%\\Kein Ordner\\Programm.lnk";
-    char fileMissing[300], folderMissing[300], otherCode[300];
-    FormatTextN(fileMissing, sizeof fileMissing, FILE_NOT_FOUND_FORMAT, old);
+    char folderMissing[300];
     FormatTextN(folderMissing, sizeof folderMissing, PATH_NOT_FOUND_FORMAT, old);
-    FormatTextN(otherCode, sizeof otherCode, SHELL_ERROR_FORMAT, 31);
-    std::string asEntered = "|-p 1|%TEMP%|" + std::to_string(SW_SHOWMINNOACTIVE);
-    // The old shell's answer (0: the new shell); the entry's path; what the shell got; the warning.
-    const struct { INT_PTR answer; std::string path, call; const char* warning; } cases[] = {
-        {2, old, "open|" + std::string(old) + asEntered, fileMissing},
-        {3, old, "open|" + std::string(old) + asEntered, folderMissing},
-        {31, old, "open|" + std::string(old) + asEntered, otherCode},
-        {32, old, "open|" + std::string(old) + asEntered, nullptr},
-        {0, "C:\\notepad.exe", "open|C:\\notepad.exe" + asEntered, nullptr},
-        {0, shortcut, "open|" + Long(target) + "|vom Link|" + Long(dir.Path()) + "|1", nullptr},
-        {0, dir.File("fehlt.lnk"), "", SHORTCUT_FAILED_TEXT}};
+    const std::string asEntered = "|-p 1|%TEMP%|" + std::to_string(SW_SHOWMINNOACTIVE);
+    const std::string mask = "|" + std::to_string(SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST);
+    // The old shell; the entry's path; what the shell got; the warning.
+    const struct { bool oldShell; std::string path, call; const char* warning; } cases[] = {
+        {true, old, "open|" + std::string(old) + asEntered, folderMissing},
+        {false, "C:\\notepad.exe", "open|C:\\notepad.exe" + asEntered + mask, nullptr},
+        {false, shortcut, "open|" + target + "|vom Link|" + dir.Path() + "|1" + mask, nullptr},
+        {false, dir.File("fehlt.lnk"), "", SHORTCUT_FAILED_TEXT}};
+    ProgramItem item = {};
+    CopyText(item.parameters, "-p 1");
+    CopyText(item.workingDirectory, "%TEMP%");
+    item.showCommand = SW_SHOWMINNOACTIVE;
+    shellExecute = OldShell;
+    shellExecuteEx = NewShell;
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.path + " " + std::to_string(c.answer));
-        ProgramItem item = {};
+        SCOPED_TRACE(c.path);
         CopyText(item.path, c.path.c_str());
-        CopyText(item.parameters, "-p 1");
-        CopyText(item.workingDirectory, "%TEMP%");
-        item.showCommand = SW_SHOWMINNOACTIVE;
-        shellExecute = OldShell, shellExecuteEx = NewShell;
-        newShell = !c.answer;
-        oldShellAnswer = reinterpret_cast<HINSTANCE>(c.answer);
+        newShell = !c.oldShell;
         process = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        call.clear(), mask = 0;
+        call.clear();
         driver::BoxWatcher boxes;
         EXPECT_EQ(!c.warning, LaunchProgramItem(&item));
-        shellExecute = ShellExecuteA, shellExecuteEx = ShellExecuteExA, newShell = true;
         Lines warnings;
         for (const driver::Box& box : boxes.Take()) warnings.push_back(box.text);
         EXPECT_EQ(c.warning ? Lines{c.warning} : Lines{}, warnings);
         EXPECT_EQ(c.call, call);
         DWORD flags;
-        bool started = !c.answer && !c.warning;
+        bool started = !c.oldShell && !c.warning;
         EXPECT_EQ(started, !GetHandleInformation(process, &flags)) << "the started program's handle is closed";
-        EXPECT_EQ(started ? ULONG(SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST) : 0, mask);
         if (!started) CloseHandle(process);
     }
+    shellExecute = ShellExecuteA;
+    shellExecuteEx = ShellExecuteExA;
+    newShell = true;
 }
