@@ -41,23 +41,6 @@ Bytes Encoded()
     return encoded;
 }
 
-UserMenu* AddMenu(const char* name)
-{
-    UserMenu* menu = CreateUserMenu();
-    CopyText(menu->name, name);
-    AppendUserMenu(menu);
-    return menu;
-}
-
-ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator)
-{
-    ProgramItem* item = CreateProgramItem();
-    CopyText(item->name, name);
-    item->separatorBefore = separator;
-    AppendProgramItem(menu, item);
-    return item;
-}
-
 std::string ModelBreach(Shape* shape)
 {
     const UserMenu* left = nullptr;

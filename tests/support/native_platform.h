@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "menus/menu_model.h"
+#include "model_builders.h"
 
 std::string Formatted(const char* format, ...);  // a format of base/texts.h filled in
 using Bytes = std::vector<unsigned char>;
 Bytes ReadBytes(const std::string& path);  // empty when missing
 Bytes Encoded();                           // what SaveProfile would write now
-UserMenu* AddMenu(const char* name);       // appended to the live model
-ProgramItem* AddEntry(UserMenu* menu, const char* name, int separator = 0);
 
 // The menus in bar order, each with its entries top to bottom.
 using Shape = std::vector<std::pair<UserMenu*, std::vector<ProgramItem*>>>;

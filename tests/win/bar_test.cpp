@@ -163,7 +163,9 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         EXPECT_EQ(c.inView, Top() == 0) << Top();
         EXPECT_EQ(c.refuse ? Lines{AUTOHIDE_REFUSED_TEXT} : Lines{}, Texts(boxes));
         EXPECT_EQ(c.after, userVariables.autoHide);
-        if (c.box) EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(options, c.box)) << "the refused box";
+        if (c.box) {
+            EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(options, c.box)) << "the refused box";
+        }
     }
 }
 
@@ -222,10 +224,10 @@ TEST_F(Bar, ChimeKeepsTheLocalHour)
 
 TEST_F(Bar, MenuBarShowsEveryMenuAndEntryAndEachCommandFindsItsEntry)
 {
-    builders::AddMenu("Leer");
-    UserMenu* apps = builders::AddMenu("&Apps");
-    builders::AddEntry(apps, "&Editor", 1);
-    builders::AddEntry(apps, "&Rechner");
+    AddMenu("Leer");
+    UserMenu* apps = AddMenu("&Apps");
+    AddEntry(apps, "&Editor", 1);
+    AddEntry(apps, "&Rechner");
     CreateBar(0);
     HMENU bar = GetMenu(barWindowHandle);
     EXPECT_EQ(" Leer( ) &Apps( - &Editor &Rechner )", Read(bar));
@@ -257,7 +259,8 @@ TEST_F(Bar, AutoHidePollOutlivesTheFirstStatusTickAndEndsWithAutoHide)
 
 TEST_F(Bar, FreeMemoryAboveTwoGigabytesWhereTheSystemTellsIt)
 {
-    MEMORYSTATUSEX status = {sizeof status};
+    MEMORYSTATUSEX status = {};
+    status.dwLength = sizeof status;
     GlobalMemoryStatusEx(&status);
     if (status.ullAvailPhys < (3ull << 30)) GTEST_SKIP() << "needs more than 3 GB free";
     EXPECT_GT(AvailableMemory(), 2ull << 30);

@@ -24,9 +24,9 @@ using Lines = std::vector<std::string>;
 TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
 {
     appInstance = GetModuleHandleA(nullptr);
-    builders::AddMenu("");
-    UserMenu* target = builders::AddMenu("");
-    for (int i = 1; i < MENU_ENTRY_LIMIT; ++i) builders::AddEntry(target, "");  // room for one more
+    AddMenu("");
+    UserMenu* target = AddMenu("");
+    for (int i = 1; i < MENU_ENTRY_LIMIT; ++i) AddEntry(target, "");  // room for one more
     HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, 0);
     HWND list = GetDlgItem(dialog, IDC_MENUS);
     RECT line = {};
