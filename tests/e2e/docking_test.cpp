@@ -1,6 +1,6 @@
-// The bar on the screen: the Options dialog moving it with the strip the
-// shell reserves, the old shell's bar that always hides, auto-hide driven by
-// the real pointer and the hot key, and the status text it draws.
+// The bar on the screen: auto-hide driven by the real pointer and the hot key,
+// the Options dialog moving the bar with the strip the shell reserves, the
+// status text it draws, and the old shell's bar that always hides.
 #include "resources/resource.h"
 #include "status/status_text.h"
 #include "win_bar_fixture.h"
@@ -68,9 +68,11 @@ class Docking : public BarTest {};
 
 }  // namespace
 
-TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInAndOptionsMoveItWithItsStrip)
+TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTheTimeStandsAtTheRightEnd)
 {
-    std::string user = UserWith("e2e_autohide", Defaults(true));
+    UserVariables timeOnly = Defaults(true);
+    timeOnly.showFreeMemory = 0;
+    std::string user = UserWith("e2e_autohide", timeOnly);
     int top = StripEdge(ABE_TOP), bottom = StripEdge(ABE_BOTTOM);
     // Ctrl+Alt+Z is another program's: the bar falls back to Ctrl+Alt+A.
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z'));
@@ -101,6 +103,16 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInAndOptionsMoveItWithItsStrip)
     ASSERT_TRUE(options);
     ClickBox(options, IDC_AUTO_HIDE);
     EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && StripEdge(ABE_TOP) == top + Height(window); }));
+    // The status: the menu line without it once the time is off; the time drawn
+    // as here once it is on again (should the minute turn between the bar's
+    // clock and ours, its next tick draws the new time).
+    ClickBox(options, IDC_SHOW_TIME);
+    ASSERT_TRUE(WaitFor([&] { return SendDlgItemMessageA(options, IDC_SHOW_TIME, BM_GETCHECK, 0, 0) == 0; }));
+    Pixels under, last;
+    EXPECT_TRUE(WaitFor([&] { return (last = under) == (under = Picture(Height(window))); }));
+    ClickBox(options, IDC_SHOW_TIME);
+    EXPECT_TRUE(WaitFor([&] { return Picture(Height(window)) == Picture(Height(window), &under); }, 12000))
+        << "the drawn text differs from the time in the menu font at its place";
     ClickBox(options, IDC_DOCK_BOTTOM);
     EXPECT_TRUE(WaitFor([&] {
         return WindowRect(window).bottom == GetSystemMetrics(SM_CYSCREEN) &&
@@ -118,7 +130,8 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInAndOptionsMoveItWithItsStrip)
     PressButton(options, IDOK);
     Close(bar);
     EXPECT_EQ(bottom, StripEdge(ABE_BOTTOM)) << "the strip is given back at the end";
-    UserVariables kept = Defaults(false);
+    UserVariables kept = timeOnly;
+    kept.autoHide = 0;
     kept.dockBottom = 1;
     wav.copy(kept.chimeSound, wav.size());
     EXPECT_EQ(BytesOf(kept), Stored(user));
@@ -144,23 +157,4 @@ TEST_F(Docking, TheOldShellsBarAlwaysHidesAndReservesNothing)
     PressButton(options, IDOK);
     Close(bar);
     EXPECT_EQ(BytesOf(Defaults(true)), Stored(user));
-}
-
-TEST_F(Docking, TheTimeStandsInTheMenuFontAtTheRightEnd)
-{
-    UserVariables blank = Defaults(false);
-    blank.showFreeMemory = blank.showDate = blank.showUserName = blank.showTime = 0;
-    UserVariables timeOnly = blank;
-    timeOnly.showTime = 1;
-    BarProcess first;  // the menu line without a status
-    int height = WindowRect(Start(first, UserWith("e2e_blank", blank), {})).bottom;
-    Pixels under, last;
-    EXPECT_TRUE(WaitFor([&] { return (last = under) == (under = Picture(height)); }));
-    Close(first);
-    BarProcess bar;
-    Start(bar, UserWith("e2e_time", timeOnly), {});
-    // Should the minute turn between the bar's clock and ours, its next tick draws the new time.
-    EXPECT_TRUE(WaitFor([&] { return Picture(height) == Picture(height, &under); }, 12000))
-        << "the drawn text differs from the time in the menu font at its place";
-    Close(bar);
 }

@@ -70,9 +70,10 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     EXPECT_TRUE(WaitFor([&] { return ListOf(editor, IDC_MENUS) == Lines{"&Voll", "&Werkzeüge", "&Rest"}; }));
     PressButton(editor, IDOK);
 
-    Bytes saved, edited = ProfileBytes(kept + "menu \"&Werkzeüge\"\nentry \"&Zähler\"\npath \"" + helper +
-                                       "\"\ndirectory \"" + work + "\"\nparameters \"eins \\x22zwei drei\\x22\"\nshow " +
-                                       std::to_string(SW_MINIMIZE) + "\nseparator-before yes\nmenu \"&Rest\"\n");
+    std::string made = "menu \"&Werkzeüge\"\n entry \"&Zähler\"\n  path \"" + helper + "\"\n  directory \"" + work +
+                       "\"\n  parameters \"eins \\x22zwei drei\\x22\"\n  show " + std::to_string(SW_MINIMIZE) +
+                       "\n  separator-before yes\n";
+    Bytes saved, edited = ProfileBytes(kept + made + "menu \"&Rest\"\n");
     EXPECT_TRUE(WaitFor([&] { return ReadFileBytes(ProfileOf(user), saved) && saved == edited; })) << "saved on OK";
     // The entries past the first menu's limit take no command; separators take no place.
     PostMessageA(window, WM_COMMAND, EntryCommandId(2, 1), 0);

@@ -14,11 +14,6 @@ namespace {
 // Two menus, the second with one entry.
 const char PROFILE[] = "deskrail-profile 103\nmenu \"A\"\nmenu \"B\"\n entry \"b\"\n";
 
-HANDLE Hold(const std::string& path)  // without sharing, as a backup tool may
-{
-    return CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-}
-
 bool HotKeyFree()
 {
     bool free = RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z');
@@ -91,7 +86,7 @@ TEST_F(Startup, BrokenOrHeldProfileStopsTheBarAndNothingIsWritten)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         ASSERT_TRUE(WriteFileBytes(ProfileOf(user), c.file));
-        HANDLE held = c.held ? Hold(ProfileOf(user)) : nullptr;
+        HANDLE held = c.held ? CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0) : 0;
         BarProcess bar;
         ASSERT_TRUE(bar.Start(exe, user + " +b"));
         ASSERT_TRUE(WaitFor([&] { return !FindBoxes(bar.Id()).empty(); }));
@@ -123,7 +118,8 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
     DeleteRegistryKey(AllUsers());
     UserWith(user, Defaults(false));
     EXPECT_FALSE(HotKeyFree());
-    HANDLE held = Hold(ProfileOf(user));
+    // Held without sharing: the save cannot replace it.
+    HANDLE held = CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_TRUE(PostMessageA(bar.Bar(), WM_CLOSE, 0, 0));
     ASSERT_TRUE(WaitFor([&] { return !FindBoxes(bar.Id()).empty(); }));
     EXPECT_TRUE(HotKeyFree()) << "the hot key is free before the warning";
