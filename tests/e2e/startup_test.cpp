@@ -89,7 +89,7 @@ TEST_F(Startup, BrokenOrHeldProfileStopsTheBarAndNothingIsWritten)
         HANDLE held = c.held ? CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0) : 0;
         BarProcess bar;
         ASSERT_TRUE(bar.Start(exe, user + " +b"));
-        ASSERT_TRUE(WaitFor([&] { return !FindBoxes(bar.Id()).empty(); }));
+        ASSERT_TRUE(WaitFor([&] { return FirstBox(bar.Id()) != nullptr; }));
         EXPECT_FALSE(FindProcessWindow(bar.Id(), "DRClass", nullptr)) << "no bar behind the box";
         Box box;
         ASSERT_TRUE(bar.NextBox(box));
@@ -121,7 +121,7 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
     // Held without sharing: the save cannot replace it.
     HANDLE held = CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_TRUE(PostMessageA(bar.Bar(), WM_CLOSE, 0, 0));
-    ASSERT_TRUE(WaitFor([&] { return !FindBoxes(bar.Id()).empty(); }));
+    ASSERT_TRUE(WaitFor([&] { return FirstBox(bar.Id()) != nullptr; }));
     EXPECT_TRUE(HotKeyFree()) << "the hot key is free before the warning";
     Box box;
     ASSERT_TRUE(bar.NextBox(box));

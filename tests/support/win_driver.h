@@ -87,12 +87,12 @@ inline Box ReadBox(HWND window)
     return box;
 }
 
-inline std::vector<Box> FindBoxes(DWORD processId)
+// FirstBox: the oldest shown box of a process (0: any), or null.
+inline HWND FirstBox(DWORD processId)
 {
-    std::vector<Box> boxes;
     for (HWND window : TopWindows(processId, "#32770"))
-        if (ReadBox(window).window) boxes.push_back(ReadBox(window));
-    return boxes;
+        if (ReadBox(window).window) return window;
+    return nullptr;
 }
 
 // The controls of a dialog in any process. PressButton posts what a push
@@ -146,10 +146,10 @@ inline HWND DialogOwnedBy(HWND owner)
 // ShownBox: waits for a box of the process and reads it; PressOk answers it.
 inline bool ShownBox(DWORD processId, Box& box, DWORD timeoutMs = 5000)
 {
-    std::vector<Box> boxes;
-    if (!WaitFor([&] { return !(boxes = FindBoxes(processId)).empty(); }, timeoutMs)) return false;
+    HWND window = nullptr;
+    if (!WaitFor([&] { return (window = FirstBox(processId)) != nullptr; }, timeoutMs)) return false;
     Sleep(20);  // the text is set after the window shows
-    box = ReadBox(boxes.front().window);
+    box = ReadBox(window);
     return true;
 }
 
@@ -223,7 +223,7 @@ public:
         PressOk(box);
         return true;
     }
-    bool ExpectNoBox() { return !WaitFor([&] { return !FindBoxes(Id()).empty(); }, 300); }
+    bool ExpectNoBox() { return !WaitFor([&] { return FirstBox(Id()) != nullptr; }, 300); }
     HWND Bar() const { return FindProcessWindow(Id(), "DRClass", "DeskRail"); }
     bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = 5000)
     {
