@@ -89,9 +89,9 @@ add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
 # The driver (other processes' windows, boxes, registry, files) stands alone:
 # the end-to-end tests need nothing else.
-add_library(deskrail_win_driver STATIC ${CMAKE_SOURCE_DIR}/tests/support/win_driver.cpp)
-target_include_directories(deskrail_win_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/support ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(deskrail_win_driver PUBLIC gtest user32 advapi32 shell32 gdi32)
+add_library(deskrail_win_driver INTERFACE)
+target_include_directories(deskrail_win_driver INTERFACE ${CMAKE_SOURCE_DIR}/tests/support ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(deskrail_win_driver INTERFACE gtest user32 advapi32 shell32 shlwapi gdi32)
 
 # The in-process tests add the libraries of the calls they make themselves.
 add_library(deskrail_win_test_support INTERFACE)

@@ -1,66 +1,133 @@
-// First start and what the bar keeps: the welcome, the options in the
-// registry, the profile with the default menus, one bar at a time.
+// Start and end, and what the bar keeps: the warnings in order, the welcome,
+// the options in the registry, the profile, the strip (also for a restarted
+// shell), one bar at a time, a logoff. A broken or held profile stops the bar
+// before it shows; a failed save at the end is reported once the hot key is
+// free and keeps the old file and what the registry holds.
+#include "menus/menu_model.h"
+#include "menus/profile_file.h"
 #include "win_bar_fixture.h"
 
 using namespace driver;
 
 namespace {
 
-std::string Welcome(const std::string& user) { return Format(WELCOME_FORMAT, ", ", user.c_str(), DESKRAIL_CONTACT); }
+// Two menus, the second with one entry.
+const char PROFILE[] = "deskrail-profile 103\nmenu \"A\"\nmenu \"B\"\n entry \"b\"\n";
+
+bool HotKeyFree()
+{
+    bool free = RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z');
+    return free && UnregisterHotKey(nullptr, 1);
+}
 
 class Startup : public BarTest {};
 
 }  // namespace
 
-TEST_F(Startup, FirstStartWelcomesTheNextIsQuietAndSwitchesAreKeptAtTheEnd)
+TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStripAndALogoffKeepsThem)
 {
-    std::string user = User("e2e_first"), other = User("e2e_second");
-    std::vector<unsigned char> defaults = Bytes(Defaults(true)), saved;
+    std::string user = "e2e_first";
+    ASSERT_TRUE(WriteRegistryValue(Key(user), "User_Variables", REG_BINARY, "short", 5));
+    Bytes saved;
     {
         BarProcess bar;
-        Start(bar, user, {Welcome(user)});
-        EXPECT_EQ(defaults, StoredBytes(user)) << "stored at first use";
-        EXPECT_FALSE(FileExists(ProfileOf(user))) << "the profile is written at the end";
+        Start(bar, user + " -x -f", {Format(UNKNOWN_OPTION_FORMAT, "-x"), BAD_FILE_NAME_TEXT, REGISTRY_OUTDATED_TEXT,
+                                     Format(WELCOME_FORMAT, ", ", user.c_str(), DESKRAIL_CONTACT)});
+        EXPECT_EQ(BytesOf(Defaults(true)), Stored(user)) << "stored at first use";
+        EXPECT_FALSE(ReadFileBytes(ProfileOf(user), saved)) << "the profile is written at the end";
         Close(bar);
     }
-    ASSERT_TRUE(ReadFileBytes(ProfileOf(user), saved));
-    EXPECT_EQ(Outline({}), Outline(saved)) << "the default menus";
+    LoadProfileBytes(nullptr, 0);  // the default menus
+    size_t size = 0;
+    unsigned char* menus = EncodeProfile(size);
+    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved) && saved == Bytes(menus, menus + size)) << "the default menus";
+    delete[] menus;
+    FreeAllUserMenus();
 
     int bottom = StripEdge(ABE_BOTTOM);
-    BarProcess bar;
-    HWND window = Start(bar, user + " +b -a", {});
-    RECT rect = WindowRect(window);
-    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), rect.bottom) << "docked at the bottom";
-    EXPECT_EQ(bottom - (rect.bottom - rect.top), StripEdge(ABE_BOTTOM)) << "its strip reserved";
-    EXPECT_EQ(defaults, StoredBytes(user)) << "switches reach the registry at the end";
-    BarProcess second;  // ends at once; the first stays
-    ASSERT_TRUE(second.Start(exe, other));
-    ExpectExit0(second);
-    Close(bar);
-    EXPECT_EQ(Bytes(Defaults(false)).size(), StoredBytes(user).size());
-    EXPECT_EQ(1u, Stored(user).dockBottom);
-    EXPECT_EQ(0u, Stored(user).autoHide);
-}
-
-TEST_F(Startup, BadArgumentsAndAnOutdatedRecordAreReportedInOrder)
-{
-    std::string user = User("e2e_outdated");
-    ASSERT_TRUE(WriteRegistryValue(Key(user), OPTIONS_VALUE, REG_BINARY, "short", 5));
-    BarProcess bar;
-    Start(bar, user + " -x -f",
-          {Format(UNKNOWN_OPTION_FORMAT, "-x"), BAD_FILE_NAME_TEXT, REGISTRY_OUTDATED_TEXT, Welcome(user)});
-    EXPECT_EQ(Bytes(Defaults(true)), StoredBytes(user));
-    Close(bar);
-}
-
-TEST_F(Startup, LoggingOffKeepsWhatTheSessionChanged)
-{
-    std::string user = UserWith("e2e_logoff", Defaults(false));
     {
         BarProcess bar;
-        SendMessageA(Start(bar, user + " +b", {}), WM_ENDSESSION, TRUE, 0);
+        HWND window = Start(bar, user + " +b -a", {});
+        int strip = bottom - (WindowRect(window).bottom - WindowRect(window).top);
+        EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), WindowRect(window).bottom) << "docked at the bottom";
+        EXPECT_EQ(strip, StripEdge(ABE_BOTTOM)) << "its strip reserved";
+        APPBARDATA data = {sizeof data, window, 0, 0, {}, 0};
+        SHAppBarMessage(ABM_REMOVE, &data);  // the host forgets the bar, as a restarted shell does
+        ASSERT_TRUE(WaitFor([&] { return StripEdge(ABE_BOTTOM) == bottom; }));
+        PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        EXPECT_TRUE(WaitFor([&] { return StripEdge(ABE_BOTTOM) == strip; })) << "the restarted shell's strip";
+        BarProcess second;  // ends at once; the first stays
+        ASSERT_TRUE(second.Start(exe, "e2e_second"));
+        ExpectExit0(second);
+        EXPECT_EQ(BytesOf(Defaults(true)), Stored(user)) << "switches reach the registry at the end";
+        ASSERT_TRUE(DeleteFileA(ProfileOf(user).c_str()));
+        SendMessageA(window, WM_ENDSESSION, TRUE, 0);  // the user logs off
         EXPECT_TRUE(bar.ExpectNoBox()) << "no box holds the logoff up";
     }  // the session's end takes the process with it
-    EXPECT_EQ(1u, Stored(user).dockBottom);
-    EXPECT_TRUE(FileExists(ProfileOf(user)));
+    UserVariables kept = Defaults(false);
+    kept.dockBottom = 1;
+    EXPECT_EQ(BytesOf(kept), Stored(user));
+    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved));
+}
+
+TEST_F(Startup, BrokenOrHeldProfileStopsTheBarAndNothingIsWritten)
+{
+    std::string user = UserWith("e2e_broken", Defaults(false)), name = "deskrail." + user;
+    Bytes whole = ProfileBytes(PROFILE), cut(whole.begin(), whole.end() - 1), after;
+    // A whole file held by another program is no broken one, but the
+    // defaults must not be saved over it either.
+    const struct {
+        Bytes file;
+        std::string text;
+        bool held;
+    } cases[] = {{cut, Format(PROFILE_CUT_ENTRY_FORMAT, 2, 1, name.c_str()), false},
+                 {{whole[0], whole[1]}, PROFILE_OLD_FORMAT_TEXT, false},
+                 {whole, Format(PROFILE_UNREADABLE_FORMAT, name.c_str()), true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        ASSERT_TRUE(WriteFileBytes(ProfileOf(user), c.file));
+        HANDLE held = c.held ? CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0) : 0;
+        BarProcess bar;
+        ASSERT_TRUE(bar.Start(exe, user + " +b"));
+        ASSERT_TRUE(WaitFor([&] { return FirstBox(bar.Id()) != nullptr; }));
+        EXPECT_FALSE(FindProcessWindow(bar.Id(), "DRClass", nullptr)) << "no bar behind the box";
+        Box box;
+        ASSERT_TRUE(bar.NextBox(box));
+        EXPECT_EQ(FATAL_CAPTION + ("|" + c.text), box.caption + "|" + box.text);
+        ExpectExit0(bar);
+        if (held) CloseHandle(held);
+        EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == c.file);
+        EXPECT_EQ(BytesOf(Defaults(false)), Stored(user));
+    }
+}
+
+TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
+{
+    // A volatile parent key refuses the lasting key the options need, so the start has no registry.
+    std::string user = "e2e_held";
+    HKEY key;
+    ASSERT_FALSE(RegCreateKeyExA(HKEY_CURRENT_USER, AllUsers().c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                                 KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    RegCloseKey(key);
+    Bytes old = ProfileBytes(PROFILE), after;
+    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), old));
+    BarProcess bar;
+    Start(bar, user, {REGISTRY_ACCESS_FAILED_TEXT});
+    // The registry comes back while the bar runs, holding a record the bar
+    // never read: with no option changed, the end must not overwrite it.
+    DeleteRegistryKey(AllUsers());
+    UserWith(user, Defaults(false));
+    EXPECT_FALSE(HotKeyFree());
+    // Held without sharing: the save cannot replace it.
+    HANDLE held = CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_TRUE(PostMessageA(bar.Bar(), WM_CLOSE, 0, 0));
+    ASSERT_TRUE(WaitFor([&] { return FirstBox(bar.Id()) != nullptr; }));
+    EXPECT_TRUE(HotKeyFree()) << "the hot key is free before the warning";
+    Box box;
+    ASSERT_TRUE(bar.NextBox(box));
+    EXPECT_EQ(Format(PROFILE_WRITE_FAILED_FORMAT, ("deskrail." + user).c_str()), box.text);
+    ExpectExit0(bar);
+    CloseHandle(held);
+    EXPECT_EQ(BytesOf(Defaults(false)), Stored(user)) << "the stored record stays";
+    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == old) << "the old file stays whole";
 }

@@ -1,28 +1,20 @@
 // win_bar_fixture.h: the frame of an end-to-end journey: a folder of its own
-// with a copy of DeskRail.exe, the users' registry keys removed before and
-// after, the usual ways to start and end the bar, and what it wrote decoded
-// with the program's own portable rules.
+// with a copy of DeskRail.exe, the bar's registry keys removed before and
+// after, the usual ways to start and end the bar, and profiles written from
+// their text form (deskrail-profile).
 #pragma once
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "base/texts.h"
-#include "menus/menu_model.h"
-#include "menus/profile_file.h"
+#include "menus/profile_text.h"
 #include "settings/user_variables.h"
 #include "win_driver.h"
 
 namespace driver {
 
-const char OPTIONS_VALUE[] = "User_Variables";
-
-inline std::vector<unsigned char> Bytes(const UserVariables& options)
-{
-    const unsigned char* at = reinterpret_cast<const unsigned char*>(&options);
-    return {at, at + sizeof options};
-}
+using Bytes = std::vector<unsigned char>;
 
 // Format: a text of base/texts.h filled in.
 template <typename... Values>
@@ -33,39 +25,36 @@ std::string Format(const char* format, Values... values)
     return text;
 }
 
-// Outline: the menus the program reads from a profile, a line per menu and entry.
-inline std::string Outline(const std::vector<unsigned char>& bytes)
+inline Bytes BytesOf(const UserVariables& options)
 {
-    std::string text = LoadProfileBytes(bytes.data(), bytes.size()).message;
-    for (UserMenu* menu = menuListHead; menu; menu = menu->next) {
-        text += std::string(menu->name) + "\n";
-        for (ProgramItem* item = menu->items; item; item = item->next)
-            text += std::string(" ") + item->name + "|" + item->path + "|" + item->workingDirectory + "|" +
-                    item->parameters + "|" + std::to_string(item->showCommand) + "|" +
-                    std::to_string(item->separatorBefore) + "\n";
-    }
-    FreeAllUserMenus();
-    return text;
+    const unsigned char* at = reinterpret_cast<const unsigned char*>(&options);
+    return {at, at + sizeof options};
+}
+
+// ProfileBytes: the profile file a deskrail-profile text describes.
+inline Bytes ProfileBytes(const std::string& text)
+{
+    unsigned char* data = nullptr;
+    size_t size = 0;
+    char message[200] = "";
+    EXPECT_TRUE(ProfileFromText(text.data(), text.size(), data, size, message, sizeof message)) << message;
+    Bytes bytes(data, data + size);
+    delete[] data;
+    return bytes;
 }
 
 class BarTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        for (const std::string& user : users) DeleteRegistryKey(Key(user));
-    }
+    void SetUp() override { DeleteRegistryKey(AllUsers()); }
+    void TearDown() override { DeleteRegistryKey(AllUsers()); }
     static std::string Key(const std::string& user)
     {
         char key[USER_KEY_NAME_SIZE];
         FormatUserKeyName(key, sizeof key, user.c_str());
         return key;
     }
-    std::string User(const std::string& user)
-    {
-        users.push_back(user);
-        DeleteRegistryKey(Key(user));
-        return user;
-    }
+    // AllUsers: the key that holds every user's key.
+    static std::string AllUsers() { return Key("x").substr(0, Key("x").rfind('\\')); }
     static UserVariables Defaults(bool autoHide)
     {
         UserVariables options;
@@ -76,22 +65,17 @@ protected:
     // UserWith: options stored, so no welcome comes.
     std::string UserWith(const std::string& user, const UserVariables& options)
     {
-        EXPECT_TRUE(WriteRegistryValue(Key(User(user)), OPTIONS_VALUE, REG_BINARY, &options, sizeof options));
+        EXPECT_TRUE(WriteRegistryValue(Key(user), "User_Variables", REG_BINARY, &options, sizeof options));
         return user;
     }
-    std::vector<unsigned char> StoredBytes(const std::string& user)
+    // Stored: the user's options record as the registry holds it (empty: none).
+    Bytes Stored(const std::string& user)
     {
-        std::vector<unsigned char> bytes;
-        EXPECT_TRUE(ReadRegistryValue(Key(user), OPTIONS_VALUE, bytes));
+        Bytes bytes(1024);
+        DWORD size = static_cast<DWORD>(bytes.size());
+        if (SHGetValueA(HKEY_CURRENT_USER, Key(user).c_str(), "User_Variables", nullptr, bytes.data(), &size)) size = 0;
+        bytes.resize(size);
         return bytes;
-    }
-    UserVariables Stored(const std::string& user)
-    {
-        UserVariables options = {};
-        std::vector<unsigned char> bytes = StoredBytes(user);
-        EXPECT_EQ(sizeof options, bytes.size());
-        std::memcpy(&options, bytes.data(), std::min(bytes.size(), sizeof options));
-        return options;
     }
     std::string ProfileOf(const std::string& user) { return dir.File("deskrail." + user); }
     // Start: the bar, these warnings in order, its window and no box more.
@@ -103,8 +87,8 @@ protected:
             EXPECT_TRUE(bar.NextBox(box)) << "missing: " << text;
             EXPECT_EQ(WARNING_CAPTION + ("|" + text), box.caption + "|" + box.text);
         }
-        HWND window = bar.WaitForBar();
-        EXPECT_TRUE(window) << "no bar window";
+        HWND window = nullptr;
+        EXPECT_TRUE(WaitFor([&] { return (window = bar.Bar()) != nullptr; })) << "no bar window";
         EXPECT_TRUE(bar.ExpectNoBox()) << "a box more than expected";
         return window;
     }
@@ -115,13 +99,12 @@ protected:
     }
     void Close(BarProcess& bar)
     {
-        EXPECT_TRUE(bar.Close());
+        EXPECT_TRUE(PostMessageA(bar.Bar(), WM_CLOSE, 0, 0));
         ExpectExit0(bar);
     }
 
     TempDir dir;
     std::string exe = Copy("DeskRail.exe", dir.Path());
-    std::vector<std::string> users;
 };
 
 }  // namespace driver
