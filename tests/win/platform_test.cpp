@@ -26,7 +26,9 @@ TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
         driver::TempDir dir;
         const std::string path = dir.File("deskrail.anna"), other = dir.File("deskrail.anna.tmp");
         ASSERT_TRUE(driver::WriteFileBytes(other, {'a', 'n', 'n', 'a', '.', 't', 'm', 'p'}));
-        if (c.old) ASSERT_TRUE(driver::WriteFileBytes(path, {'o', 'l', 'd'}));
+        if (c.old) {
+            ASSERT_TRUE(driver::WriteFileBytes(path, {'o', 'l', 'd'}));
+        }
         HANDLE held = c.held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
         moveFileEx = c.windows95 ? NotImplemented : MoveFileExA;
         const unsigned char bytes[] = {'n', 'e', 'w'};
