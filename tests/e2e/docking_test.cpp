@@ -1,6 +1,5 @@
-// The bar on the screen: auto-hide driven by the real pointer and the hot key,
-// the Options dialog moving the bar with the strip the shell reserves, the
-// status text it draws, and the old shell's bar that always hides.
+// The bar on the screen: auto-hide by the real pointer and the hot key, the Options dialog moving the
+// bar with the strip the shell reserves, the status text it draws, and the old shell's hidden bar.
 #include "resources/resource.h"
 #include "status/status_text.h"
 #include "win_bar_fixture.h"

@@ -1,7 +1,5 @@
-// Editor, profile, launch: the custom-menus dialog of a running bar driven
-// from outside, the profile it saves, and an entry picked from the rebuilt
-// menu bar starting its program (tests/helpers/record_launch.cpp writes how
-// it was started).
+// Editor, profile, launch: the custom-menus dialog driven from outside, the profile it saves, and an
+// entry picked from the rebuilt menu bar starting its program (record_launch.cpp writes how).
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
 #include "resources/resource.h"

@@ -1,8 +1,7 @@
-// Start and end, and what the bar keeps: the warnings in order, the welcome,
-// the options in the registry, the profile, the strip (also for a restarted
-// shell), one bar at a time, a logoff. A broken or held profile stops the bar
-// before it shows; a failed save at the end is reported once the hot key is
-// free and keeps the old file and what the registry holds.
+// Start and end, and what the bar keeps: warnings in order, the welcome, the options, the profile,
+// the strip (also for a restarted shell), one bar at a time, a logoff. A broken or held profile
+// stops the bar before it shows; a failed save at the end is reported once the hot key is free and
+// keeps the old file and what the registry holds.
 #include "menus/menu_model.h"
 #include "menus/profile_file.h"
 #include "win_bar_fixture.h"

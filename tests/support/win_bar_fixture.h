@@ -1,7 +1,5 @@
-// win_bar_fixture.h: the frame of an end-to-end journey: a folder of its own
-// with a copy of DeskRail.exe, the bar's registry keys removed before and
-// after, the usual ways to start and end the bar, and profiles written from
-// their text form (deskrail-profile).
+// win_bar_fixture.h: an end-to-end journey's frame: its own folder with a copy of DeskRail.exe, the
+// bar's registry keys removed around it, starting and ending the bar, profiles from their text form.
 #pragma once
 #include <gtest/gtest.h>
 
