@@ -21,6 +21,3 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size);
 // it over path only when every write and the close succeeded. 1 on success;
 // on failure path is as it was and the temporary file is gone.
 int ReplaceFileWith(const char* path, const unsigned char* data, size_t size);
-
-// CopyFileOver: copies source to target, replacing it; 1 on success.
-int CopyFileOver(const char* source, const char* target);

@@ -58,13 +58,3 @@ int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
     std::remove(temp);
     return 0;
 }
-
-int CopyFileOver(const char* source, const char* target)
-{
-    unsigned char* data = nullptr;
-    size_t size = 0;
-    if (ReadWholeFile(source, data, size) != FILE_READ) return 0;
-    int copied = ReplaceFileWith(target, data, size);
-    delete[] data;
-    return copied;
-}

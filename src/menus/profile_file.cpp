@@ -240,6 +240,16 @@ void WriteRecords(Put put)
 
 const char* SavedFileName() { return profileFileName[0] ? profileFileName : "default.dr"; }
 
+// KeepCopy: the file's bytes, whole, under another name.
+bool KeepCopy(const char* name, const char* copy)
+{
+    unsigned char* data = nullptr;
+    size_t size = 0;
+    bool kept = ReadWholeFile(name, data, size) == FILE_READ && ReplaceFileWith(copy, data, size);
+    delete[] data;
+    return kept;
+}
+
 }  // namespace
 
 ProfileLoad LoadProfile()
@@ -288,7 +298,7 @@ int SaveProfile()
     const char* name = SavedFileName();
     if (profileTailDropped) {
         char backup[PROFILE_FILE_NAME_SIZE + 8];
-        if (!FormatTextN(backup, sizeof backup, "%s.bak", name) || !CopyFileOver(name, backup)) return 0;
+        if (!FormatTextN(backup, sizeof backup, "%s.bak", name) || !KeepCopy(name, backup)) return 0;
         profileTailDropped = false;
     }
     size_t size = 0;

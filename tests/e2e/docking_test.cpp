@@ -56,6 +56,8 @@ Pixels Picture(int height, const Pixels* under = nullptr)
     }
     GdiFlush();
     Pixels pixels(bits, bits + width * height);
+    // The menu titles on the left may show the keyboard mode the hot key left; the status is on the right.
+    for (int y = 0; y < height; ++y) std::fill_n(pixels.begin() + y * width, width / 2, 0);
     ReleaseDC(nullptr, screen);
     DeleteDC(dc);
     DeleteObject(bitmap);
@@ -100,11 +102,13 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
 
     HWND options = OpenOptions(window);
     ASSERT_TRUE(options);
+    EXPECT_EQ(BST_CHECKED, SendDlgItemMessageA(options, IDC_SHOW_TIME, BM_GETCHECK, 0, 0)) << "the time as stored";
+    ClickBox(options, IDC_ALWAYS_ON_TOP);
+    EXPECT_TRUE(WaitFor([&] { return !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST); })) << "no longer on top";
     ClickBox(options, IDC_AUTO_HIDE);
     EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && StripEdge(ABE_TOP) == top + Height(window); }));
-    // The status: the menu line without it once the time is off; the time drawn
-    // as here once it is on again (should the minute turn between the bar's
-    // clock and ours, its next tick draws the new time).
+    // The status: the menu line without the time, then the time drawn over it as here (a minute
+    // turning between the two clocks, the bar's next tick draws the new time).
     ClickBox(options, IDC_SHOW_TIME);
     ASSERT_TRUE(WaitFor([&] { return SendDlgItemMessageA(options, IDC_SHOW_TIME, BM_GETCHECK, 0, 0) == 0; }));
     Pixels under, last;
@@ -129,11 +133,9 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     PressButton(options, IDOK);
     Close(bar);
     EXPECT_EQ(bottom, StripEdge(ABE_BOTTOM)) << "the strip is given back at the end";
-    UserVariables kept = timeOnly;
-    kept.autoHide = 0;
-    kept.dockBottom = 1;
-    wav.copy(kept.chimeSound, wav.size());
-    EXPECT_EQ(BytesOf(kept), Stored(user));
+    timeOnly.alwaysOnTop = timeOnly.autoHide = 0, timeOnly.dockBottom = 1;
+    wav.copy(timeOnly.chimeSound, wav.size());
+    EXPECT_EQ(BytesOf(timeOnly), Stored(user)) << "the options as changed";
 }
 
 TEST_F(Docking, TheOldShellsBarAlwaysHidesAndReservesNothing)

@@ -26,7 +26,7 @@ class Startup : public BarTest {};
 TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStripAndALogoffKeepsThem)
 {
     std::string user = "e2e_first";
-    ASSERT_TRUE(WriteRegistryValue(Key(user), "User_Variables", REG_BINARY, "short", 5));
+    ASSERT_TRUE(WriteRegistryValue(Key(user), "another value", REG_BINARY, "x", 1));  // a key without the record
     Bytes saved;
     {
         BarProcess bar;
@@ -73,13 +73,8 @@ TEST_F(Startup, BrokenOrHeldProfileStopsTheBarAndNothingIsWritten)
 {
     std::string user = UserWith("e2e_broken", Defaults(false)), name = "deskrail." + user;
     Bytes whole = ProfileBytes(PROFILE), cut(whole.begin(), whole.end() - 1), after;
-    // A whole file held by another program is no broken one, but the
-    // defaults must not be saved over it either.
-    const struct {
-        Bytes file;
-        std::string text;
-        bool held;
-    } cases[] = {{cut, Format(PROFILE_CUT_ENTRY_FORMAT, 2, 1, name.c_str()), false},
+    // A whole file held by another program is no broken one, but the defaults must not be saved over it.
+    const struct { Bytes file; std::string text; bool held; } cases[] = {{cut, Format(PROFILE_CUT_ENTRY_FORMAT, 2, 1, name.c_str()), false},
                  {{whole[0], whole[1]}, PROFILE_OLD_FORMAT_TEXT, false},
                  {whole, Format(PROFILE_UNREADABLE_FORMAT, name.c_str()), true}};
     for (const auto& c : cases) {
@@ -112,8 +107,7 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
     ASSERT_TRUE(WriteFileBytes(ProfileOf(user), old));
     BarProcess bar;
     Start(bar, user, {REGISTRY_ACCESS_FAILED_TEXT});
-    // The registry comes back while the bar runs, holding a record the bar
-    // never read: with no option changed, the end must not overwrite it.
+    // The registry comes back holding a record the bar never read: with no option changed, it stays.
     DeleteRegistryKey(AllUsers());
     UserWith(user, Defaults(false));
     EXPECT_FALSE(HotKeyFree());
