@@ -5,6 +5,12 @@
 // the bar window once it exists.
 int ShowWarning(const char* text);
 
+// LoadDialogControls: with the manifest's common controls 6, boxes and dialogs
+// use classes that only the loaded COMCTL32 registers, and the first releases
+// of XP do not load it on demand. Loaded at run time, before the first box or
+// dialog rather than at start, it costs a start-up nothing and adds no import.
+void LoadDialogControls();
+
 // ShowFatalBox: the box of an error that stops the bar; the caller then
 // releases everything without saving.
 void ShowFatalBox(const char* text);

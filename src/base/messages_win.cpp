@@ -4,6 +4,20 @@
 #include "base/process_state_win.h"
 #include "base/texts.h"
 
-int ShowWarning(const char* text) { return MessageBoxA(barWindowHandle, text, WARNING_CAPTION, MB_ICONEXCLAMATION); }
+void LoadDialogControls()
+{
+    static bool loaded;
+    if (!loaded) loaded = LoadLibraryA("comctl32.dll") != nullptr;
+}
 
-void ShowFatalBox(const char* text) { MessageBoxA(nullptr, text, FATAL_CAPTION, MB_ICONHAND); }
+int ShowWarning(const char* text)
+{
+    LoadDialogControls();
+    return MessageBoxA(barWindowHandle, text, WARNING_CAPTION, MB_ICONEXCLAMATION);
+}
+
+void ShowFatalBox(const char* text)
+{
+    LoadDialogControls();
+    MessageBoxA(nullptr, text, FATAL_CAPTION, MB_ICONHAND);
+}

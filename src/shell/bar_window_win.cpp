@@ -119,6 +119,7 @@ void MenusEdited()
 
 LRESULT Command(HWND bar, WORD id)
 {
+    if (id == IDM_MENUS || id == IDM_OPTIONS || id == IDM_ABOUT) LoadDialogControls();
     switch (id) {
     case IDM_MENUS:
         if (DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), bar, CustomMenusDialogProc, 0) == 1)

@@ -172,10 +172,6 @@ void ReleaseBar()
 int DeskRailMain(HINSTANCE instance)
 {
     appInstance = instance;
-    // With the manifest's common controls 6, dialogs and boxes use classes
-    // that only the loaded DLL registers; the first releases of XP do not load
-    // it on demand. Loaded at run time, it adds no import.
-    LoadLibraryA("comctl32.dll");
     if (!InitInstance()) return 0;
     if (!InitBar()) return 0;
 
