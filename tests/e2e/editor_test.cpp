@@ -41,6 +41,7 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     ASSERT_TRUE(name = DialogOwnedBy(editor));
     TypeInto(name, IDC_MENU_NAME, "&Werkzeüge");
     PressButton(name, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(name); })) << "a dialog still open would take the next command";
     ASSERT_TRUE(WaitFor([&] { return ListOf(editor, IDC_MENUS) == Lines{"&Voll", "&Rest", "&Werkzeüge"}; }));
     ChooseLine(editor, IDC_MENUS, 2);
     PressButton(editor, IDC_NEW_PROGRAM);
@@ -59,6 +60,7 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     TypeInto(entry, IDC_ENTRY_PARAMETERS, "eins \"zwei drei\"");
     ClickBox(entry, IDC_SHOW_MINIMIZED);
     PressButton(entry, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(entry); }));
     ASSERT_TRUE(WaitFor([&] { return ListOf(editor, IDC_PROGRAMS) == Lines{"&Zähler"}; }));
     // A separator above it, and the menu one place to the left.
     ChooseLine(editor, IDC_PROGRAMS, 0);
