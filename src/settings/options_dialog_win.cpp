@@ -28,7 +28,7 @@ void ReadWavField(HWND dialog, char (&path)[WAV_FIELD_SIZE])
 }
 
 // Ask: a request to the bar, which owns the dialog.
-LRESULT Ask(HWND, UINT request) { return SendMessageA(barWindowHandle, request, 0, 0); }
+LRESULT Ask(UINT request) { return SendMessageA(barWindowHandle, request, 0, 0); }
 
 void Init(HWND dialog)
 {
@@ -83,7 +83,7 @@ void ToggleStatusPart(HWND dialog, int id, uint32_t& flag)
 {
     flag = Toggled(flag);
     Check(dialog, id, flag);
-    Ask(dialog, WM_OPTIONS_STATUS_CHANGED);
+    Ask(WM_OPTIONS_STATUS_CHANGED);
 }
 
 void ToggleAutoHide(HWND dialog)
@@ -96,7 +96,7 @@ void ToggleAutoHide(HWND dialog)
     }
     userVariables.autoHide = Toggled(userVariables.autoHide);
     Check(dialog, IDC_AUTO_HIDE, userVariables.autoHide);
-    if (!Ask(dialog, WM_OPTIONS_AUTOHIDE_CHANGED)) {
+    if (!Ask(WM_OPTIONS_AUTOHIDE_CHANGED)) {
         userVariables.autoHide = Toggled(userVariables.autoHide);
         Check(dialog, IDC_AUTO_HIDE, userVariables.autoHide);
         ShowWarning(AUTOHIDE_REFUSED_TEXT);
@@ -107,7 +107,7 @@ void ToggleEdge(HWND dialog)
 {
     userVariables.dockBottom = Toggled(userVariables.dockBottom);
     Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
-    if (!Ask(dialog, WM_OPTIONS_EDGE_CHANGED)) {
+    if (!Ask(WM_OPTIONS_EDGE_CHANGED)) {
         Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
         ShowWarning(AUTOHIDE_REFUSED_TEXT);
     }
@@ -119,7 +119,7 @@ void Command(HWND dialog, int id)
     case IDC_ALWAYS_ON_TOP:
         // The check mark is left as the box set it.
         userVariables.alwaysOnTop = Toggled(userVariables.alwaysOnTop);
-        Ask(dialog, WM_OPTIONS_TOPMOST_CHANGED);
+        Ask(WM_OPTIONS_TOPMOST_CHANGED);
         break;
     case IDC_HOURLY_CHIME:
         // The path is demanded only at OK.
