@@ -133,13 +133,13 @@ foreach(src ${WIN_BENCHES})
   set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL TRUE)
 endforeach()
 
-# Release: a ZIP with the program and its user guide (cpack -G ZIP in build/win).
+# Release: a ZIP with the program, the profile tool and the user guide (cpack -G ZIP in build/win).
 set(GUIDE ${CMAKE_BINARY_DIR}/DeskRail.txt)
 add_custom_command(OUTPUT ${GUIDE}
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/to_cp1252.py ${CMAKE_SOURCE_DIR}/docs/guide/DeskRail.txt ${GUIDE}
   DEPENDS ${CMAKE_SOURCE_DIR}/docs/guide/DeskRail.txt ${CMAKE_SOURCE_DIR}/tools/to_cp1252.py)
 add_custom_target(deskrail_guide ALL DEPENDS ${GUIDE})
-install(TARGETS DeskRail RUNTIME DESTINATION .)
+install(TARGETS DeskRail deskrail-profile RUNTIME DESTINATION .)
 install(FILES ${GUIDE} DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME DeskRail)

@@ -1,11 +1,12 @@
 // Fuzz target on the profile text reader: any text parses without fault, and
-// what parses exports to a text that reads back to the same bytes and
+// what parses exports to a UTF-8 text that reads back to the same bytes and
 // exports to itself.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "base/text.h"
 #include "menus/profile_text.h"
 
 namespace {
@@ -17,11 +18,16 @@ void Check(bool condition)
 
 void Append(const char* text, size_t length, void* context) { static_cast<std::string*>(context)->append(text, length); }
 
-// The text of a file the parser made; every such file loads.
+// The text of a file the parser made; every such file loads, and its text is
+// well-formed UTF-8.
 std::string Export(const unsigned char* bytes, size_t size)
 {
     std::string text;
     Check(!ExportProfileText(bytes, size, Append, &text).fatal);
+    const unsigned char* at = reinterpret_cast<const unsigned char*>(text.data());
+    unsigned long character;
+    for (size_t i = 0, length; i < text.size(); i += length)
+        Check((length = ReadUtf8(at + i, text.size() - i, character)) != 0);
     return text;
 }
 

@@ -44,3 +44,23 @@ struct MessageList {
 
 // AddMessage: appends the formatted text when there is room.
 void AddMessage(MessageList& list, const char* format, ...);
+
+// Code page 1252 and UTF-8, for texts that leave the program (the profile's
+// text form, a terminal's messages).
+// Cp1252Character: the character a byte stands for; -1 for the five bytes
+// that stand for none.
+long Cp1252Character(unsigned char byte);
+
+// Cp1252Byte: the byte for a character; -1 when code page 1252 has none.
+int Cp1252Byte(unsigned long character);
+
+// PutUtf8: the character's UTF-8 form (at most 4 bytes) into out; its length.
+size_t PutUtf8(unsigned long character, char* out);
+
+// ReadUtf8: the character a well-formed UTF-8 sequence at text stands for and
+// the sequence's length; 0 when the bytes are no such sequence.
+size_t ReadUtf8(const unsigned char* text, size_t available, unsigned long& character);
+
+// Cp1252ToUtf8: a code page 1252 text as UTF-8, cut whole characters short to
+// fit size; a byte that stands for no character stays as it is.
+void Cp1252ToUtf8(char* out, size_t size, const char* text);

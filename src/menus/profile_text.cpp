@@ -59,8 +59,9 @@ struct Writer {
         Put(number);
     }
 
-    // Printable ASCII goes out as it is, so the text survives any editor;
-    // \xHH takes the rest, the quote, and a backslash that would read as the
+    // Characters go out in UTF-8, so any editor shows them; \xHH takes
+    // control bytes, bytes with no character, the invisible no-break space
+    // and soft hyphen, the quote, and a backslash that would read as the
     // start of an escape.
     void PutQuoted(const unsigned char* bytes, size_t length) const
     {
@@ -69,9 +70,12 @@ struct Writer {
             unsigned char c = bytes[i];
             bool escapeLike = c == '\\' && length - i > 3 && bytes[i + 1] == 'x' && IsHex(bytes[i + 2]) &&
                               IsHex(bytes[i + 3]);
-            char piece[5] = {static_cast<char>(c), '\0'};
-            if (c < 0x20 || c > 0x7E || c == '"' || escapeLike)
+            long character = Cp1252Character(c);
+            char piece[5] = {};
+            if (c < 0x20 || c == 0x7F || c == '"' || escapeLike || character < 0 || c == 0xA0 || c == 0xAD)
                 FormatTextN(piece, sizeof piece, "\\x%02X", c);
+            else
+                PutUtf8(static_cast<unsigned long>(character), piece);
             Put(piece);
         }
         Put("\"");
@@ -197,10 +201,23 @@ bool ReadQuoted(Parser& p, unsigned char* bytes, size_t capacity, size_t& length
         if (p.at == p.end) return Fail(p, PROFILE_TEXT_VALUE_TEXT);
         unsigned char c = *p.at++;
         if (c == '"') return AtLineEnd(p) || Fail(p, PROFILE_TEXT_VALUE_TEXT);
+        unsigned long character;
+        size_t sequence = c < 0x80 ? 0 : ReadUtf8(reinterpret_cast<const unsigned char*>(p.at - 1), p.end - p.at + 1, character);
         if (c == '\\' && p.end - p.at >= 3 && p.at[0] == 'x' && IsHex(p.at[1]) && IsHex(p.at[2])) {
             c = static_cast<unsigned char>(HexValue(p.at[1]) * 16 + HexValue(p.at[2]));
             p.at += 3;
+        } else if (sequence) {
+            int byte = Cp1252Byte(character);
+            if (byte < 0) {
+                char reason[80];
+                FormatTextN(reason, sizeof reason, PROFILE_TEXT_CHARACTER_FORMAT, character);
+                return Fail(p, reason);
+            }
+            c = static_cast<unsigned char>(byte);
+            p.at += sequence - 1;
         }
+        // Any other byte from 0x80 up is read as code page 1252, as an older
+        // editor saves it.
         if (length == capacity) {
             char reason[80];
             FormatTextN(reason, sizeof reason, PROFILE_TEXT_TOO_LONG_FORMAT, static_cast<int>(capacity));
@@ -301,7 +318,8 @@ bool ReadLine(Parser& p)
 bool Parse(Parser& p, const char* text, size_t length)
 {
     const char* end = text + length;
-    const char* line = text;
+    // The mark some editors put before a UTF-8 text.
+    const char* line = length >= 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0 ? text + 3 : text;
     do {
         ++p.line;
         const char* next = line < end ? static_cast<const char*>(std::memchr(line, '\n', end - line)) : nullptr;

@@ -97,10 +97,15 @@ TEST_F(Profile, WhatLoadsSavesLoadsAndSavesTheSameAndItsTextGivesItBack)
 
 TEST_F(Profile, TextReadsAsAPersonWritesItAndABadOneNamesItsLine)
 {
-    const Bytes bytes = FromText("# by hand\r\ndeskrail-profile 103\r\n\r\nmenu \"&Zubeh\xF6r\"\r\n"
-                                 "\tentry \"\\x22Edit\\x22\"\r\n\t\tpath \"c:\\xtree\\x5cx41\\\"\r\n", message);
+    // UTF-8 with an editor's mark, an escape for a byte with no character, an older editor's code page 1252.
+    const Bytes bytes = FromText("\xEF\xBB\xBF# by hand\r\ndeskrail-profile 103\r\n\r\nmenu \"&Zubeh\xC3\xB6r \xE2\x82\xAC\\x81\"\r\n"
+                                 "\tentry \"\\x22Edit\\x22\"\r\n\t\tpath \"c:\\xtree\\x5cx41\\\xFC\"\r\n", message);
     ASSERT_FALSE(Load(bytes).fatal) << message;
-    EXPECT_EQ(Formatted("&Zubeh\xF6r/1:\"Edit\"|c:\\xtree\\x41\\|||%d|0;", SHOW_COMMAND_DEFAULT), Describe());
+    EXPECT_EQ(Formatted("&Zubeh\xF6r \x80\x81/1:\"Edit\"|c:\\xtree\\x41\\\xFC|||%d|0;", SHOW_COMMAND_DEFAULT), Describe());
+    EXPECT_NE(std::string::npos, Exported(bytes).find("menu \"&Zubeh\xC3\xB6r \xE2\x82\xAC\\x81\"\n")) << Exported(bytes);
+    char terminal[40];
+    Cp1252ToUtf8(terminal, sizeof terminal, "Zeile 2: \xFC\x80\x81");
+    EXPECT_STREQ("Zeile 2: \xC3\xBC\xE2\x82\xAC\x81", terminal);
     EXPECT_EQ(bytes, FromText(Exported(bytes), message)) << Exported(bytes);
 
     const std::string menu = "deskrail-profile 103\nmenu \"&A\"\n";
@@ -110,11 +115,13 @@ TEST_F(Profile, TextReadsAsAPersonWritesItAndABadOneNamesItsLine)
         {"deskrail-profile 103\ntail \"" + std::string(MENU_RECORD_SIZE, 't') + "\"\n", 2},
         {menu + "  entry \"open\n", 3}, {menu + "  colour 3\n", 3}, {menu + "  count 2\n", 3},
         {menu + "  noise 48 \"x\"\n", 3}, {menu + "  entry \"x\"\n    show 2147483648\n", 4},
+        {menu + "  entry \"\xC5\x81\"\n", 3},
     };
     for (const auto& [bad, line] : cases) {
         EXPECT_EQ(Bytes(), FromText(bad, message)) << bad;
         EXPECT_EQ(0u, std::string(message).rfind(Formatted(PROFILE_TEXT_LINE_FORMAT, line, ""), 0)) << message;
     }
+    EXPECT_NE(std::string::npos, std::string(message).find("U+0141")) << "the character CP1252 lacks";
 }
 
 TEST_F(Profile, TheFileInTheProgramDirectoryIsKeptAsBakAtTheFirstSaveAfterACutLoad)
