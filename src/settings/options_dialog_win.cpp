@@ -64,6 +64,11 @@ int Ok(HWND dialog)
         return 0;
     }
     if (WavPathTooLong(path)) return 0;
+    // A chime that cannot play would fail at the full hour, unseen until then.
+    if (userVariables.hourlyChime && !WavFilePlayable(path)) {
+        ShowWarning(WAV_FAILED_TEXT);
+        return 0;
+    }
     CopyText(userVariables.chimeSound, path);
     EndDialog(dialog, 1);
     return 1;

@@ -13,7 +13,9 @@ class Editor : public BarTest {};
 
 TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
 {
-    std::string helper = Copy("record_launch.exe", dir.Path()), record = dir.File("record.txt");
+    // A program whose name has umlauts, as a Windows user names files.
+    std::string helper = dir.File("Brief an Jürgen.exe"), record = dir.File("record.txt");
+    ASSERT_TRUE(MoveFileA(Copy("record_launch.exe", dir.Path()).c_str(), helper.c_str()));
     SetEnvironmentVariableA("DESKRAIL_LAUNCH_RECORD", record.c_str());  // the bar passes it on
     std::string user = UserWith("e2e_editor", Defaults(false)), work = dir.File("Arbeit");
     ASSERT_TRUE(CreateDirectoryA(work.c_str(), nullptr));
