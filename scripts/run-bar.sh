@@ -17,6 +17,7 @@ if [ -n "${DISPLAY:-}" ]; then
     # The user's own display: a prefix of its own, kept between runs.
     export WINEPREFIX="$root/build/wineprefix-bar" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+    rig_fonts
     exec env LC_ALL=de_DE.UTF-8 wine build/bar/DeskRail.exe "$@"
 fi
 

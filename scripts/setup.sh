@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # setup.sh: installs what building and testing DeskRail needs on Debian or
 # Ubuntu (the MinGW-w64 cross compiler, 32-bit Wine, Xvfb, clang's fuzzer
-# runtime, GoogleTest sources, hunspell's German dictionary) and makes the
-# de_DE.UTF-8 locale the test and run commands use. Does nothing when all is
-# there already.
+# runtime, GoogleTest sources, hunspell's German dictionary, Wine's bitmap
+# fonts) and makes the de_DE.UTF-8 locale the test and run commands use. Does
+# nothing when all is there already.
 set -euo pipefail
 
 need=()
@@ -23,6 +23,7 @@ have hunspell || need+=(hunspell)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-dev)
 dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine wine32:i386)
+[ -f /usr/share/wine/fonts/sserife.fon ] || need+=(fonts-wine)
 # Wine turns file names into Windows ones through the locale it runs under;
 # without de_DE.UTF-8 "Brief an Jürgen.txt" reaches the bar under another name.
 have_locale() { locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; }

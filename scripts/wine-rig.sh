@@ -15,6 +15,18 @@ rig_free_display() {
     return 1
 }
 
+# rig_fonts: the dialogs' font as Windows has it. Dialogs name "MS Sans
+# Serif", which Windows draws from its bitmap font SSERIFE.FON (8 points at
+# 96 DPI: 13 pixels high, 5 wide on average). A fresh prefix lists that file
+# but has none, and Wine falls back to a TrueType face one pixel lower and
+# wider, which wraps dialog texts where Windows does not; Debian's fonts-wine
+# holds Wine's copy of the bitmap font.
+rig_fonts() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    [ -f "$fonts/sserife.fon" ] || cp /usr/share/wine/fonts/sserife.fon "$fonts/"
+}
+
 rig_start() {
     export WINEPREFIX="$1"
     export WINEDEBUG=-all
@@ -32,6 +44,7 @@ rig_start() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }
     fi
+    rig_fonts
     wineserver -p 2>/dev/null || true  # already running after a fresh wineboot
     if [ -n "$RIG_XVFB_PID" ]; then
         # No window manager runs on the virtual display; without this Wine

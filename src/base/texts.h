@@ -63,7 +63,7 @@ inline constexpr char PROFILE_TEXT_UNKNOWN_TEXT[] = "Unbekanntes Schlüsselwort.
 inline constexpr char PROFILE_TEXT_PLACE_TEXT[] = "Diese Zeile steht an falscher Stelle.";
 inline constexpr char PROFILE_TEXT_VALUE_TEXT[] = "Fehlender oder falscher Wert.";
 inline constexpr char PROFILE_TEXT_TOO_LONG_FORMAT[] = "Zu lang, höchstens %d Bytes.";
-inline constexpr char PROFILE_TEXT_CHARACTER_FORMAT[] = "Das Zeichen U+%04lX kann DeskRail nicht speichern.";
+inline constexpr char PROFILE_TEXT_CHARACTER_FORMAT[] = "Das Zeichen U+%s kann DeskRail nicht speichern.";
 inline constexpr char PROFILE_TEXT_COUNT_TEXT[] =
     "Eine Anzahl (count) muß negativ sein und steht nur bei einem Menü ohne Einträge.";
 

@@ -209,8 +209,9 @@ bool ReadQuoted(Parser& p, unsigned char* bytes, size_t capacity, size_t& length
         } else if (sequence) {
             int byte = Cp1252Byte(character);
             if (byte < 0) {
-                char reason[80];
-                FormatTextN(reason, sizeof reason, PROFILE_TEXT_CHARACTER_FORMAT, character);
+                char code[12], reason[80];
+                FormatTextN(code, sizeof code, "%04lX", character);
+                FormatTextN(reason, sizeof reason, PROFILE_TEXT_CHARACTER_FORMAT, code);
                 return Fail(p, reason);
             }
             c = static_cast<unsigned char>(byte);

@@ -130,6 +130,7 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     // on, a missing file or one that is no WAV file is refused on "Testen" and on OK. The dialog stays.
     std::string wav = "C:\\" + std::string(72, 'w') + ".wav", noWav = dir.File("kein.wav");  // 79, the most it takes
     ASSERT_TRUE(WriteFileBytes(noWav, Bytes(44, 'x')));
+    DeleteFileA(wav.c_str());  // an earlier run's, in the same prefix
     ClickBox(options, IDC_HOURLY_CHIME);
     const std::pair<std::string, int> refused[] = {
         {wav + "X", IDOK}, {wav, IDC_TEST_SOUND}, {wav, IDOK}, {noWav, IDC_TEST_SOUND}};
