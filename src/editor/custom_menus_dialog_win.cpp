@@ -1,4 +1,4 @@
-// custom_menus_dialog_win.cpp: the custom-menus dialog. Every action changes
+// custom_menus_dialog_win.cpp: the menu editor. Every action changes
 // the live menu model at once; OK ends it, and the bar then saves the menus
 // and rebuilds its menu bar.
 #include "editor/custom_menus_dialog_win.h"

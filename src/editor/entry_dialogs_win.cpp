@@ -1,5 +1,5 @@
 // entry_dialogs_win.cpp: the menu-name and program-entry dialogs. On OK each
-// puts its line into the custom-menus dialog's list itself.
+// puts its line into the menu editor's list itself.
 #include "editor/entry_dialogs_win.h"
 
 #include <cstring>

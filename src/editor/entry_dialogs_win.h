@@ -1,5 +1,5 @@
 // entry_dialogs_win.h: the two small dialogs that create or edit a menu's name
-// and a program entry, opened by the custom-menus dialog.
+// and a program entry, opened by the menu editor.
 #pragma once
 #include <windows.h>
 

@@ -109,7 +109,7 @@ void TimerTick(HWND bar, WPARAM id)
     }
 }
 
-// MenusEdited: what the custom-menus dialog's OK means for the bar.
+// MenusEdited: what the menu editor's OK means for the bar.
 void MenusEdited()
 {
     SaveProfileOrWarn();

@@ -1,4 +1,4 @@
-// Editor, profile, launch: the custom-menus dialog driven from outside, the profile it saves, and an
+// Editor, profile, launch: the menu editor driven from outside, the profile it saves, and an
 // entry picked from the rebuilt menu bar starting its program (record_launch.cpp writes how).
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
