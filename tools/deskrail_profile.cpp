@@ -10,24 +10,18 @@
 #include "base/texts.h"
 #include "menus/profile_text.h"
 #ifdef _WIN32
-#include "base/lazy_import_win.h"
+#include "base/console_win.h"
 #endif
 
 namespace {
 
 // Messages are code page 1252; the terminal gets them in its own encoding:
-// UTF-8 here, the console's code page on Windows (looked up at run time, as
-// the oldest systems may lack the call; their consoles show the OEM page).
+// UTF-8 here, the console's code page on Windows.
 int Fail(const char* message)
 {
     char shown[1200];
 #ifdef _WIN32
-    WCHAR wide[600];
-    static const auto consolePage = LazyImport<UINT(WINAPI*)()>("kernel32.dll", "GetConsoleOutputCP");
-    UINT page = consolePage && consolePage() ? consolePage() : CP_OEMCP;
-    int length = MultiByteToWideChar(1252, 0, message, -1, wide, 600);
-    if (!length || !WideCharToMultiByte(page, 0, wide, length, shown, sizeof shown, nullptr, nullptr))
-        CopyText(shown, message);
+    ConsoleText(shown, sizeof shown, message);
 #else
     Cp1252ToUtf8(shown, sizeof shown, message);
 #endif

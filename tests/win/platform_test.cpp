@@ -1,7 +1,9 @@
 // Saving a file: through a temporary file no other file shares a name with,
-// and on Windows 95, whose replacing move is there but not implemented.
+// and on Windows 95, whose replacing move is there but not implemented. The
+// profile tool's messages in the console's code page.
 #include <gtest/gtest.h>
 
+#include "base/console_win.h"
 #include "base/platform.h"
 #include "base/platform_win.h"
 #include "win_driver.h"
@@ -41,4 +43,11 @@ TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
         DeleteFileA(other.c_str());
         EXPECT_TRUE(RemoveDirectoryA(dir.Path().c_str())) << "no temporary file is left";
     }
+}
+
+TEST(Platform, ConsoleTextIsInTheConsolesCodePage)
+{
+    char shown[40];
+    ConsoleText(shown, sizeof shown, "Zu lang, h\xF6" "chstens 30 Bytes.");
+    EXPECT_STREQ("Zu lang, h\x94" "chstens 30 Bytes.", shown) << "the rig's console page, 850 (or 437)";
 }
