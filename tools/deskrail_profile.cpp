@@ -8,6 +8,7 @@
 #include "base/process_state.h"
 #include "base/text.h"
 #include "base/texts.h"
+#include "menus/profile_file.h"
 #include "menus/profile_text.h"
 #ifdef _WIN32
 #include <windows.h>
@@ -37,6 +38,25 @@ bool ReadInput(const char* path, unsigned char*& data, size_t& size)
     return false;
 }
 
+// A bar running on that profile reads it again at once; it would otherwise
+// show its old menus and write them back at its end. Paths longer than an
+// atom takes go unannounced.
+void AnnounceWritten(const char* path)
+{
+#ifdef _WIN32
+    char full[MAX_PATH];
+    DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
+    ATOM atom = length && length < sizeof full ? GlobalAddAtomA(full) : 0;
+    if (!atom) return;
+    DWORD_PTR answer;
+    SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA(PROFILE_WRITTEN_MESSAGE), 0, atom, SMTO_ABORTIFHUNG, 5000,
+                        &answer);
+    GlobalDeleteAtom(atom);
+#else
+    (void)path;
+#endif
+}
+
 void ToStandardOutput(const char* text, size_t length, void*) { std::fwrite(text, 1, length, stdout); }
 
 }  // namespace
@@ -59,7 +79,9 @@ int main(int argc, char** argv)
         char message[400];
         int imported = ImportProfileText(reinterpret_cast<const char*>(data), size, argv[3], message, sizeof message);
         delete[] data;
-        return imported ? 0 : Fail(message);
+        if (!imported) return Fail(message);
+        AnnounceWritten(argv[3]);
+        return 0;
     }
     Fail(PROFILE_TOOL_USAGE_TEXT);
     return 2;

@@ -179,7 +179,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         // The session ends with the process: keep what the user changed, and
         // show no box, which would hold the logoff up.
         if (wParam) {
-            SaveProfile();
+            if (ProfileChanged()) SaveProfile();
             SaveUserVariables();
         }
         return 0;
@@ -234,6 +234,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         return ChangeEdge();
     }
     if (message == taskbarCreatedMessage && taskbarCreatedMessage) TaskbarRestarted();
+    if (message == profileWrittenMessage && profileWrittenMessage) ReloadWrittenProfile(static_cast<ATOM>(lParam));
     return DefWindowProcA(bar, message, wParam, lParam);
 }
 
