@@ -39,21 +39,11 @@ bool ReadInput(const char* path, unsigned char*& data, size_t& size)
 }
 
 // A bar running on that profile reads it again at once; it would otherwise
-// show its old menus and write them back at its end. Paths longer than an
-// atom takes go unannounced.
-void AnnounceWritten(const char* path)
+// show its old menus and write them back at its end.
+void AnnounceWritten()
 {
 #ifdef _WIN32
-    char full[MAX_PATH];
-    DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
-    ATOM atom = length && length < sizeof full ? GlobalAddAtomA(full) : 0;
-    if (!atom) return;
-    DWORD_PTR answer;
-    SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA(PROFILE_WRITTEN_MESSAGE), 0, atom, SMTO_ABORTIFHUNG, 5000,
-                        &answer);
-    GlobalDeleteAtom(atom);
-#else
-    (void)path;
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA(PROFILE_WRITTEN_MESSAGE), 0, 0);
 #endif
 }
 
@@ -80,7 +70,7 @@ int main(int argc, char** argv)
         int imported = ImportProfileText(reinterpret_cast<const char*>(data), size, argv[3], message, sizeof message);
         delete[] data;
         if (!imported) return Fail(message);
-        AnnounceWritten(argv[3]);
+        AnnounceWritten();
         return 0;
     }
     Fail(PROFILE_TOOL_USAGE_TEXT);

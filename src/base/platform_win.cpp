@@ -92,8 +92,8 @@ bool ReplaceStepwise(const char* temp, const char* path)
 int RestoreSetAside(const char* path)
 {
     char aside[MAX_PATH];
-    return FormatTextN(aside, sizeof aside, "%s.$$$", path) && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES &&
-           MoveFileA(aside, path);
+    // MoveFileA replaces nothing: a path that exists stays as it is.
+    return FormatTextN(aside, sizeof aside, "%s.$$$", path) && MoveFileA(aside, path);
 }
 
 FlushFileBuffersFunction flushFileBuffers = FlushFileBuffers;

@@ -349,7 +349,7 @@ unsigned char* EncodeProfile(size_t& size)
 int SaveProfile()
 {
     char path[PROFILE_PATH_SIZE];
-    if (!SavedProfilePath(path, sizeof path)) return 0;
+    if (!ProgramFilePath(path, sizeof path, SavedFileName())) return 0;
     if (profileTailDropped) {
         char backup[PROFILE_PATH_SIZE];
         if (!FormatTextN(backup, sizeof backup, "%s.bak", path) || !KeepCopy(path, backup)) return 0;
@@ -363,7 +363,17 @@ int SaveProfile()
     return saved;
 }
 
-int SavedProfilePath(char* path, size_t size) { return ProgramFilePath(path, size, SavedFileName()); }
+bool ProfileFileChanged()
+{
+    char path[PROFILE_PATH_SIZE];
+    unsigned char* data = nullptr;
+    size_t size = 0;
+    FileRead read = ProgramFilePath(path, sizeof path, profileFileName) ? ReadWholeFile(path, data, size) : FILE_UNREADABLE;
+    bool same = (read == FILE_MISSING && !asRead) ||
+                (read == FILE_READ && size == asReadSize && (!size || std::memcmp(data, asRead, size) == 0));
+    delete[] data;
+    return !same;
+}
 
 void FormatProfileWriteFailed(char* text, size_t size)
 {

@@ -51,7 +51,7 @@ bool ProfileChanged();
 ProfileLoad ReloadProfile();
 
 // The registered window message by which deskrail-profile tells a running bar
-// that it wrote a profile; lParam is a global atom of the file's full path.
+// that it wrote a profile; each bar then looks whether it was its own.
 inline constexpr char PROFILE_WRITTEN_MESSAGE[] = "DeskRailProfileWritten";
 
 // SaveProfile: writes the menu list to profileFileName ("default.dr" when
@@ -59,8 +59,9 @@ inline constexpr char PROFILE_WRITTEN_MESSAGE[] = "DeskRailProfileWritten";
 // whole. 0 on failure; the caller warns with FormatProfileWriteFailed.
 int SaveProfile();
 void FormatProfileWriteFailed(char* text, size_t size);
-// SavedProfilePath: the full path SaveProfile writes; 0 when it does not fit.
-int SavedProfilePath(char* path, size_t size);
+// ProfileFileChanged: whether the file no longer holds the bytes last read or
+// written (another program wrote it).
+bool ProfileFileChanged();
 
 // EncodeProfile: the bytes SaveProfile writes, in a block of their own
 // (delete[] it); null when memory ran out.

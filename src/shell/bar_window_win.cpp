@@ -234,7 +234,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         return ChangeEdge();
     }
     if (message == taskbarCreatedMessage && taskbarCreatedMessage) TaskbarRestarted();
-    if (message == profileWrittenMessage && profileWrittenMessage) ReloadWrittenProfile(static_cast<ATOM>(lParam));
+    if (message == profileWrittenMessage && profileWrittenMessage) ReloadWrittenProfile();
     return DefWindowProcA(bar, message, wParam, lParam);
 }
 

@@ -129,15 +129,10 @@ int InitBar()
     return CreateBarWindow();
 }
 
-void ReloadWrittenProfile(ATOM writtenPath)
+void ReloadWrittenProfile()
 {
-    char written[MAX_PATH], own[MAX_PATH], full[MAX_PATH];
     // The editor holds the menus while it is open; its OK writes them anyway.
-    if (customMenusDialog || !GlobalGetAtomNameA(writtenPath, written, sizeof written) ||
-        !SavedProfilePath(own, sizeof own))
-        return;
-    DWORD length = GetFullPathNameA(own, sizeof full, full, nullptr);
-    if (length == 0 || length >= sizeof full || lstrcmpiA(full, written) != 0) return;
+    if (customMenusDialog || !ProfileFileChanged()) return;
     ProfileLoad load = ReloadProfile();
     if (load.fatal) ShowWarning(load.message);
     else if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);

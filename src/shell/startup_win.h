@@ -6,9 +6,9 @@ int InitInstance();
 // ActOnRunningBar: what a second start does instead of running: brings the
 // running bar to the top once its window exists.
 void ActOnRunningBar();
-// ReloadWrittenProfile: the menus read again when the file another program
-// wrote (its path in the atom) is this bar's profile.
-void ReloadWrittenProfile(ATOM writtenPath);
+// ReloadWrittenProfile: the menus read again when another program wrote this
+// bar's profile.
+void ReloadWrittenProfile();
 int InitBar();
 void ParseCommandLine();
 ATOM RegisterBarClass();
