@@ -11,10 +11,11 @@ extern const char PATH_SEPARATOR;
 // cut to fit; "" when unknown.
 void GetWindowsDirectoryText(char* buffer, size_t size);
 
-enum FileRead { FILE_READ, FILE_MISSING, FILE_UNREADABLE };
+enum FileRead { FILE_READ, FILE_MISSING, FILE_UNREADABLE, FILE_TOO_BIG };
 
 // ReadWholeFile: the file's bytes in a block of their own (delete[] it; null
-// for an empty file). FILE_MISSING when the file or its folder does not exist.
+// for an empty file). FILE_MISSING when the file or its folder does not exist,
+// FILE_TOO_BIG when memory cannot hold it.
 FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size);
 
 // RestoreSetAside: when path is missing and the copy a stepwise replace set

@@ -30,6 +30,7 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
         failed = !data || std::fread(data, 1, length, file) != static_cast<size_t>(length);
     }
     std::fclose(file);
+    if (failed && !data && length > 0) return FILE_TOO_BIG;
     if (failed) {
         delete[] data;
         data = nullptr;

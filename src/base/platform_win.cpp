@@ -29,10 +29,11 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
     }
     DWORD high = 0;
     DWORD length = GetFileSize(file.handle, &high);
-    if ((length == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) || high) return FILE_UNREADABLE;
+    if (length == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return FILE_UNREADABLE;
+    if (high) return FILE_TOO_BIG;
     if (length == 0) return FILE_READ;
     unsigned char* bytes = new (std::nothrow) unsigned char[length];
-    if (!bytes) return FILE_UNREADABLE;
+    if (!bytes) return FILE_TOO_BIG;
     DWORD read = 0;
     if (!ReadFile(file.handle, bytes, length, &read, nullptr) || read != length) {
         delete[] bytes;

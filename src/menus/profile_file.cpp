@@ -284,6 +284,8 @@ ProfileLoad LoadProfile()
     case FILE_UNREADABLE:
         // Held by another program, say: the defaults would be saved over it.
         return FinishLoad({LOAD_UNREADABLE, 0, 0});
+    case FILE_TOO_BIG:
+        return FinishLoad({LOAD_NO_MEMORY, 0, 0});
     case FILE_READ:
         break;
     }

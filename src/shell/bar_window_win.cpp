@@ -214,8 +214,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
     case WM_POWERBROADCAST:
         if (powerStatusAvailable) {
             SYSTEM_POWER_STATUS power = {};
-            GetSystemPowerStatus(&power);
-            onBattery = power.ACLineStatus == 0;
+            onBattery = GetSystemPowerStatus(&power) && power.ACLineStatus == 0;
             UpdateStatusLine();
         }
         break;

@@ -82,8 +82,7 @@ int InitInstance()
 
     if (powerStatusAvailable) {
         SYSTEM_POWER_STATUS power = {};
-        GetSystemPowerStatus(&power);
-        onBattery = power.ACLineStatus == 0;
+        onBattery = GetSystemPowerStatus(&power) && power.ACLineStatus == 0;
     }
 
     screenWidth = GetSystemMetrics(SM_CXSCREEN);
