@@ -3,6 +3,7 @@
 // stops the bar before it shows; a failed save at the end is reported once the hot key is free and
 // keeps the old file and what the registry holds.
 #include "menus/menu_model.h"
+#include "menus/menu_numbering.h"
 #include "menus/profile_file.h"
 #include "win_bar_fixture.h"
 
@@ -29,9 +30,21 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
     ASSERT_TRUE(WriteRegistryValue(Key(user), "another value", REG_BINARY, "x", 1));  // a key without the record
     Bytes saved;
     {
-        BarProcess bar;
-        Start(bar, user + " -x -f", {Format(UNKNOWN_OPTION_FORMAT, "-x"), BAD_FILE_NAME_TEXT, REGISTRY_OUTDATED_TEXT,
-                                     Format(WELCOME_FORMAT, ", ", user.c_str(), DESKRAIL_CONTACT)});
+        BarProcess bar, second;
+        ASSERT_TRUE(bar.Start(exe, user + " -x -f"));
+        Box box;
+        for (std::string text : {Format(UNKNOWN_OPTION_FORMAT, "-x"), std::string(BAD_FILE_NAME_TEXT),
+                                 std::string(REGISTRY_OUTDATED_TEXT), Format(WELCOME_FORMAT, ", ", user.c_str(), DESKRAIL_CONTACT)}) {
+            ASSERT_TRUE(ShownBox(bar.Id(), box)) << text;
+            EXPECT_EQ(WARNING_CAPTION + ("|" + text), box.caption + "|" + box.text);
+            if (text.find(DESKRAIL_CONTACT) != std::string::npos) {  // a second start during the welcome ends at once
+                ASSERT_TRUE(second.Start(exe, user));
+                ExpectExit0(second);
+            }
+            PressOk(box);
+        }
+        ASSERT_TRUE(WaitFor([&] { return bar.Bar() != nullptr; }));
+        EXPECT_EQ(1u, TopWindows(0, "DRClass").size()) << "one bar";
         EXPECT_EQ(BytesOf(Defaults(true)), Stored(user)) << "stored at first use";
         EXPECT_FALSE(ReadFileBytes(ProfileOf(user), saved)) << "the profile is written at the end";
         Close(bar);
@@ -55,18 +68,15 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
         ASSERT_TRUE(WaitFor([&] { return StripEdge(ABE_BOTTOM) == bottom; }));
         PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         EXPECT_TRUE(WaitFor([&] { return StripEdge(ABE_BOTTOM) == strip; })) << "the restarted shell's strip";
-        BarProcess second;  // ends at once; the first stays
-        ASSERT_TRUE(second.Start(exe, "e2e_second"));
-        ExpectExit0(second);
         EXPECT_EQ(BytesOf(Defaults(true)), Stored(user)) << "switches reach the registry at the end";
-        ASSERT_TRUE(DeleteFileA(ProfileOf(user).c_str()));
+        ASSERT_TRUE(WriteFileBytes(ProfileOf(user), ProfileBytes(PROFILE)));  // written by another program
         SendMessageA(window, WM_ENDSESSION, TRUE, 0);  // the user logs off
         EXPECT_TRUE(bar.ExpectNoBox()) << "no box holds the logoff up";
     }  // the session's end takes the process with it
     UserVariables kept = Defaults(false);
     kept.dockBottom = 1;
     EXPECT_EQ(BytesOf(kept), Stored(user));
-    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved));
+    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved) && saved == ProfileBytes(PROFILE)) << "unchanged menus not written";
 }
 
 TEST_F(Startup, BrokenOrHeldProfileStopsTheBarAndNothingIsWritten)
@@ -104,6 +114,7 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
                                  KEY_ALL_ACCESS, nullptr, &key, nullptr));
     RegCloseKey(key);
     Bytes old = ProfileBytes(PROFILE), after;
+    old.push_back('x');  // a byte no record takes: the end writes the file
     ASSERT_TRUE(WriteFileBytes(ProfileOf(user), old));
     BarProcess bar;
     Start(bar, user, {REGISTRY_ACCESS_FAILED_TEXT});
@@ -123,4 +134,32 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
     CloseHandle(held);
     EXPECT_EQ(BytesOf(Defaults(false)), Stored(user)) << "the stored record stays";
     EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == old) << "the old file stays whole";
+}
+
+TEST_F(Startup, InADriveRootStartedElsewhereTheProfileIsBesideTheProgramAndAnImportShowsAtOnce)
+{
+    ASSERT_NE(DRIVE_NO_ROOT_DIR, GetDriveTypeA("Q:\\")) << "the Wine rig maps drive Q:";
+    std::string user = UserWith("e2e_root", Defaults(false)), profile = "Q:\\deskrail." + user, text = "Q:\\sub\\import.txt";
+    DeleteFileA(profile.c_str());
+    CreateDirectoryA("Q:\\sub", nullptr);
+    std::string root = Copy("DeskRail.exe", "Q:"), tool = Copy("deskrail-profile.exe", "Q:"), record = dir.File("record.txt");
+    SetEnvironmentVariableA("DESKRAIL_LAUNCH_RECORD", record.c_str());
+    const std::string imported = "deskrail-profile 103\nmenu \"&Neu\"\n entry \"r\"\n  path \"" + Copy("record_launch.exe", "Q:") + "\"\n";
+    ASSERT_TRUE(WriteFileBytes(text, Bytes(imported.begin(), imported.end())));
+    Bytes saved, started;
+    for (int run = 0; run < 2; ++run) {
+        BarProcess bar, import;
+        ASSERT_TRUE(bar.Start(root, user, "Q:\\sub"));
+        ASSERT_TRUE(WaitFor([&] { return bar.Bar() != nullptr; }));
+        if (run) {  // the defaults written by the first run were read: now another program's menus
+            ASSERT_TRUE(import.Start(tool, "import " + text + " " + profile, "Q:\\sub"));
+            ExpectExit0(import);
+            PostMessageA(bar.Bar(), WM_COMMAND, EntryCommandId(1, 1), 0);  // queued behind the tool's announcement
+            EXPECT_TRUE(WaitFor([&] { return ReadFileBytes(record, started); })) << "the imported entry is not in the bar";
+        }
+        Close(bar);
+        EXPECT_TRUE(ReadFileBytes(profile, saved)) << "beside the program";
+        EXPECT_FALSE(ReadFileBytes("Q:\\sub\\deskrail." + user, started)) << "in the folder it was started from";
+    }
+    EXPECT_EQ(ProfileBytes(imported), saved) << "the import outlasts the bar";
 }

@@ -204,9 +204,10 @@ public:
         WaitForSingleObject(info.hProcess, 5000);
         CloseHandle(info.hProcess);
     }
-    bool Start(const std::string& exe, const std::string& arguments)
+    bool Start(const std::string& exe, const std::string& arguments, std::string folder = "")
     {
-        std::string line = "\"" + exe + "\" " + arguments, folder = exe.substr(0, exe.find_last_of('\\'));
+        std::string line = "\"" + exe + "\" " + arguments;
+        if (folder.empty()) folder = exe.substr(0, exe.find_last_of('\\'));
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,

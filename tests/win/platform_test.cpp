@@ -4,10 +4,15 @@
 
 #include "base/platform.h"
 #include "base/platform_win.h"
+#include "base/process_state.h"
+#include "base/text.h"
+#include "menus/menu_model.h"
+#include "menus/profile_file.h"
 #include "win_driver.h"
 
 namespace {
 BOOL WINAPI NotImplemented(LPCSTR, LPCSTR, DWORD) { return SetLastError(ERROR_CALL_NOT_IMPLEMENTED), FALSE; }
+BOOL WINAPI DiskGone(HANDLE) { return SetLastError(ERROR_NOT_READY), FALSE; }
 
 std::string Text(const std::string& path)
 {
@@ -18,9 +23,10 @@ std::string Text(const std::string& path)
 
 TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
 {
-    // Windows 95's move; an old file there; held open by another program; what the name holds after.
-    const struct { bool windows95, old, held; const char* after; } cases[] = {
-        {false, true, false, "new"}, {true, true, false, "new"}, {true, false, false, "new"}, {true, true, true, "old"}};
+    // Windows 95's move; an old file there; held open by another program; the flush fails; what the name holds after.
+    const struct { bool windows95, old, held, unflushed; const char* after; } cases[] = {{false, true, false, false, "new"},
+        {true, true, false, false, "new"}, {true, false, false, false, "new"}, {true, true, true, false, "old"},
+        {false, true, false, true, "old"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         driver::TempDir dir;
@@ -31,9 +37,11 @@ TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
         }
         HANDLE held = c.held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
         moveFileEx = c.windows95 ? NotImplemented : MoveFileExA;
+        flushFileBuffers = c.unflushed ? DiskGone : FlushFileBuffers;
         const unsigned char bytes[] = {'n', 'e', 'w'};
         EXPECT_EQ(std::string(c.after) == "new", ReplaceFileWith(path.c_str(), bytes, sizeof bytes));
         moveFileEx = MoveFileExA;
+        flushFileBuffers = FlushFileBuffers;
         if (held) CloseHandle(held);
         EXPECT_EQ(c.after, Text(path));
         EXPECT_EQ("anna.tmp", Text(other)) << "another user's profile";
@@ -41,4 +49,20 @@ TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
         DeleteFileA(other.c_str());
         EXPECT_TRUE(RemoveDirectoryA(dir.Path().c_str())) << "no temporary file is left";
     }
+}
+
+TEST(Platform, AStartAfterAWindows95ReplaceCutShortBetweenItsMovesTakesTheOldFileBack)
+{
+    driver::TempDir dir;
+    CopyText(programDirectory, dir.Path().c_str());
+    CopyText(profileFileName, "deskrail.anna");
+    std::vector<unsigned char> old(4 + MENU_RECORD_SIZE, 0);  // the format, then one empty menu "A"
+    old[0] = 103;
+    old[4] = 'A';
+    ASSERT_TRUE(driver::WriteFileBytes(dir.File("deskrail.anna.$$$"), old));
+    EXPECT_FALSE(LoadProfile().fatal);
+    EXPECT_TRUE(menuListHead && std::string("A") == menuListHead->name && !menuListHead->next);
+    FreeAllUserMenus();
+    EXPECT_EQ(std::string(old.begin(), old.end()), Text(dir.File("deskrail.anna")));
+    EXPECT_EQ("(none)", Text(dir.File("deskrail.anna.$$$")));
 }
