@@ -5,6 +5,7 @@
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
 #include "menus/profile_file.h"
+#include "resources/resource.h"
 #include "win_bar_fixture.h"
 
 using namespace driver;
@@ -118,9 +119,16 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
     ASSERT_TRUE(WriteFileBytes(ProfileOf(user), old));
     BarProcess bar;
     Start(bar, user, {REGISTRY_ACCESS_FAILED_TEXT});
-    // The registry comes back holding a record the bar never read: with no option changed, it stays.
+    // The registry comes back holding a record the bar never read: only the option the user changes is written onto it.
     DeleteRegistryKey(AllUsers());
-    UserWith(user, Defaults(false));
+    UserVariables kept = Defaults(false);
+    kept.dockBottom = 1;
+    UserWith(user, kept);
+    PostMessageA(bar.Bar(), WM_COMMAND, IDM_OPTIONS, 0);
+    HWND options = DialogOwnedBy(bar.Bar());
+    ClickBox(options, IDC_SHOW_DATE);
+    PressButton(options, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(options); }));
     EXPECT_FALSE(HotKeyFree());
     // Held without sharing: the save cannot replace it.
     HANDLE held = CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -132,7 +140,8 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
     EXPECT_EQ(Format(PROFILE_WRITE_FAILED_FORMAT, ("deskrail." + user).c_str()), box.text);
     ExpectExit0(bar);
     CloseHandle(held);
-    EXPECT_EQ(BytesOf(Defaults(false)), Stored(user)) << "the stored record stays";
+    kept.showDate = 1;
+    EXPECT_EQ(BytesOf(kept), Stored(user)) << "the stored record and the change";
     EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == old) << "the old file stays whole";
 }
 
