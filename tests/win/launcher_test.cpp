@@ -44,9 +44,6 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
     std::string target = dir.File("Ziel.exe"), shortcut = dir.File("Ziel.LNK"), computer = dir.File("Arbeitsplatz.lnk");
     const std::string arguments = "vom Link " + std::string(1000, 'a');  // a shortcut holds 1,023
     ASSERT_TRUE(driver::WriteFileBytes(target, {'x'}));
-    WCHAR wide[MAX_PATH], computerWide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wide, MAX_PATH);
-    MultiByteToWideChar(CP_ACP, 0, computer.c_str(), -1, computerWide, MAX_PATH);
     IShellLinkA* link;
     IPersistFile* file;
     CoInitialize(nullptr);
@@ -57,12 +54,12 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
     link->SetArguments(arguments.c_str());
     link->SetWorkingDirectory(dir.Path().c_str());
     link->SetShowCmd(SW_SHOWNORMAL);  // Wine reads any other back as this one
-    ASSERT_EQ(S_OK, file->Save(wide, TRUE));
+    ASSERT_EQ(S_OK, file->Save(std::wstring(shortcut.begin(), shortcut.end()).c_str(), TRUE));
     LPITEMIDLIST drives;  // a shell object, no file
     ASSERT_EQ(S_OK, SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives));
     link->SetIDList(drives);
     CoTaskMemFree(drives);
-    ASSERT_EQ(S_OK, file->Save(computerWide, TRUE));
+    ASSERT_EQ(S_OK, file->Save(std::wstring(computer.begin(), computer.end()).c_str(), TRUE));
     file->Release();
     link->Release();
     CoUninitialize();

@@ -5,7 +5,6 @@
 #include "base/platform.h"
 #include "base/platform_win.h"
 #include "base/process_state.h"
-#include "base/text.h"
 #include "menus/menu_model.h"
 #include "menus/profile_file.h"
 #include "win_driver.h"
@@ -54,15 +53,12 @@ TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
 TEST(Platform, AStartAfterAWindows95ReplaceCutShortBetweenItsMovesTakesTheOldFileBack)
 {
     driver::TempDir dir;
-    CopyText(programDirectory, dir.Path().c_str());
-    CopyText(profileFileName, "deskrail.anna");
+    lstrcpyA(programDirectory, dir.Path().c_str()), lstrcpyA(profileFileName, "deskrail.anna");
     std::vector<unsigned char> old(4 + MENU_RECORD_SIZE, 0);  // the format, then one empty menu "A"
-    old[0] = 103;
-    old[4] = 'A';
+    old[0] = 103, old[4] = 'A';
     ASSERT_TRUE(driver::WriteFileBytes(dir.File("deskrail.anna.$$$"), old));
     EXPECT_FALSE(LoadProfile().fatal);
     EXPECT_TRUE(menuListHead && std::string("A") == menuListHead->name && !menuListHead->next);
     FreeAllUserMenus();
-    EXPECT_EQ(std::string(old.begin(), old.end()), Text(dir.File("deskrail.anna")));
-    EXPECT_EQ("(none)", Text(dir.File("deskrail.anna.$$$")));
+    EXPECT_EQ(std::string(old.begin(), old.end()) + "|(none)", Text(dir.File("deskrail.anna")) + "|" + Text(dir.File("deskrail.anna.$$$")));
 }
