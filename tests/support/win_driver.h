@@ -244,8 +244,8 @@ public:
         static LONG counter;
         char base[MAX_PATH];
         GetTempPathA(sizeof base, base);
-        path = base + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(InterlockedIncrement(&counter));
-        CreateDirectoryA(path.c_str(), nullptr);
+        do path = base + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(InterlockedIncrement(&counter));
+        while (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);  // an earlier run's
     }
     ~TempDir()
     {
