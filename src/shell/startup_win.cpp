@@ -133,10 +133,11 @@ void ReloadWrittenProfile()
     // The editor holds the menus while it is open; its OK writes them anyway.
     if (customMenusDialog || !ProfileFileChanged()) return;
     ProfileLoad load = ReloadProfile();
-    if (load.fatal) ShowWarning(load.message);
-    else if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
+    // The menu bar's commands lead to the new entries before a box lets the user pick one.
     RebuildMenuBar();
     UpdateStatusLine();
+    if (load.fatal) ShowWarning(load.message);
+    else if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
 }
 
 void FatalError(const char* text)
