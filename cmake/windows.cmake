@@ -60,7 +60,9 @@ set_source_files_properties(${OWN_RUNTIME} PROPERTIES
     COMPILE_OPTIONS "-fno-builtin;-fno-tree-loop-distribute-patterns")
 function(use_own_runtime target)
   target_sources(${target} PRIVATE ${OWN_RUNTIME})
-  target_compile_options(${target} PRIVATE
+  # The 80386 is the oldest processor Windows 95 and NT 3.51 run on: none of
+  # the Pentium Pro's conditional moves nor any later instruction.
+  target_compile_options(${target} PRIVATE -march=i386 -mtune=pentium
       $<$<COMPILE_LANGUAGE:CXX>:-Os -fno-exceptions -fno-rtti -fno-threadsafe-statics
       -fno-asynchronous-unwind-tables -fno-unwind-tables -ffunction-sections -fdata-sections>)
   # Subsystem 3.10, not the default 4.00 (Windows 95, NT 4.0): NT 3.51 is older.

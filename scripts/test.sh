@@ -95,6 +95,7 @@ fi
 if configure_and_build windows "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release; then
     echo "== import check"
     if bash scripts/check-imports.sh "$build/win/DeskRail.exe"; then count "import check" 0; else count "import check" 1; fi
+    echo "== processor check"; if bash scripts/check-processor.sh "$build/win/DeskRail.exe"; then count "processor check" 0; else count "processor check" 1; fi
 
     # shellcheck source=wine-rig.sh
     . scripts/wine-rig.sh

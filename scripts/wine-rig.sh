@@ -46,6 +46,9 @@ rig_start() {
     fi
     rig_fonts
     wineserver -p 2>/dev/null || true  # already running after a fresh wineboot
+    # Drive Q: for the end-to-end test of the program in a drive's root.
+    mkdir -p "$WINEPREFIX/drive_q"
+    [ -e "$WINEPREFIX/dosdevices/q:" ] || ln -s ../drive_q "$WINEPREFIX/dosdevices/q:"
     if [ -n "$RIG_XVFB_PID" ]; then
         # No window manager runs on the virtual display; without this Wine
         # waits two seconds for one whenever a window is hidden.

@@ -8,6 +8,7 @@
 #include "base/process_state.h"
 #include "base/text.h"
 #include "base/texts.h"
+#include "menus/profile_file.h"
 #include "menus/profile_text.h"
 #ifdef _WIN32
 #include "base/console_win.h"
@@ -38,6 +39,15 @@ bool ReadInput(const char* path, unsigned char*& data, size_t& size)
     return false;
 }
 
+// A bar running on that profile reads it again at once; it would otherwise
+// show its old menus and write them back at its end.
+void AnnounceWritten()
+{
+#ifdef _WIN32
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA(PROFILE_WRITTEN_MESSAGE), 0, 0);
+#endif
+}
+
 void ToStandardOutput(const char* text, size_t length, void*) { std::fwrite(text, 1, length, stdout); }
 
 }  // namespace
@@ -60,7 +70,9 @@ int main(int argc, char** argv)
         char message[400];
         int imported = ImportProfileText(reinterpret_cast<const char*>(data), size, argv[3], message, sizeof message);
         delete[] data;
-        return imported ? 0 : Fail(message);
+        if (!imported) return Fail(message);
+        AnnounceWritten();
+        return 0;
     }
     Fail(PROFILE_TOOL_USAGE_TEXT);
     return 2;

@@ -20,7 +20,7 @@ void BrowseForFile(int kind, HWND owner)
     request.nMaxFile = sizeof path;
     request.lpstrInitialDir = "C:\\";
     request.lpstrTitle = kind == BROWSE_PROGRAM ? PROGRAM_BROWSE_TITLE : WAV_BROWSE_TITLE;
-    request.Flags = OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    request.Flags = OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     static const auto openFileName = LazyImport<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
     if (!openFileName || !openFileName(&request)) return;
     SendMessageA(GetDlgItem(owner, kind == BROWSE_PROGRAM ? IDC_ENTRY_PATH : IDC_CHIME_SOUND), WM_SETTEXT, 0,

@@ -4,20 +4,26 @@
 #pragma once
 #include <cstddef>
 
-// SetCurrentDirectoryText: 1 on success.
-int SetCurrentDirectoryText(const char* directory);
+// The character between a folder and a name in the system's paths.
+extern const char PATH_SEPARATOR;
 
 // GetWindowsDirectoryText: the Windows directory without trailing backslash,
 // cut to fit; "" when unknown.
 void GetWindowsDirectoryText(char* buffer, size_t size);
 
-enum FileRead { FILE_READ, FILE_MISSING, FILE_UNREADABLE };
+enum FileRead { FILE_READ, FILE_MISSING, FILE_UNREADABLE, FILE_TOO_BIG };
 
 // ReadWholeFile: the file's bytes in a block of their own (delete[] it; null
-// for an empty file). FILE_MISSING when the file or its folder does not exist.
+// for an empty file). FILE_MISSING when the file or its folder does not exist,
+// FILE_TOO_BIG when memory cannot hold it.
 FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size);
 
+// RestoreSetAside: when path is missing and the copy a stepwise replace set
+// aside ("<path>.$$$") is there, moves that copy back. 1 when it did.
+int RestoreSetAside(const char* path);
+
 // ReplaceFileWith: writes the bytes to a temporary file beside path and moves
-// it over path only when every write and the close succeeded. 1 on success;
+// it over path only when every write, the flush to the disk and the close
+// succeeded. 1 on success;
 // on failure path is as it was and the temporary file is gone.
 int ReplaceFileWith(const char* path, const unsigned char* data, size_t size);

@@ -12,7 +12,7 @@
 #include "base/text.h"
 
 
-int SetCurrentDirectoryText(const char* directory) { return chdir(directory) == 0; }
+const char PATH_SEPARATOR = '/';
 
 void GetWindowsDirectoryText(char* buffer, size_t size) { CopyTextN(buffer, size, "C:\\WINDOWS"); }
 
@@ -30,6 +30,7 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
         failed = !data || std::fread(data, 1, length, file) != static_cast<size_t>(length);
     }
     std::fclose(file);
+    if (failed && !data && length > 0) return FILE_TOO_BIG;
     if (failed) {
         delete[] data;
         data = nullptr;
@@ -38,6 +39,9 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
     size = length;
     return FILE_READ;
 }
+
+// rename replaces in one step here: nothing is ever set aside.
+int RestoreSetAside(const char*) { return 0; }
 
 int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
 {

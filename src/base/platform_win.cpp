@@ -7,7 +7,7 @@
 #include "base/text.h"
 #include "base/handles_win.h"
 
-int SetCurrentDirectoryText(const char* directory) { return SetCurrentDirectoryA(directory) != 0; }
+const char PATH_SEPARATOR = '\\';
 
 void GetWindowsDirectoryText(char* buffer, size_t size)
 {
@@ -29,10 +29,11 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
     }
     DWORD high = 0;
     DWORD length = GetFileSize(file.handle, &high);
-    if ((length == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) || high) return FILE_UNREADABLE;
+    if (length == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return FILE_UNREADABLE;
+    if (high) return FILE_TOO_BIG;
     if (length == 0) return FILE_READ;
     unsigned char* bytes = new (std::nothrow) unsigned char[length];
-    if (!bytes) return FILE_UNREADABLE;
+    if (!bytes) return FILE_TOO_BIG;
     DWORD read = 0;
     if (!ReadFile(file.handle, bytes, length, &read, nullptr) || read != length) {
         delete[] bytes;
@@ -67,12 +68,18 @@ bool UniqueFileBeside(const char* path, char (&unique)[MAX_PATH])
 // implement it. The old file steps aside, the new one takes its place, and
 // only then does the old one go; if the new one cannot take its place the old
 // one comes back, so the name always holds one of them whole.
+// The old file steps aside under a name the next start can find, should the
+// power fail between the two moves; when that name is taken, under a fresh one.
 bool ReplaceStepwise(const char* temp, const char* path)
 {
     char aside[MAX_PATH];
-    if (!UniqueFileBeside(path, aside)) return false;
-    DeleteFileA(aside);
-    if (!MoveFileA(path, aside)) return GetLastError() == ERROR_FILE_NOT_FOUND && MoveFileA(temp, path);
+    if (!FormatTextN(aside, sizeof aside, "%s.$$$", path)) return false;
+    if (!MoveFileA(path, aside)) {
+        if (GetLastError() == ERROR_FILE_NOT_FOUND) return MoveFileA(temp, path) != 0;
+        if (!UniqueFileBeside(path, aside)) return false;
+        DeleteFileA(aside);
+        if (!MoveFileA(path, aside)) return false;
+    }
     if (!MoveFileA(temp, path)) {
         MoveFileA(aside, path);
         return false;
@@ -83,6 +90,15 @@ bool ReplaceStepwise(const char* temp, const char* path)
 
 }  // namespace
 
+int RestoreSetAside(const char* path)
+{
+    char aside[MAX_PATH];
+    // MoveFileA replaces nothing: a path that exists stays as it is.
+    return FormatTextN(aside, sizeof aside, "%s.$$$", path) && MoveFileA(aside, path);
+}
+
+FlushFileBuffersFunction flushFileBuffers = FlushFileBuffers;
+
 int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
 {
     char temp[MAX_PATH];
@@ -91,6 +107,9 @@ int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
     bool whole = file.Valid();
     DWORD written = 0;
     whole = whole && WriteFile(file.handle, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
+    // On the disk before the rename: a power cut would otherwise leave the
+    // new name on blocks never written, zeros that read as the old format.
+    whole = whole && flushFileBuffers(file.handle);
     whole = file.Close() && whole;
     if (whole) {
         // Write-through, so a crash right after leaves either the old or the new file.

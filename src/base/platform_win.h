@@ -5,3 +5,6 @@
 // Tests make the replacing move fail as it does on Windows 95.
 typedef BOOL(WINAPI* MoveFileExFunction)(LPCSTR from, LPCSTR to, DWORD flags);
 extern MoveFileExFunction moveFileEx;
+// And a flush that fails, as on a disk that is gone.
+typedef BOOL(WINAPI* FlushFileBuffersFunction)(HANDLE file);
+extern FlushFileBuffersFunction flushFileBuffers;

@@ -77,7 +77,7 @@ private:
 }  // namespace
 
 HRESULT ResolveShellLink(HWND owner, const char* linkPath, char (&target)[MAX_PATH],
-                         char (&workingDirectory)[MAX_PATH], char (&arguments)[MAX_PATH], int& showCommand)
+                         char (&workingDirectory)[MAX_PATH], char (&arguments)[LINK_ARGUMENTS_SIZE], int& showCommand)
 {
     target[0] = workingDirectory[0] = arguments[0] = '\0';
     // Declared first, so both interfaces are released before COM ends.
@@ -97,11 +97,12 @@ HRESULT ResolveShellLink(HWND owner, const char* linkPath, char (&target)[MAX_PA
     if (FAILED(result)) return result;
 
     WIN32_FIND_DATAA found;
-    link->GetPath(target, MAX_PATH, &found, SLGP_SHORTPATH);
+    // S_FALSE: no file-system target, and the buffer may hold anything.
+    if (link->GetPath(target, MAX_PATH, &found, SLGP_SHORTPATH) != S_OK) target[0] = '\0';
     link->GetWorkingDirectory(workingDirectory, MAX_PATH);
-    link->GetArguments(arguments, MAX_PATH);
-    // Their results are of no use, but a failed call must not leave a buffer unterminated.
-    target[MAX_PATH - 1] = workingDirectory[MAX_PATH - 1] = arguments[MAX_PATH - 1] = '\0';
+    link->GetArguments(arguments, LINK_ARGUMENTS_SIZE);
+    // A failed call must not leave a buffer unterminated.
+    target[MAX_PATH - 1] = workingDirectory[MAX_PATH - 1] = arguments[LINK_ARGUMENTS_SIZE - 1] = '\0';
     return link->GetShowCmd(&showCommand);
 }
 
@@ -124,6 +125,8 @@ int LaunchProgramItem(const ProgramItem* item)
         return 0;
     }
 
+    // Shell handlers may rely on COM: it stays initialised across the call.
+    ComScope com;
     SHELLEXECUTEINFOA request = {};
     request.cbSize = sizeof request;
     request.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST;
@@ -132,17 +135,19 @@ int LaunchProgramItem(const ProgramItem* item)
 
     char target[MAX_PATH];
     char linkDirectory[MAX_PATH];
-    char arguments[MAX_PATH];
+    char arguments[LINK_ARGUMENTS_SIZE];
     int linkShowCommand = 0;
     if (IsShellLinkPath(path)) {
         if (FAILED(ResolveShellLink(barWindowHandle, path, target, linkDirectory, arguments, linkShowCommand))) {
             ShowWarning(SHORTCUT_FAILED_TEXT);
             return 0;
         }
-        request.lpFile = target;
+        // Without a file to start, the shell opens the shortcut itself, as Explorer does.
+        request.lpFile = target[0] ? target : path;
         request.lpParameters = arguments;
         request.lpDirectory = linkDirectory;
         request.nShow = linkShowCommand;
+        if (!target[0]) request.lpParameters = request.lpDirectory = nullptr;  // the shortcut brings its own
     } else {
         request.lpFile = path;
         request.lpParameters = parameters;

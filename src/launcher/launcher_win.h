@@ -16,9 +16,12 @@ int LaunchProgramItem(const ProgramItem* item);
 // ResolveShellLink: loads the shortcut and finds its target, moved or not,
 // without any dialog; fills the target (short form), working directory and
 // arguments, and the show command. Negative on failure, otherwise the result
-// of reading the show command. The buffers are empty when nothing was read.
+// of reading the show command. The buffers are empty when nothing was read;
+// the target also when the shortcut has no file-system target (an installer's
+// advertised shortcut, a shell object).
+enum { LINK_ARGUMENTS_SIZE = 1024 };  // what a shortcut holds
 HRESULT ResolveShellLink(HWND owner, const char* linkPath, char (&target)[MAX_PATH],
-                         char (&workingDirectory)[MAX_PATH], char (&arguments)[MAX_PATH], int& showCommand);
+                         char (&workingDirectory)[MAX_PATH], char (&arguments)[LINK_ARGUMENTS_SIZE], int& showCommand);
 
 // Seams: the two shell calls the launcher makes. Wine's shell reports a
 // missing folder as a missing file and expands variables even for the old

@@ -6,12 +6,26 @@
 
 #include "base/platform.h"
 #include "base/process_state.h"
+#include "base/system_info.h"
 #include "base/text.h"
 #include "base/texts.h"
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
 
 bool profileTailDropped;
+
+namespace {
+// The file's bytes as last read or written; null when there was none.
+unsigned char* asRead;
+size_t asReadSize;
+
+void KeepAsRead(unsigned char* bytes, size_t size)
+{
+    delete[] asRead;
+    asRead = bytes;
+    asReadSize = bytes ? size : 0;
+}
+}  // namespace
 
 void PutInt32(unsigned char* at, int32_t value)
 {
@@ -30,6 +44,9 @@ int32_t GetInt32(const unsigned char* at)
 }
 
 namespace {
+
+// The program's folder, the file's name and ".bak".
+enum { PROFILE_PATH_SIZE = PROGRAM_DIRECTORY_SIZE + PROFILE_FILE_NAME_SIZE + 8 };
 
 // Only the text up to the first NUL counts; a field that fills its whole
 // width loses its last byte so that it stays terminated in memory. The
@@ -254,21 +271,60 @@ bool KeepCopy(const char* name, const char* copy)
 
 ProfileLoad LoadProfile()
 {
-    SetCurrentDirectoryText(programDirectory);
     unsigned char* data = nullptr;
     size_t size = 0;
     profileTailDropped = false;
-    switch (ReadWholeFile(profileFileName, data, size)) {
+    char path[PROFILE_PATH_SIZE];
+    if (!ProgramFilePath(path, sizeof path, profileFileName)) return FinishLoad({LOAD_UNREADABLE, 0, 0});
+    switch (ReadWholeFile(path, data, size)) {
     case FILE_MISSING:
-        return FinishLoad({LOAD_EMPTY, 0, 0});
+        // A replace cut short on Windows 95 leaves the old file under another name.
+        if (!RestoreSetAside(path) || ReadWholeFile(path, data, size) != FILE_READ) return FinishLoad({LOAD_EMPTY, 0, 0});
+        break;
     case FILE_UNREADABLE:
         // Held by another program, say: the defaults would be saved over it.
         return FinishLoad({LOAD_UNREADABLE, 0, 0});
+    case FILE_TOO_BIG:
+        return FinishLoad({LOAD_NO_MEMORY, 0, 0});
     case FILE_READ:
         break;
     }
     ProfileLoad load = LoadProfileBytes(data, size);
-    delete[] data;
+    if (load.fatal) delete[] data;
+    else KeepAsRead(data, size);
+    return load;
+}
+
+bool ProfileChanged()
+{
+    size_t size = 0;
+    unsigned char* bytes = EncodeProfile(size);
+    bool same = bytes && size == asReadSize && std::memcmp(bytes, asRead, size) == 0;
+    delete[] bytes;
+    return !same;
+}
+
+ProfileLoad ReloadProfile()
+{
+    UserMenu* held = menuListHead;
+    unsigned char* heldBytes = asRead;
+    size_t heldSize = asReadSize;
+    bool heldTail = profileTailDropped;
+    menuListHead = nullptr;
+    asRead = nullptr;
+    ProfileLoad load = LoadProfile();
+    if (load.fatal) {
+        // The menus shown stay, and so does what they are compared with.
+        menuListHead = held;
+        KeepAsRead(heldBytes, heldSize);
+        profileTailDropped = heldTail;
+        return load;
+    }
+    delete[] heldBytes;
+    UserMenu* loaded = menuListHead;
+    menuListHead = held;
+    FreeAllUserMenus();
+    menuListHead = loaded;
     return load;
 }
 
@@ -294,18 +350,31 @@ unsigned char* EncodeProfile(size_t& size)
 
 int SaveProfile()
 {
-    SetCurrentDirectoryText(programDirectory);
-    const char* name = SavedFileName();
+    char path[PROFILE_PATH_SIZE];
+    if (!ProgramFilePath(path, sizeof path, SavedFileName())) return 0;
     if (profileTailDropped) {
-        char backup[PROFILE_FILE_NAME_SIZE + 8];
-        if (!FormatTextN(backup, sizeof backup, "%s.bak", name) || !KeepCopy(name, backup)) return 0;
+        char backup[PROFILE_PATH_SIZE];
+        if (!FormatTextN(backup, sizeof backup, "%s.bak", path) || !KeepCopy(path, backup)) return 0;
         profileTailDropped = false;
     }
     size_t size = 0;
     unsigned char* bytes = EncodeProfile(size);
-    int saved = bytes && ReplaceFileWith(name, bytes, size);
-    delete[] bytes;
+    int saved = bytes && ReplaceFileWith(path, bytes, size);
+    if (saved) KeepAsRead(bytes, size);
+    else delete[] bytes;
     return saved;
+}
+
+bool ProfileFileChanged()
+{
+    char path[PROFILE_PATH_SIZE];
+    unsigned char* data = nullptr;
+    size_t size = 0;
+    FileRead read = ProgramFilePath(path, sizeof path, profileFileName) ? ReadWholeFile(path, data, size) : FILE_UNREADABLE;
+    bool same = (read == FILE_MISSING && !asRead) ||
+                (read == FILE_READ && size == asReadSize && (!size || std::memcmp(data, asRead, size) == 0));
+    delete[] data;
+    return !same;
 }
 
 void FormatProfileWriteFailed(char* text, size_t size)

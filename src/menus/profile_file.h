@@ -41,11 +41,27 @@ ProfileLoad LoadProfile();
 // LoadProfileBytes: LoadProfile for a file holding these bytes.
 ProfileLoad LoadProfileBytes(const unsigned char* data, size_t size);
 
+// ProfileChanged: whether the menus differ from the file as last read or
+// written (a missing or empty file always does): only then does the end of a
+// run write them, so a profile written by another program meanwhile stays.
+bool ProfileChanged();
+
+// ReloadProfile: the menus read again from the file; a fatal load keeps
+// those held before. The caller rebuilds the menu bar.
+ProfileLoad ReloadProfile();
+
+// The registered window message by which deskrail-profile tells a running bar
+// that it wrote a profile; each bar then looks whether it was its own.
+inline constexpr char PROFILE_WRITTEN_MESSAGE[] = "DeskRailProfileWritten";
+
 // SaveProfile: writes the menu list to profileFileName ("default.dr" when
 // empty) in programDirectory, so that a failed save leaves the old file
 // whole. 0 on failure; the caller warns with FormatProfileWriteFailed.
 int SaveProfile();
 void FormatProfileWriteFailed(char* text, size_t size);
+// ProfileFileChanged: whether the file no longer holds the bytes last read or
+// written (another program wrote it).
+bool ProfileFileChanged();
 
 // EncodeProfile: the bytes SaveProfile writes, in a block of their own
 // (delete[] it); null when memory ran out.

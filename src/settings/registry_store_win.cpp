@@ -12,10 +12,19 @@ namespace {
 
 const char VALUE_NAME[] = "User_Variables";
 
-bool WriteRecord(HKEY key)
+bool WriteRecord(HKEY key, const UserVariables& record = userVariables)
 {
-    return RegSetValueExA(key, VALUE_NAME, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&userVariables),
-                          sizeof userVariables) == ERROR_SUCCESS;
+    return RegSetValueExA(key, VALUE_NAME, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&record), sizeof record) ==
+           ERROR_SUCCESS;
+}
+
+// ReadRecord: the stored record, when a whole one was read.
+bool ReadRecord(HKEY key, UserVariables& record)
+{
+    DWORD length = sizeof record;
+    LONG result = RegQueryValueExA(key, VALUE_NAME, nullptr, nullptr, reinterpret_cast<BYTE*>(&record), &length);
+    // A failed read leaves the buffer untouched whatever length it reports.
+    return result == ERROR_SUCCESS && IsStoredLengthCurrent(length);
 }
 
 void CurrentKeyName(char* keyName, size_t size) { FormatUserKeyName(keyName, size, userName); }
@@ -58,12 +67,7 @@ void LoadUserVariables(const CommandLineSwitches& switches)
 
     bool current = false;
     if (key.disposition == REG_OPENED_EXISTING_KEY) {
-        DWORD length = sizeof userVariables;
-        LONG result = RegQueryValueExA(key.handle, VALUE_NAME, nullptr, nullptr,
-                                       reinterpret_cast<BYTE*>(&userVariables), &length);
-        // Only a whole record that was read counts; a failed read leaves the
-        // buffer untouched whatever length it reports.
-        current = result == ERROR_SUCCESS && IsStoredLengthCurrent(length);
+        current = ReadRecord(key.handle, userVariables);
         if (!current)
             ShowWarning(REGISTRY_OUTDATED_TEXT);
     }
@@ -79,5 +83,9 @@ int SaveUserVariables()
     char keyName[USER_KEY_NAME_SIZE];
     CurrentKeyName(keyName, sizeof keyName);
     RegistryKey key;
-    return key.OpenOrCreate(keyName) && WriteRecord(key.handle);
+    if (!key.OpenOrCreate(keyName)) return 0;
+    UserVariables stored;
+    if (registryReached || !ReadRecord(key.handle, stored)) return WriteRecord(key.handle);
+    MergeChangedOptions(stored, recordAtStart, userVariables);
+    return WriteRecord(key.handle, stored);
 }

@@ -65,6 +65,14 @@ void ApplySwitches(UserVariables& options, const CommandLineSwitches& switches)
     }
 }
 
+void MergeChangedOptions(UserVariables& stored, const UserVariables& before, const UserVariables& now)
+{
+    for (const FlagPair& pair : flagPairs)
+        if (now.*pair.flag != before.*pair.flag) stored.*pair.flag = now.*pair.flag;
+    if (std::memcmp(now.chimeSound, before.chimeSound, sizeof now.chimeSound) != 0)
+        std::memcpy(stored.chimeSound, now.chimeSound, sizeof now.chimeSound);
+}
+
 void FormatWelcomeText(char* text, size_t size, const char* user)
 {
     bool named = user && *user;

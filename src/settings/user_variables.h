@@ -53,6 +53,11 @@ int32_t* SwitchField(CommandLineSwitches& switches, char letter);
 // ApplySwitches: +1 turns a flag on, -1 off, 0 leaves it; the path is never touched.
 void ApplySwitches(UserVariables& options, const CommandLineSwitches& switches);
 
+// MergeChangedOptions: each field of now that differs from before, onto the
+// stored record: a run that never read the stored record changes only what its
+// user changed.
+void MergeChangedOptions(UserVariables& stored, const UserVariables& before, const UserVariables& now);
+
 // FormatWelcomeText: the first-start greeting, ", <user>" after the product name.
 void FormatWelcomeText(char* text, size_t size, const char* user);
 

@@ -179,7 +179,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         // The session ends with the process: keep what the user changed, and
         // show no box, which would hold the logoff up.
         if (wParam) {
-            SaveProfile();
+            if (ProfileChanged()) SaveProfile();
             SaveUserVariables();
         }
         return 0;
@@ -214,8 +214,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
     case WM_POWERBROADCAST:
         if (powerStatusAvailable) {
             SYSTEM_POWER_STATUS power = {};
-            GetSystemPowerStatus(&power);
-            onBattery = power.ACLineStatus == 0;
+            onBattery = GetSystemPowerStatus(&power) && power.ACLineStatus == 0;
             UpdateStatusLine();
         }
         break;
@@ -234,6 +233,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         return ChangeEdge();
     }
     if (message == taskbarCreatedMessage && taskbarCreatedMessage) TaskbarRestarted();
+    if (message == profileWrittenMessage && profileWrittenMessage) ReloadWrittenProfile();
     return DefWindowProcA(bar, message, wParam, lParam);
 }
 

@@ -21,12 +21,15 @@ void ReportUnknownOption(MessageList& warnings, const char* argument)
 }
 
 // NamesAFile: no character Windows forbids in a file name, so the user name
-// can neither leave the program's folder nor nest registry keys.
+// can neither leave the program's folder nor nest registry keys; nor a last
+// "." or " ", which Windows drops from a file's name but not from a key's:
+// "anna." would share anna's profile but not her options.
 bool NamesAFile(const char* name)
 {
     for (const unsigned char* c = reinterpret_cast<const unsigned char*>(name); *c; ++c)
         if (*c < 0x20 || std::strchr("\\/:*?\"<>|", *c)) return false;
-    return true;
+    size_t length = std::strlen(name);
+    return !length || (name[length - 1] != '.' && name[length - 1] != ' ');
 }
 
 }  // namespace

@@ -17,9 +17,12 @@ extern AppBarMessageFunction appBarMessage;
 // How a second start finds the running bar.
 inline constexpr char BAR_CLASS_NAME[] = "DRClass";
 inline constexpr char BAR_TITLE[] = "DeskRail";
+// Held from the first step of a start to the end of the process.
+inline constexpr char BAR_MUTEX_NAME[] = "DeskRailBarRuns";
 
 extern HMENU barPopupMenu;          // the right-click popup
 extern WNDCLASSA barClass;
 extern APPBARDATA dockData;         // the record of every app-bar message
 extern bool autoHideTimerSet;       // the auto-hide poll runs
 extern UINT taskbarCreatedMessage;  // a restarted shell broadcasts it
+extern UINT profileWrittenMessage;  // deskrail-profile broadcasts it

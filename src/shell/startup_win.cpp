@@ -6,6 +6,7 @@
 #include "base/process_state_win.h"
 #include "base/system_info.h"
 #include "base/text.h"
+#include "editor/custom_menus_dialog_win.h"
 #include "base/texts.h"
 #include "menus/menu_bar_win.h"
 #include "menus/menu_model.h"
@@ -18,6 +19,7 @@
 #include "shell/docking_win.h"
 #include "shell/shell_state_win.h"
 #include "shell/startup_win.h"
+#include "status/status_line_win.h"
 
 namespace {
 // More words than anybody types; the rest are ignored.
@@ -56,11 +58,20 @@ void ParseCommandLine()
     LoadUserVariables(parsed.switches);
 }
 
-int InitInstance()
+void ActOnRunningBar()
 {
     HWND running = FindWindowA(BAR_CLASS_NAME, BAR_TITLE);
-    if (running) {
-        BringWindowToTop(running);
+    if (running) BringWindowToTop(running);
+}
+
+int InitInstance()
+{
+    // Taken first: a start during another one's boxes or profile load, before
+    // its window exists, would otherwise make a second bar, and whichever
+    // ended last would write its menus over the other's.
+    CreateMutexA(nullptr, FALSE, BAR_MUTEX_NAME);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        ActOnRunningBar();
         return 0;
     }
 
@@ -71,8 +82,7 @@ int InitInstance()
 
     if (powerStatusAvailable) {
         SYSTEM_POWER_STATUS power = {};
-        GetSystemPowerStatus(&power);
-        onBattery = power.ACLineStatus == 0;
+        onBattery = GetSystemPowerStatus(&power) && power.ACLineStatus == 0;
     }
 
     screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -114,7 +124,20 @@ int InitBar()
         return 0;
     }
     if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
+    profileWrittenMessage = RegisterWindowMessageA(PROFILE_WRITTEN_MESSAGE);
     return CreateBarWindow();
+}
+
+void ReloadWrittenProfile()
+{
+    // The editor holds the menus while it is open; its OK writes them anyway.
+    if (customMenusDialog || !ProfileFileChanged()) return;
+    ProfileLoad load = ReloadProfile();
+    // The menu bar's commands lead to the new entries before a box lets the user pick one.
+    RebuildMenuBar();
+    UpdateStatusLine();
+    if (load.fatal) ShowWarning(load.message);
+    else if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
 }
 
 void FatalError(const char* text)
@@ -135,7 +158,7 @@ void SaveProfileOrWarn()
 void ExitBar(bool afterFatalError)
 {
     if (!afterFatalError) {
-        SaveProfileOrWarn();
+        if (ProfileChanged()) SaveProfileOrWarn();
         if (!SaveUserVariables()) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
         FreeAllUserMenus();
     }

@@ -3,6 +3,12 @@
 #include <windows.h>
 
 int InitInstance();
+// ActOnRunningBar: what a second start does instead of running: brings the
+// running bar to the top once its window exists.
+void ActOnRunningBar();
+// ReloadWrittenProfile: the menus read again when another program wrote this
+// bar's profile.
+void ReloadWrittenProfile();
 int InitBar();
 void ParseCommandLine();
 ATOM RegisterBarClass();

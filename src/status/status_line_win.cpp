@@ -64,8 +64,9 @@ void ComposeNow(StatusSnapshot& snapshot)
     snapshot.batteryPercent = 255;
     if (in.showBattery) {
         SYSTEM_POWER_STATUS power = {};
-        GetSystemPowerStatus(&power);
-        snapshot.batteryPercent = power.BatteryLifePercent;
+        // A failed query says nothing: its zeros would read as an empty battery.
+        if (GetSystemPowerStatus(&power)) snapshot.batteryPercent = power.BatteryLifePercent;
+        else in.showBattery = 0;
     }
     in.batteryPercent = snapshot.batteryPercent;
     ComposeStatusText(in, snapshot.text, snapshot.battery);

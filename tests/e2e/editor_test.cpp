@@ -84,5 +84,8 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     EXPECT_EQ("eins|zwei drei|\n" + work + "\n" + std::to_string(SW_MINIMIZE) + "\n",
               std::string(started.begin(), started.end()));
     EXPECT_TRUE(bar.ExpectNoBox());
+    const Bytes outside = ProfileBytes("deskrail-profile 103\nmenu \"&Anders\"\n");  // another program writes
+    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), outside));
     Close(bar);
+    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved) && saved == outside) << "menus unchanged since the save are not written";
 }

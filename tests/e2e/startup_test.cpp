@@ -3,7 +3,9 @@
 // stops the bar before it shows; a failed save at the end is reported once the hot key is free and
 // keeps the old file and what the registry holds.
 #include "menus/menu_model.h"
+#include "menus/menu_numbering.h"
 #include "menus/profile_file.h"
+#include "resources/resource.h"
 #include "win_bar_fixture.h"
 
 using namespace driver;
@@ -29,9 +31,11 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
     ASSERT_TRUE(WriteRegistryValue(Key(user), "another value", REG_BINARY, "x", 1));  // a key without the record
     Bytes saved;
     {
-        BarProcess bar;
+        BarProcess bar, second;  // the second starts during the first one's welcome, and ends at once
         Start(bar, user + " -x -f", {Format(UNKNOWN_OPTION_FORMAT, "-x"), BAD_FILE_NAME_TEXT, REGISTRY_OUTDATED_TEXT,
-                                     Format(WELCOME_FORMAT, ", ", user.c_str(), DESKRAIL_CONTACT)});
+                                     Format(WELCOME_FORMAT, ", ", user.c_str(), DESKRAIL_CONTACT)},
+              [&] { EXPECT_TRUE(second.Start(exe, user)), ExpectExit0(second); });
+        EXPECT_EQ(1u, TopWindows(0, "DRClass").size()) << "one bar";
         EXPECT_EQ(BytesOf(Defaults(true)), Stored(user)) << "stored at first use";
         EXPECT_FALSE(ReadFileBytes(ProfileOf(user), saved)) << "the profile is written at the end";
         Close(bar);
@@ -55,18 +59,15 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
         ASSERT_TRUE(WaitFor([&] { return StripEdge(ABE_BOTTOM) == bottom; }));
         PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         EXPECT_TRUE(WaitFor([&] { return StripEdge(ABE_BOTTOM) == strip; })) << "the restarted shell's strip";
-        BarProcess second;  // ends at once; the first stays
-        ASSERT_TRUE(second.Start(exe, "e2e_second"));
-        ExpectExit0(second);
         EXPECT_EQ(BytesOf(Defaults(true)), Stored(user)) << "switches reach the registry at the end";
-        ASSERT_TRUE(DeleteFileA(ProfileOf(user).c_str()));
+        ASSERT_TRUE(WriteFileBytes(ProfileOf(user), ProfileBytes(PROFILE)));  // written by another program
         SendMessageA(window, WM_ENDSESSION, TRUE, 0);  // the user logs off
         EXPECT_TRUE(bar.ExpectNoBox()) << "no box holds the logoff up";
     }  // the session's end takes the process with it
     UserVariables kept = Defaults(false);
     kept.dockBottom = 1;
     EXPECT_EQ(BytesOf(kept), Stored(user));
-    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved));
+    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved) && saved == ProfileBytes(PROFILE)) << "unchanged menus not written";
 }
 
 TEST_F(Startup, BrokenOrHeldProfileStopsTheBarAndNothingIsWritten)
@@ -104,12 +105,19 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
                                  KEY_ALL_ACCESS, nullptr, &key, nullptr));
     RegCloseKey(key);
     Bytes old = ProfileBytes(PROFILE), after;
+    old.push_back('x');  // a byte no record takes: the end writes the file
     ASSERT_TRUE(WriteFileBytes(ProfileOf(user), old));
     BarProcess bar;
     Start(bar, user, {REGISTRY_ACCESS_FAILED_TEXT});
-    // The registry comes back holding a record the bar never read: with no option changed, it stays.
+    // The registry comes back holding a record the bar never read: only the option the user changes is written onto it.
     DeleteRegistryKey(AllUsers());
-    UserWith(user, Defaults(false));
+    UserVariables kept = Defaults(false);
+    kept.dockBottom = 1;
+    UserWith(user, kept);
+    PostMessageA(bar.Bar(), WM_COMMAND, IDM_OPTIONS, 0);
+    HWND options = DialogOwnedBy(bar.Bar());
+    ClickBox(options, IDC_SHOW_DATE), PressButton(options, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(options); }));
     EXPECT_FALSE(HotKeyFree());
     // Held without sharing: the save cannot replace it.
     HANDLE held = CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -121,6 +129,32 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
     EXPECT_EQ(Format(PROFILE_WRITE_FAILED_FORMAT, ("deskrail." + user).c_str()), box.text);
     ExpectExit0(bar);
     CloseHandle(held);
-    EXPECT_EQ(BytesOf(Defaults(false)), Stored(user)) << "the stored record stays";
+    kept.showDate = 1;
+    EXPECT_EQ(BytesOf(kept), Stored(user)) << "the stored record and the change";
     EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == old) << "the old file stays whole";
+}
+
+TEST_F(Startup, InADriveRootStartedElsewhereTheProfileIsBesideTheProgramAndAnImportShowsAtOnce)
+{
+    ASSERT_NE(DRIVE_NO_ROOT_DIR, GetDriveTypeA("Q:\\")) << "the Wine rig maps drive Q:";
+    std::string user = UserWith("e2e_root", Defaults(false)), profile = "Q:\\deskrail." + user, record = dir.File("r.txt");
+    DeleteFileA(profile.c_str()), CreateDirectoryA("Q:\\sub", nullptr);
+    std::string root = Copy("DeskRail.exe", "Q:"), tool = Copy("deskrail-profile.exe", "Q:");
+    SetEnvironmentVariableA("DESKRAIL_LAUNCH_RECORD", record.c_str());
+    const std::string text = "deskrail-profile 103\nmenu \"&Neu\"\n entry \"r\"\n  path \"" + Copy("record_launch.exe", "Q:") + "\"\n";
+    ASSERT_TRUE(WriteFileBytes("Q:\\sub\\import.txt", Bytes(text.begin(), text.end())));
+    Bytes saved, started;
+    for (int run = 0; run < 2; ++run) {  // the first writes the defaults, the second reads them, then an import
+        BarProcess bar, import;
+        ASSERT_TRUE(bar.Start(root, user, "Q:\\sub"));
+        ASSERT_TRUE(WaitFor([&] { return bar.Bar() != nullptr; }));
+        if (run && import.Start(tool, "import import.txt " + profile, "Q:\\sub")) {
+            ExpectExit0(import);
+            PostMessageA(bar.Bar(), WM_COMMAND, EntryCommandId(1, 1), 0);  // queued behind the tool's announcement
+            EXPECT_TRUE(WaitFor([&] { return ReadFileBytes(record, started); })) << "the imported entry is not in the bar";
+        }
+        Close(bar);
+        EXPECT_TRUE(ReadFileBytes(profile, saved) && !ReadFileBytes("Q:\\sub\\deskrail." + user, started)) << "beside it";
+    }
+    EXPECT_EQ(ProfileBytes(text), saved) << "the import outlasts the bar";
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 
 #include "base/texts.h"
 #include "menus/profile_text.h"
@@ -76,14 +77,17 @@ protected:
         return bytes;
     }
     std::string ProfileOf(const std::string& user) { return dir.File("deskrail." + user); }
-    // Start: the bar, these warnings in order, its window and no box more.
-    HWND Start(BarProcess& bar, const std::string& arguments, const std::vector<std::string>& warnings)
+    // Start: the bar, these warnings in order (the last one up while duringLast runs), its window and no box more.
+    HWND Start(BarProcess& bar, const std::string& arguments, const std::vector<std::string>& warnings,
+               const std::function<void()>& duringLast = {})
     {
         EXPECT_TRUE(bar.Start(exe, arguments));
         for (const std::string& text : warnings) {
             Box box;
-            EXPECT_TRUE(bar.NextBox(box)) << "missing: " << text;
+            EXPECT_TRUE(ShownBox(bar.Id(), box)) << "missing: " << text;
             EXPECT_EQ(WARNING_CAPTION + ("|" + text), box.caption + "|" + box.text);
+            if (&text == &warnings.back() && duringLast) duringLast();
+            PressOk(box);
         }
         HWND window = nullptr;
         EXPECT_TRUE(WaitFor([&] { return (window = bar.Bar()) != nullptr; })) << "no bar window";

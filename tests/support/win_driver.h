@@ -204,9 +204,10 @@ public:
         WaitForSingleObject(info.hProcess, 5000);
         CloseHandle(info.hProcess);
     }
-    bool Start(const std::string& exe, const std::string& arguments)
+    bool Start(const std::string& exe, const std::string& arguments, std::string folder = "")
     {
-        std::string line = "\"" + exe + "\" " + arguments, folder = exe.substr(0, exe.find_last_of('\\'));
+        std::string line = "\"" + exe + "\" " + arguments;
+        if (folder.empty()) folder = exe.substr(0, exe.find_last_of('\\'));
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
@@ -243,8 +244,8 @@ public:
         static LONG counter;
         char base[MAX_PATH];
         GetTempPathA(sizeof base, base);
-        path = base + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(InterlockedIncrement(&counter));
-        CreateDirectoryA(path.c_str(), nullptr);
+        do path = base + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(InterlockedIncrement(&counter));
+        while (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);  // an earlier run's
     }
     ~TempDir()
     {

@@ -37,6 +37,7 @@ TEST(CommandLine, TypedLinesGiveNamesOptionsKeysAndWarningsInOrder)
         {"dr " + q60 + " " + q60 + "Z", "", "", "smat", {unknown(q60), unknown(q60 + "...")}},
         // A name that would climb out of the program's folder or nest registry keys; words past the list's end.
         {"dr x\\..\\..\\name", "", "", "smat", {bad}},
+        {"dr anna. \"anna \" anna", "anna", "deskrail.anna", "smat", {bad, bad}},  // Windows drops the last "." or " "
         {"dr anna a/b c:d e*f g?h i\\\"j k<l m>n o|p \"q\tr\" beyond", "anna", "deskrail.anna", "smat",
          std::vector<std::string>(9, bad)},
     };
@@ -91,7 +92,8 @@ TEST(SystemInfo, TheVersionDecidesWhatTheBarMayUse)
     char directory[16];
     const std::string fits(sizeof directory - 1, 'd');
     const struct { std::string modulePath, directory; } paths[] = {  // "-": none
-        {"C:\\bar\\DeskRail.exe", "C:\\bar"}, {"DeskRail.exe", "-"}, {fits + "\\x.exe", fits}, {fits + "d\\x.exe", "-"}};
+        {"C:\\bar\\DeskRail.exe", "C:\\bar"}, {"E:\\DeskRail.exe", "E:\\"}, {"DeskRail.exe", "-"},
+        {fits + "\\x.exe", fits}, {fits + "d\\x.exe", "-"}};
     for (const auto& row : paths) {
         bool found = DirectoryFromModulePath(directory, sizeof directory, row.modulePath.c_str());
         EXPECT_EQ(row.directory, found ? directory : "-") << row.modulePath;

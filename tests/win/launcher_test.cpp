@@ -14,12 +14,13 @@
 using Lines = std::vector<std::string>;
 
 namespace {
-std::string call;  // "verb|file|parameters|directory|show|mask" as the shell got it
+std::string call;  // "verb|file|parameters|directory|show|mask|COM" as the shell got it ("-": null)
 HANDLE process;  // handed out as the started program's
 
 std::string Call(const char* verb, const char* file, const char* parameters, const char* directory, int show)
 {
-    return std::string(verb) + "|" + file + "|" + parameters + "|" + directory + "|" + std::to_string(show);
+    auto text = [](const char* t) { return std::string(t ? t : "-"); };
+    return text(verb) + "|" + text(file) + "|" + text(parameters) + "|" + text(directory) + "|" + std::to_string(show);
 }
 HINSTANCE WINAPI OldShell(HWND, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show)
 {
@@ -28,8 +29,10 @@ HINSTANCE WINAPI OldShell(HWND, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPC
 }
 BOOL WINAPI NewShell(SHELLEXECUTEINFOA* request)
 {
+    HRESULT com = CoInitialize(nullptr);  // S_FALSE: the caller keeps COM initialised
+    if (SUCCEEDED(com)) CoUninitialize();
     call = Call(request->lpVerb, request->lpFile, request->lpParameters, request->lpDirectory, request->nShow) +
-           "|" + std::to_string(request->fMask);
+           "|" + std::to_string(request->fMask) + (com == S_FALSE ? "|COM" : "|no COM");
     request->hProcess = process;
     return TRUE;
 }
@@ -38,10 +41,9 @@ BOOL WINAPI NewShell(SHELLEXECUTEINFOA* request)
 TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
 {
     driver::TempDir dir;
-    std::string target = dir.File("Ziel.exe"), shortcut = dir.File("Ziel.LNK");
+    std::string target = dir.File("Ziel.exe"), shortcut = dir.File("Ziel.LNK"), computer = dir.File("Arbeitsplatz.lnk");
+    const std::string arguments = "vom Link " + std::string(1000, 'a');  // a shortcut holds 1,023
     ASSERT_TRUE(driver::WriteFileBytes(target, {'x'}));
-    WCHAR wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wide, MAX_PATH);
     IShellLinkA* link;
     IPersistFile* file;
     CoInitialize(nullptr);
@@ -49,10 +51,15 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
                                      reinterpret_cast<void**>(&link)));
     link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
     link->SetPath(target.c_str());
-    link->SetArguments("vom Link");
+    link->SetArguments(arguments.c_str());
     link->SetWorkingDirectory(dir.Path().c_str());
     link->SetShowCmd(SW_SHOWNORMAL);  // Wine reads any other back as this one
-    ASSERT_EQ(S_OK, file->Save(wide, TRUE));
+    ASSERT_EQ(S_OK, file->Save(std::wstring(shortcut.begin(), shortcut.end()).c_str(), TRUE));
+    LPITEMIDLIST drives;  // a shell object, no file
+    ASSERT_EQ(S_OK, SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives));
+    link->SetIDList(drives);
+    CoTaskMemFree(drives);
+    ASSERT_EQ(S_OK, file->Save(std::wstring(computer.begin(), computer.end()).c_str(), TRUE));
     file->Release();
     link->Release();
     CoUninitialize();
@@ -61,12 +68,13 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
     char folderMissing[300];
     FormatTextN(folderMissing, sizeof folderMissing, PATH_NOT_FOUND_FORMAT, old);
     const std::string asEntered = "|-p 1|%TEMP%|" + std::to_string(SW_SHOWMINNOACTIVE);
-    const std::string mask = "|" + std::to_string(SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST);
+    const std::string mask = "|" + std::to_string(SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST) + "|COM";
     // The old shell; the entry's path; what the shell got; the warning.
     const struct { bool oldShell; std::string path, call; const char* warning; } cases[] = {
         {true, old, "open|" + std::string(old) + asEntered, folderMissing},
         {false, "C:\\notepad.exe", "open|C:\\notepad.exe" + asEntered + mask, nullptr},
-        {false, shortcut, "open|" + target + "|vom Link|" + dir.Path() + "|1" + mask, nullptr},
+        {false, shortcut, "open|" + target + "|" + arguments + "|" + dir.Path() + "|1" + mask, nullptr},
+        {false, computer, "open|" + computer + "|-|-|1" + mask, nullptr},  // the shell opens the shortcut itself
         {false, dir.File("fehlt.lnk"), "", SHORTCUT_FAILED_TEXT}};
     ProgramItem item = {};
     CopyText(item.parameters, "-p 1");

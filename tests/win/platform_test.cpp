@@ -6,10 +6,14 @@
 #include "base/console_win.h"
 #include "base/platform.h"
 #include "base/platform_win.h"
+#include "base/process_state.h"
+#include "menus/menu_model.h"
+#include "menus/profile_file.h"
 #include "win_driver.h"
 
 namespace {
 BOOL WINAPI NotImplemented(LPCSTR, LPCSTR, DWORD) { return SetLastError(ERROR_CALL_NOT_IMPLEMENTED), FALSE; }
+BOOL WINAPI DiskGone(HANDLE) { return SetLastError(ERROR_NOT_READY), FALSE; }
 
 std::string Text(const std::string& path)
 {
@@ -20,9 +24,10 @@ std::string Text(const std::string& path)
 
 TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
 {
-    // Windows 95's move; an old file there; held open by another program; what the name holds after.
-    const struct { bool windows95, old, held; const char* after; } cases[] = {
-        {false, true, false, "new"}, {true, true, false, "new"}, {true, false, false, "new"}, {true, true, true, "old"}};
+    // Windows 95's move; an old file there; held open by another program; the flush fails; what the name holds after.
+    const struct { bool windows95, old, held, unflushed; const char* after; } cases[] = {{false, true, false, false, "new"},
+        {true, true, false, false, "new"}, {true, false, false, false, "new"}, {true, true, true, false, "old"},
+        {false, true, false, true, "old"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         driver::TempDir dir;
@@ -33,9 +38,11 @@ TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
         }
         HANDLE held = c.held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
         moveFileEx = c.windows95 ? NotImplemented : MoveFileExA;
+        flushFileBuffers = c.unflushed ? DiskGone : FlushFileBuffers;
         const unsigned char bytes[] = {'n', 'e', 'w'};
         EXPECT_EQ(std::string(c.after) == "new", ReplaceFileWith(path.c_str(), bytes, sizeof bytes));
         moveFileEx = MoveFileExA;
+        flushFileBuffers = FlushFileBuffers;
         if (held) CloseHandle(held);
         EXPECT_EQ(c.after, Text(path));
         EXPECT_EQ("anna.tmp", Text(other)) << "another user's profile";
@@ -50,4 +57,17 @@ TEST(Platform, ConsoleTextIsInTheConsolesCodePage)
     char shown[40];
     ConsoleText(shown, sizeof shown, "Zu lang, h\xF6" "chstens 30 Bytes.");
     EXPECT_STREQ("Zu lang, h\x94" "chstens 30 Bytes.", shown) << "the rig's console page, 850 (or 437)";
+}
+
+TEST(Platform, AStartAfterAWindows95ReplaceCutShortBetweenItsMovesTakesTheOldFileBack)
+{
+    driver::TempDir dir;
+    lstrcpyA(programDirectory, dir.Path().c_str()), lstrcpyA(profileFileName, "deskrail.anna");
+    std::vector<unsigned char> old(4 + MENU_RECORD_SIZE, 0);  // the format, then one empty menu "A"
+    old[0] = 103, old[4] = 'A';
+    ASSERT_TRUE(driver::WriteFileBytes(dir.File("deskrail.anna.$$$"), old));
+    EXPECT_FALSE(LoadProfile().fatal);
+    EXPECT_TRUE(menuListHead && std::string("A") == menuListHead->name && !menuListHead->next);
+    FreeAllUserMenus();
+    EXPECT_EQ(std::string(old.begin(), old.end()) + "|(none)", Text(dir.File("deskrail.anna")) + "|" + Text(dir.File("deskrail.anna.$$$")));
 }
