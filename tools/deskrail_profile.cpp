@@ -11,6 +11,8 @@
 #include "menus/profile_file.h"
 #include "menus/profile_text.h"
 #ifdef _WIN32
+#include <windows.h>
+
 #include "base/console_win.h"
 #endif
 
