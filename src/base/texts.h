@@ -12,6 +12,9 @@ inline constexpr char NO_PROGRAM_DIRECTORY_TEXT[] =
 inline constexpr char BAD_FILE_NAME_TEXT[] =
     "Fehlender oder falscher Dateiname\nbeim Aufruf in der DOS-Kommandozeile.";
 inline constexpr char UNKNOWN_OPTION_FORMAT[] = "Unbekannte Option: %s";
+inline constexpr char OTHER_USER_BAR_TEXT[] =
+    "DeskRail läuft bereits für einen anderen Benutzer\noder mit einer anderen Profildatei.\n"
+    "Bitte beenden Sie zuerst die laufende Menüleiste.";
 inline constexpr char HOT_KEY_FAILED_TEXT[] = "Tastaturkürzel für DeskRail konnte nicht installiert werden!";
 
 // Options in the registry.

@@ -14,6 +14,7 @@
 #include "settings/registry_store_win.h"
 #include "settings/user_variables.h"
 #include "shell/bar_geometry.h"
+#include "shell/command_line.h"
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
 #include "shell/shell_state_win.h"
@@ -140,6 +141,48 @@ LRESULT Command(HWND bar, WORD id)
     return 0;
 }
 
+// ApplyLaterSwitches: a second start's switches, as if given at this start:
+// each change acts as the Options dialog's box would, auto-hide on the old
+// edge before the edge itself moves.
+void ApplyLaterSwitches(const CommandLineSwitches& switches)
+{
+    UserVariables wanted = userVariables;
+    ApplySwitches(wanted, switches);
+    if (!newShell) wanted.autoHide = 1;
+    UserVariables before = userVariables;
+    userVariables = wanted;
+    userVariables.autoHide = before.autoHide;
+    userVariables.dockBottom = before.dockBottom;
+    if (wanted.alwaysOnTop != before.alwaysOnTop) ApplyAlwaysOnTop();
+    if (wanted.autoHide != before.autoHide) {
+        userVariables.autoHide = wanted.autoHide;
+        if (!ChangeAutoHide()) {
+            userVariables.autoHide = before.autoHide;
+            ShowWarning(AUTOHIDE_REFUSED_TEXT);
+        }
+    }
+    if (wanted.dockBottom != before.dockBottom) {
+        userVariables.dockBottom = wanted.dockBottom;
+        if (!ChangeEdge()) ShowWarning(AUTOHIDE_REFUSED_TEXT);
+    }
+    UpdateStatusLine();
+}
+
+LRESULT SecondStartArrived(HWND bar, const COPYDATASTRUCT* data)
+{
+    if (!data || data->dwData != SECOND_START_DATA || data->cbData != sizeof(SecondStart)) return 0;
+    SecondStart start;
+    CopyMemory(&start, data->lpData, sizeof start);
+    start.userName[sizeof start.userName - 1] = '\0';
+    start.profileFileName[sizeof start.profileFileName - 1] = '\0';
+    if (!ServesSecondStart(start, userName, profileFileName)) return SECOND_START_OTHER_USER;
+    ApplyLaterSwitches(start.switches);
+    // Heard: a hidden bar comes into view, and goes again as after the pointer.
+    SlideBar(false);
+    if (userVariables.autoHide) autoHideTimerSet = SetTimer(bar, AUTOHIDE_TIMER_ID, 500, nullptr) != 0;
+    return SECOND_START_TAKEN;
+}
+
 void TellShell(HWND bar, DWORD message)
 {
     if (!newShell) return;
@@ -208,6 +251,8 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_COMMAND:
         return Command(bar, LOWORD(wParam));
+    case WM_COPYDATA:
+        return SecondStartArrived(bar, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_TIMER:
         TimerTick(bar, wParam);
         return 0;

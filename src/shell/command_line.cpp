@@ -32,7 +32,25 @@ bool NamesAFile(const char* name)
     return !length || (name[length - 1] != '.' && name[length - 1] != ' ');
 }
 
+// SameName: equal but for case, in code page 1252 as Windows folds it
+// (à to þ and À to Þ differ by 0x20, but for the division and multiplication signs).
+bool SameName(const char* a, const char* b)
+{
+    auto fold = [](unsigned char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) ? c - 0x20 : c;
+    };
+    for (; *a && *b; ++a, ++b)
+        if (fold(static_cast<unsigned char>(*a)) != fold(static_cast<unsigned char>(*b))) return false;
+    return *a == *b;
+}
+
 }  // namespace
+
+bool ServesSecondStart(const SecondStart& start, const char* runningUser, const char* runningProfile)
+{
+    if (!start.userName[0] && !start.profileFileName[0]) return true;
+    return SameName(start.userName, runningUser) && SameName(start.profileFileName, runningProfile);
+}
 
 void ParseArguments(int argc, const char* const* argv, ParsedArguments& parsed)
 {

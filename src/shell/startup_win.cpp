@@ -38,7 +38,7 @@ int FindProgramDirectory()
 }
 }  // namespace
 
-void ParseCommandLine()
+void ReadCommandLine(ParsedArguments& parsed)
 {
     // No C runtime splits the command line for this program.
     const char* commandLine = GetCommandLineA();
@@ -49,19 +49,29 @@ void ParseCommandLine()
         CopyTextN(line, lstrlenA(commandLine) + 1, commandLine);
         count = SplitCommandWords(line, words, COMMAND_WORDS_LIMIT);
     }
-    ParsedArguments parsed;
     ParseArguments(count, words, parsed);
     delete[] line;
-    CopyText(userName, parsed.userName);
-    CopyText(profileFileName, parsed.profileFileName);
-    for (int i = 0; i < parsed.warnings.count; ++i) ShowWarning(parsed.warnings.text[i]);
-    LoadUserVariables(parsed.switches);
 }
 
-void ActOnRunningBar()
+void ShowArgumentWarnings(const ParsedArguments& parsed)
 {
+    for (int i = 0; i < parsed.warnings.count; ++i) ShowWarning(parsed.warnings.text[i]);
+}
+
+void ActOnRunningBar(const ParsedArguments& parsed)
+{
+    // A bar still starting has no window yet; its own start decides.
     HWND running = FindWindowA(BAR_CLASS_NAME, BAR_TITLE);
-    if (running) BringWindowToTop(running);
+    if (!running) return;
+    SecondStart start = {};
+    CopyText(start.userName, parsed.userName);
+    CopyText(start.profileFileName, parsed.profileFileName);
+    start.switches = parsed.switches;
+    COPYDATASTRUCT data = {SECOND_START_DATA, sizeof start, &start};
+    if (SendMessageA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) == SECOND_START_OTHER_USER)
+        ShowWarning(OTHER_USER_BAR_TEXT);
+    else
+        SetForegroundWindow(running);  // the start the user just made may hand the foreground on
 }
 
 int InitInstance()
@@ -70,8 +80,12 @@ int InitInstance()
     // its window exists, would otherwise make a second bar, and whichever
     // ended last would write its menus over the other's.
     CreateMutexA(nullptr, FALSE, BAR_MUTEX_NAME);
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        ActOnRunningBar();
+    bool second = GetLastError() == ERROR_ALREADY_EXISTS;
+    ParsedArguments parsed;
+    ReadCommandLine(parsed);
+    if (second) {
+        ShowArgumentWarnings(parsed);
+        ActOnRunningBar(parsed);
         return 0;
     }
 
@@ -93,7 +107,10 @@ int InitInstance()
         return 0;
     }
 
-    ParseCommandLine();
+    CopyText(userName, parsed.userName);
+    CopyText(profileFileName, parsed.profileFileName);
+    ShowArgumentWarnings(parsed);
+    LoadUserVariables(parsed.switches);
 
     popupMenuResource = LoadMenuA(appInstance, MAKEINTRESOURCEA(IDM_POPUP));
     barPopupMenu = GetSubMenu(popupMenuResource, 0);

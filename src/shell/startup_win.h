@@ -3,14 +3,17 @@
 #include <windows.h>
 
 int InitInstance();
-// ActOnRunningBar: what a second start does instead of running: brings the
-// running bar to the top once its window exists.
-void ActOnRunningBar();
+struct ParsedArguments;
+void ReadCommandLine(ParsedArguments& parsed);
+void ShowArgumentWarnings(const ParsedArguments& parsed);
+// ActOnRunningBar: what a second start does instead of running: hands its
+// switches to the running bar once its window exists, or says that the bar
+// runs for another user.
+void ActOnRunningBar(const ParsedArguments& parsed);
 // ReloadWrittenProfile: the menus read again when another program wrote this
 // bar's profile.
 void ReloadWrittenProfile();
 int InitBar();
-void ParseCommandLine();
 ATOM RegisterBarClass();
 void ExitBar(bool afterFatalError);
 // SaveProfileOrWarn: SaveProfile with the write-failed warning.

@@ -36,6 +36,9 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
                                      Format(WELCOME_FORMAT, ", ", user.c_str(), DESKRAIL_CONTACT)},
               [&] { EXPECT_TRUE(second.Start(exe, user)), ExpectExit0(second); });
         EXPECT_EQ(1u, TopWindows(0, "DRClass").size()) << "one bar";
+        BarProcess third;  // heard: the hidden bar comes into view
+        EXPECT_TRUE(third.Start(exe, "")), ExpectExit0(third);
+        EXPECT_TRUE(WaitFor([&] { return WindowRect(bar.Bar()).top == 0; })) << "in view";
         EXPECT_EQ(BytesOf(Defaults(true)), Stored(user)) << "stored at first use";
         EXPECT_FALSE(ReadFileBytes(ProfileOf(user), saved)) << "the profile is written at the end";
         Close(bar);
@@ -60,12 +63,19 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
         PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         EXPECT_TRUE(WaitFor([&] { return StripEdge(ABE_BOTTOM) == strip; })) << "the restarted shell's strip";
         EXPECT_EQ(BytesOf(Defaults(true)), Stored(user)) << "switches reach the registry at the end";
+        for (std::string arguments : {"-m", "e2e_other"}) {  // a switch for this bar; another user's bar
+            BarProcess second;
+            Box box;
+            EXPECT_TRUE(second.Start(exe, arguments));
+            if (arguments[0] != '-') EXPECT_TRUE(second.NextBox(box) && box.text == OTHER_USER_BAR_TEXT);
+            ExpectExit0(second);
+        }
         ASSERT_TRUE(WriteFileBytes(ProfileOf(user), ProfileBytes(PROFILE)));  // written by another program
         SendMessageA(window, WM_ENDSESSION, TRUE, 0);  // the user logs off
         EXPECT_TRUE(bar.ExpectNoBox()) << "no box holds the logoff up";
     }  // the session's end takes the process with it
     UserVariables kept = Defaults(false);
-    kept.dockBottom = 1;
+    kept.dockBottom = 1, kept.showFreeMemory = 0;
     EXPECT_EQ(BytesOf(kept), Stored(user));
     EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved) && saved == ProfileBytes(PROFILE)) << "unchanged menus not written";
 }
@@ -112,7 +122,7 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
     // The registry comes back holding a record the bar never read: only the option the user changes is written onto it.
     DeleteRegistryKey(AllUsers());
     UserVariables kept = Defaults(false);
-    kept.dockBottom = 1;
+    kept.dockBottom = 1, kept.showFreeMemory = 0;
     UserWith(user, kept);
     PostMessageA(bar.Bar(), WM_COMMAND, IDM_OPTIONS, 0);
     HWND options = DialogOwnedBy(bar.Bar());

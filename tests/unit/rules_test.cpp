@@ -64,6 +64,25 @@ TEST(CommandLine, TypedLinesGiveNamesOptionsKeysAndWarningsInOrder)
     }
 }
 
+TEST(CommandLine, ASecondStartIsForTheRunningBarOfItsUserAndProfileFile)
+{
+    const struct { const char *user, *profile, *runningUser, *runningProfile; bool serves; } rows[] = {
+        {"", "", "anna", "deskrail.anna", true},  // no name, no file: the bar that runs
+        {"ANNA", "DESKRAIL.ANNA", "anna", "deskrail.anna", true},
+        {"\xc4nne", "deskrail.\xc4nne", "\xe4nne", "deskrail.\xe4nne", true},  // "Änne" is "änne" to Windows
+        {"bob", "deskrail.bob", "anna", "deskrail.anna", false},
+        {"anna", "other.prf", "anna", "deskrail.anna", false},
+        {"", "deskrail.anna", "anna", "deskrail.anna", false},  // a file alone is the shared key's
+        {"ann", "deskrail.ann", "anna", "deskrail.anna", false},
+        {"\xd7", "deskrail.\xd7", "\xf7", "deskrail.\xf7", false},  // the signs are no letters
+    };
+    for (const auto& row : rows) {
+        SecondStart start = {};
+        std::strcpy(start.userName, row.user), std::strcpy(start.profileFileName, row.profile);
+        EXPECT_EQ(row.serves, ServesSecondStart(start, row.runningUser, row.runningProfile)) << row.user << row.profile;
+    }
+}
+
 TEST(Text, CopiesAndFormatsAreBoundedAndSayWhetherTheyCut)
 {
     char four[4], field[6];
