@@ -74,21 +74,22 @@ class Docking : public BarTest {};
 TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTheTimeStandsAtTheRightEnd)
 {
     UserVariables timeOnly = Defaults(true);
-    timeOnly.showFreeMemory = 0;
+    timeOnly.showFreeMemory = timeOnly.alwaysOnTop = 0;
     std::string user = UserWith("e2e_autohide", timeOnly);
     int top = StripEdge(ABE_TOP), bottom = StripEdge(ABE_BOTTOM);
     // Ctrl+Alt+Z is another program's: the bar falls back to Ctrl+Alt+A.
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z'));
     BarProcess bar;
     HWND window = Start(bar, user, {});
-    // The window the user works in is active, as on a desktop in use.
-    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 300, 9, 9, 0, 0, 0, 0);
+    // The window the user works in is active and maximised, as on a desktop in use; the bar is not
+    // always on top, yet hidden it stays above, so the pointer can bring it back.
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, width, 500, 0, 0, 0, 0);
     SetForegroundWindow(other);
     EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window) && GetForegroundWindow() == other; }));
     EXPECT_EQ(top, StripEdge(ABE_TOP)) << "a hidden bar reserves nothing";
 
     // The pointer at the edge brings it in (not in the rightmost tenth, the rules' own tests show).
-    int width = GetSystemMetrics(SM_CXSCREEN);
     for (int x : {width / 2, width / 2 + 1}) MoveMouse(x, 0);
     EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window); }));
     Sleep(700);  // the poll finds the pointer on the bar
@@ -105,10 +106,12 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     HWND options = OpenOptions(window);
     ASSERT_TRUE(options);
     EXPECT_EQ(BST_CHECKED, SendDlgItemMessageA(options, IDC_SHOW_TIME, BM_GETCHECK, 0, 0)) << "the time as stored";
-    ClickBox(options, IDC_ALWAYS_ON_TOP);
-    EXPECT_TRUE(WaitFor([&] { return !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST); })) << "no longer on top";
     ClickBox(options, IDC_AUTO_HIDE);
-    EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && StripEdge(ABE_TOP) == top + Height(window); }));
+    EXPECT_TRUE(WaitFor([&] {
+        return InViewAtTop(window) && StripEdge(ABE_TOP) == top + Height(window) &&
+               !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    })) << "in view, the bar is on top only as the option says";
+    ClickBox(options, IDC_ALWAYS_ON_TOP);  // kept, as the record at the end shows
     // The status: the menu line without the time, then the time drawn over it as here (a minute
     // turning between the two clocks, the bar's next tick draws the new time).
     Pixels timed = Picture(Height(window)), under, last;  // the wiped line must hold no time to draw over
@@ -138,7 +141,7 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     PressButton(options, IDOK);
     Close(bar);
     EXPECT_EQ(bottom, StripEdge(ABE_BOTTOM)) << "the strip is given back at the end";
-    timeOnly.alwaysOnTop = timeOnly.autoHide = 0, timeOnly.dockBottom = timeOnly.showFreeMemory = 1;
+    timeOnly.autoHide = 0, timeOnly.alwaysOnTop = timeOnly.dockBottom = timeOnly.showFreeMemory = 1;
     wav.copy(timeOnly.chimeSound, wav.size());
     EXPECT_EQ(BytesOf(timeOnly), Stored(user)) << "the options as changed";
 }
