@@ -106,7 +106,9 @@ int32_t TitlesEnd(HWND bar, int32_t& rowOffset)
     RECT first, last;
     int titles = MenuTitleCount(bar);
     if (titles <= 0 || !MenuTitleRect(bar, 0, first) || !MenuTitleRect(bar, titles - 1, last)) return 0;
-    rowOffset = last.top - first.top;
+    // In whole menu lines, as the bar's height counts them.
+    int32_t line = GetSystemMetrics(SM_CYMENU);
+    rowOffset = (last.top - first.top + line / 2) / line * line;
     return last.right;
 }
 

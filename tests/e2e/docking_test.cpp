@@ -23,7 +23,7 @@ using Pixels = std::vector<DWORD>;
 
 // Picture: the screen's top rows; given the rows without a status, the time
 // drawn over them as the bar draws its status text: in the menu font and
-// colour, ending 7 pixels before the right edge, centred in the menu line.
+// colour, ending 7 pixels before the right edge, centred in the last menu line.
 Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBytes = 0)
 {
     int width = GetSystemMetrics(SM_CXSCREEN);
@@ -54,17 +54,39 @@ Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBytes = 0
         TEXTMETRICA tm;
         GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
         GetTextMetricsA(dc, &tm);
-        TextOutA(dc, width - size.cx - 7, (GetSystemMetrics(SM_CYMENU) - tm.tmHeight + 10) / 2, text, lstrlenA(text));
+        int line = GetSystemMetrics(SM_CYMENU);
+        TextOutA(dc, width - size.cx - 7, height - 10 - line + (line - tm.tmHeight + 10) / 2, text, lstrlenA(text));
     }
     GdiFlush();
     Pixels pixels(bits, bits + width * height);
-    // The menu titles on the left may show the keyboard mode the hot key left; the status is on the right.
-    for (int y = 0; y < height; ++y) std::fill_n(pixels.begin() + y * width, width / 2, 0);
+    // The menu titles on the left may show the keyboard mode the hot key left, the frame the
+    // activation; the status is on the right.
+    for (int y = 0; y < height; ++y) {
+        std::fill_n(pixels.begin() + y * width, width / 2, 0);
+        std::fill_n(pixels.begin() + y * width + width - 3, 3, 0);
+    }
     ReleaseDC(nullptr, screen);
     DeleteDC(dc);
     DeleteObject(bitmap);
     DeleteObject(font);
     return pixels;
+}
+
+// StatusDrawn: text stands in the right half of the menu lines.
+bool StatusDrawn(HWND window)
+{
+    int width = GetSystemMetrics(SM_CXSCREEN), height = Height(window);
+    Pixels p = Picture(height);
+    for (int y = 6; y < height - 6; ++y)
+        for (int x = width / 2; x < width - 10; ++x)
+            if (p[y * width + x] != p[y * width + width / 2]) return true;
+    return false;
+}
+
+bool InMenuMode(HWND window)
+{
+    GUITHREADINFO info = {sizeof info};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && (info.flags & GUI_INMENUMODE);
 }
 
 class Docking : public BarTest {};
@@ -75,7 +97,10 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
 {
     UserVariables timeOnly = Defaults(true);
     timeOnly.showFreeMemory = timeOnly.alwaysOnTop = 0;
-    std::string user = UserWith("e2e_autohide", timeOnly);
+    std::string user = UserWith("e2e_autohide", timeOnly), many = "deskrail-profile 103\n";
+    // 20 menus take two lines of the screen's 1024 pixels: the bar, its strip and hidden place grow by one.
+    for (int m = 10; m < 30; ++m) many += "menu \"Men\xfc " + std::to_string(m) + "\"\n entry \"x\"\n  path \"x\"\n";
+    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), ProfileBytes(many)));
     int top = StripEdge(ABE_TOP), bottom = StripEdge(ABE_BOTTOM);
     // Ctrl+Alt+Z is another program's: the bar falls back to Ctrl+Alt+A.
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z'));
@@ -84,9 +109,10 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     // The window the user works in is active and maximised, as on a desktop in use; the bar is not
     // always on top, yet hidden it stays above, so the pointer can bring it back.
     int width = GetSystemMetrics(SM_CXSCREEN);
-    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, width, 500, 0, 0, 0, 0);
+    HWND other = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 0, 0, width, 500, 0, 0, 0, 0);
     SetForegroundWindow(other);
     EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window) && GetForegroundWindow() == other; }));
+    EXPECT_EQ(2 * GetSystemMetrics(SM_CYMENU) + 10, Height(window));
     EXPECT_EQ(top, StripEdge(ABE_TOP)) << "a hidden bar reserves nothing";
 
     // The pointer at the edge brings it in (not in the rightmost tenth, the rules' own tests show).
@@ -96,10 +122,28 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     EXPECT_TRUE(InViewAtTop(window));
     MoveMouse(width / 2, 400);
     EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window); }, 1500)) << "the pointer left";
-    PressKeys({VK_CONTROL, VK_MENU, 'A'});
-    EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && GetForegroundWindow() == window; }));
+    // A title of the second line opens its menu.
+    MoveMouse(20, 0);
+    EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window); }));
+    MoveMouse(20, 5 + GetSystemMetrics(SM_CYMENU) * 3 / 2);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !TopWindows(bar.Id(), "#32768").empty(); })) << "no menu opened";
+    PressKeys({VK_ESCAPE}), PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(WaitFor([&] { return !InMenuMode(window); }));
     SetForegroundWindow(other);
     EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window); })) << "hides when another window is active";
+    // The hot key: the status text is there at once; Esc gives the keyboard back to the edit box.
+    PressKeys({VK_CONTROL, VK_MENU, 'A'});
+    EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && GetForegroundWindow() == window; }));
+    EXPECT_TRUE(WaitFor([&] { return StatusDrawn(window); }, 1000)) << "no status text after the hot key";
+    ASSERT_TRUE(WaitFor([&] { return InMenuMode(window); }));
+    PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == other && HiddenAtTop(window); }));
+    PressKeys({'X'});
+    EXPECT_TRUE(WaitFor([&] {
+        for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) TranslateMessage(&m), DispatchMessageA(&m);
+        return WindowText(other) == "x";
+    })) << "the keys went elsewhere";
     UnregisterHotKey(nullptr, 1);
     DestroyWindow(other);
 
