@@ -122,16 +122,6 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     EXPECT_TRUE(InViewAtTop(window));
     MoveMouse(width / 2, 400);
     EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window); }, 1500)) << "the pointer left";
-    // A title of the second line opens its menu.
-    MoveMouse(20, 0);
-    EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window); }));
-    MoveMouse(20, 5 + GetSystemMetrics(SM_CYMENU) * 3 / 2);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return !TopWindows(bar.Id(), "#32768").empty(); })) << "no menu opened";
-    PressKeys({VK_ESCAPE}), PressKeys({VK_ESCAPE});
-    EXPECT_TRUE(WaitFor([&] { return !InMenuMode(window); }));
-    SetForegroundWindow(other);
-    EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window); })) << "hides when another window is active";
     // The hot key: the status text is there at once; Esc gives the keyboard back to the edit box.
     PressKeys({VK_CONTROL, VK_MENU, 'A'});
     EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && GetForegroundWindow() == window; }));
@@ -144,11 +134,13 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
         for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) TranslateMessage(&m), DispatchMessageA(&m);
         return WindowText(other) == "x";
     })) << "the keys went elsewhere";
-    UnregisterHotKey(nullptr, 1);
-    DestroyWindow(other);
-
     HWND options = OpenOptions(window);
     ASSERT_TRUE(options);
+    SetForegroundWindow(other);
+    PressKeys({VK_CONTROL, VK_MENU, 'A'});
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == options; })) << "the hot key over the open dialog";
+    UnregisterHotKey(nullptr, 1);
+    DestroyWindow(other);
     EXPECT_EQ(BST_CHECKED, SendDlgItemMessageA(options, IDC_SHOW_TIME, BM_GETCHECK, 0, 0)) << "the time as stored";
     ClickBox(options, IDC_AUTO_HIDE);
     EXPECT_TRUE(WaitFor([&] {
@@ -183,6 +175,13 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     EXPECT_EQ(wav + "X", WindowText(GetDlgItem(options, IDC_CHIME_SOUND))) << "the dialog stays, as typed";
     TypeInto(options, IDC_CHIME_SOUND, wav);
     PressButton(options, IDOK);
+    // A title of the second line opens its menu.
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(options); }));
+    MoveMouse(20, WindowRect(window).top + 5 + GetSystemMetrics(SM_CYMENU) * 3 / 2);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !TopWindows(bar.Id(), "#32768").empty(); })) << "no menu opened";
+    PressKeys({VK_ESCAPE}), PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(WaitFor([&] { return !InMenuMode(window); }));
     Close(bar);
     EXPECT_EQ(bottom, StripEdge(ABE_BOTTOM)) << "the strip is given back at the end";
     timeOnly.autoHide = 0, timeOnly.alwaysOnTop = timeOnly.dockBottom = timeOnly.showFreeMemory = 1;
