@@ -63,13 +63,13 @@ LRESULT ExitSequence(HWND bar)
 
 void HotKeyAction(HWND bar)
 {
-    SlideBar(false);
     HWND open = EnabledBarWindow();
     if (open != bar) {
         // A dialog or box of the bar is open: it is what the user works in.
         if (open) SetForegroundWindow(open);
         return;
     }
+    SlideBar(false);
     HWND previous = GetForegroundWindow();
     keyboardOwner = previous != bar ? previous : nullptr;
     SetForegroundWindow(bar);

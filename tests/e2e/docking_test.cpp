@@ -24,7 +24,7 @@ using Pixels = std::vector<DWORD>;
 // Picture: the screen's top rows; given the rows without a status, the time
 // drawn over them as the bar draws its status text: in the menu font and
 // colour, ending 7 pixels before the right edge, centred in the last menu line.
-Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBytes = 0)
+Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBytes = 0, int top = 0)
 {
     int width = GetSystemMetrics(SM_CXSCREEN);
     BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
@@ -37,7 +37,7 @@ Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBytes = 0
     HGDIOBJ font = CreateFontIndirectA(&metrics.lfMenuFont);
     SelectObject(dc, bitmap);
     SelectObject(dc, font);
-    if (!under) BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    if (!under) BitBlt(dc, 0, 0, width, height, screen, 0, top, SRCCOPY);
     if (under) {
         char time[20] = "", text[STATUS_TEXT_SIZE], battery[BATTERY_TEXT_SIZE];
         GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time);
@@ -76,7 +76,7 @@ Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBytes = 0
 bool StatusDrawn(HWND window)
 {
     int width = GetSystemMetrics(SM_CXSCREEN), height = Height(window);
-    Pixels p = Picture(height);
+    Pixels p = Picture(height, nullptr, 0, WindowRect(window).top);
     for (int y = 6; y < height - 6; ++y)
         for (int x = width / 2; x < width - 10; ++x)
             if (p[y * width + x] != p[y * width + width / 2]) return true;
@@ -182,6 +182,13 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     EXPECT_TRUE(WaitFor([&] { return !TopWindows(bar.Id(), "#32768").empty(); })) << "no menu opened";
     PressKeys({VK_ESCAPE}), PressKeys({VK_ESCAPE});
     EXPECT_TRUE(WaitFor([&] { return !InMenuMode(window); }));
+    // Another window takes the keyboard: the frame painted inactive keeps the status text.
+    HWND elsewhere = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 300, 9, 9, 0, 0, 0, 0);
+    SetForegroundWindow(elsewhere);
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == elsewhere; }));
+    Sleep(300);
+    EXPECT_TRUE(StatusDrawn(window)) << "the status text after the bar lost the keyboard";
+    DestroyWindow(elsewhere);
     Close(bar);
     EXPECT_EQ(bottom, StripEdge(ABE_BOTTOM)) << "the strip is given back at the end";
     timeOnly.autoHide = 0, timeOnly.alwaysOnTop = timeOnly.dockBottom = timeOnly.showFreeMemory = 1;
