@@ -97,5 +97,10 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     EXPECT_EQ("eins|zwei drei|\n" + work + "\n" + std::to_string(SW_MINIMIZE) + "\n",
               std::string(started.begin(), started.end()));
     EXPECT_TRUE(bar.ExpectNoBox());
+    // The frame painted when the bar is activated keeps the status text.
+    HWND elsewhere = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 300, 9, 9, 0, 0, 0, 0);
+    for (HWND active : {elsewhere, window}) SetForegroundWindow(active), Sleep(300);
+    EXPECT_TRUE(GetForegroundWindow() == window && StatusDrawn(window)) << "no status text after an activation";
+    DestroyWindow(elsewhere);
     Close(bar);
 }
