@@ -32,10 +32,9 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
 {
     UserVariables timeOnly = Defaults(true);
     timeOnly.showFreeMemory = timeOnly.alwaysOnTop = 0;
-    std::string user = UserWith("e2e_autohide", timeOnly), many = "deskrail-profile 103\n";
-    // 20 menus take two lines of the screen's 1024 pixels: the bar, its strip and hidden place grow by one.
-    for (int m = 10; m < 30; ++m) many += "menu \"Men\xfc " + std::to_string(m) + "\"\n entry \"x\"\n  path \"x\"\n";
-    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), ProfileBytes(many)));
+    std::string user = UserWith("e2e_autohide", timeOnly);
+    // 20 menus take two lines: the bar, its strip and hidden place grow by one.
+    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), TwentyMenus()));
     int top = StripEdge(ABE_TOP), bottom = StripEdge(ABE_BOTTOM);
     // Ctrl+Alt+Z is another program's: the bar falls back to Ctrl+Alt+A.
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z'));

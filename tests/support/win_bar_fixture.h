@@ -42,6 +42,14 @@ inline Bytes ProfileBytes(const std::string& text)
     return bytes;
 }
 
+// TwentyMenus: a profile whose titles need two lines of a 1024-pixel screen.
+inline Bytes TwentyMenus()
+{
+    std::string text = "deskrail-profile 103\n";
+    for (int m = 10; m < 30; ++m) text += "menu \"Men\xfc " + std::to_string(m) + "\"\n entry \"x\"\n  path \"x\"\n";
+    return ProfileBytes(text);
+}
+
 using Pixels = std::vector<DWORD>;
 
 // Picture: the screen's top rows; given the rows without a status, the time
