@@ -2,7 +2,8 @@
 #pragma once
 
 // ShowWarning: caption "DeskRail", exclamation icon, one OK button, owned by
-// the bar window once it exists.
+// the bar's window that is enabled now (the open dialog, else the bar), so
+// that nothing under it can be used while it shows.
 int ShowWarning(const char* text);
 
 // LoadDialogControls: with the manifest's common controls 6, boxes and dialogs

@@ -10,10 +10,24 @@ void LoadDialogControls()
     if (!loaded) loaded = LoadLibraryA("comctl32.dll") != nullptr;
 }
 
+HWND EnabledBarWindow()
+{
+    HWND bar = barWindowHandle;
+    if (!bar) return nullptr;
+    // The bar's dialogs are its popups; the one active last is the one open on top.
+    HWND popup = GetLastActivePopup(bar);
+    if (popup && IsWindowEnabled(popup) && IsWindowVisible(popup)) return popup;
+    return IsWindowEnabled(bar) ? bar : nullptr;
+}
+
 int ShowWarning(const char* text)
 {
     LoadDialogControls();
-    return MessageBoxA(barWindowHandle, text, WARNING_CAPTION, MB_ICONEXCLAMATION);
+    HWND owner = EnabledBarWindow();
+    // No enabled window of the bar: a box owned by a disabled one would enable
+    // it when it closes, under the dialog that disabled it.
+    UINT modality = owner || !barWindowHandle ? MB_APPLMODAL : MB_TASKMODAL;
+    return MessageBoxA(owner, text, WARNING_CAPTION, MB_ICONEXCLAMATION | modality);
 }
 
 void ShowFatalBox(const char* text)

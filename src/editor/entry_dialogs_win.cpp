@@ -56,8 +56,6 @@ BOOL InitMenuName(HWND dialog, EntryDialogParams* params)
             EndDialog(dialog, 1);
             return FALSE;
         }
-        // The caller passes the last menu, so this links it behind that one.
-        AppendUserMenu(menuName.menu);
     }
     SetFocus(GetDlgItem(dialog, IDC_MENU_NAME));
     SetDlgItemTextA(dialog, IDC_MENU_NAME, menuName.menu->name);
@@ -74,6 +72,8 @@ void StoreMenuName(HWND dialog)
         return;
     }
     StoreText(menuName.menu->name, name);
+    // Linked only now: a save while the dialog was open kept the menus as they were.
+    if (menuName.isNew) AppendUserMenu(menuName.menu);
     PutListLine(IDC_MENUS, menuName.line, menuName.isNew, menuName.menu->name, menuName.menu);
     EndDialog(dialog, 1);
 }
@@ -158,6 +158,7 @@ INT_PTR CALLBACK MenuNameDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         StoreMenuName(dialog);
         break;
     case IDCANCEL:
+        // Never linked: freeing it leaves the menus as they were.
         if (menuName.isNew) FreeUserMenu(menuName.menu);
         menuName.isNew = 0;
         EndDialog(dialog, 1);

@@ -16,8 +16,7 @@ struct EntryDialogParams {
     int32_t isNew;            // 1 when creating
 };
 
-// MenuNameDialogProc: dialog 108. A new menu joins the menu list at once and
-// leaves it again on Cancel.
+// MenuNameDialogProc: dialog 108. A new menu joins the menu list only on OK.
 INT_PTR CALLBACK MenuNameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // ProgramItemDialogProc: dialog 107. A new entry joins its menu only on OK.

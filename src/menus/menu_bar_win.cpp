@@ -1,10 +1,24 @@
 #include "menus/menu_bar_win.h"
 
+#include "base/menu_titles_win.h"
 #include "base/process_state_win.h"
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
 
 HMENU menuBarHandle;
+int menuBarRows = 1;
+
+bool MeasureMenuBarRows()
+{
+    int rows = 1, titles = MenuTitleCount(barWindowHandle);
+    RECT title, previous = {};
+    // Titles fill the rows left to right, top to bottom: each step down starts one.
+    for (int i = 0; i < titles && MenuTitleRect(barWindowHandle, i, title); ++i, previous = title)
+        if (i > 0 && title.top > previous.top) ++rows;
+    bool changed = rows != menuBarRows;
+    menuBarRows = rows;
+    return changed;
+}
 
 int BuildMenuBar()
 {
@@ -22,6 +36,7 @@ int BuildMenuBar()
 
     if (!menuListHead) {
         DrawMenuBar(barWindowHandle);
+        MeasureMenuBarRows();
         return 0;
     }
 
@@ -41,5 +56,6 @@ int BuildMenuBar()
                     reinterpret_cast<UINT_PTR>(dropDown), menu->name);
     }
     DrawMenuBar(barWindowHandle);
+    MeasureMenuBarRows();
     return menuPosition - 1;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 extern HMENU menuBarHandle;  // null before the first build
+extern int menuBarRows;      // the rows the titles take at the window's width
 
 // BuildMenuBar: throws the bar window's menu bar and the binding list away and
 // makes both anew from the menu list: one drop-down menu per menu, one item
@@ -10,3 +11,8 @@ extern HMENU menuBarHandle;  // null before the first build
 // Gives the number of menus; an empty menu bar has wiped the status text,
 // which the caller then paints again.
 int BuildMenuBar();
+
+// MeasureMenuBarRows: counts the rows the window's width gives the titles
+// into menuBarRows and answers whether that changed; one row where the system
+// cannot tell where the titles stand.
+bool MeasureMenuBarRows();

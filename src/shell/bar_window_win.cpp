@@ -26,6 +26,17 @@ namespace {
 const char HOT_KEY_ATOM_NAME[] = "DeskRail HotKey";
 const UINT HOT_KEY_MODIFIERS = MOD_ALT | MOD_CONTROL;
 
+// Posted when the keyboard menu ended: gives the keyboard back unless a
+// command was chosen.
+const UINT WM_RETURN_KEYBOARD = WM_APP + 40;
+
+// The window active before the hot key took the keyboard for the menus.
+HWND keyboardOwner;
+
+// The bar's own dialogs run one at a time. While one is open the menus may
+// name entries the editor has freed: they are rebuilt before they start any.
+bool dialogOpen;
+
 // The Alt press and release that put the menu bar into keyboard mode.
 const LPARAM ALT_DOWN_LPARAM = 0x21260001;
 const LPARAM ALT_UP_LPARAM = static_cast<LPARAM>(0xC0260001u);
@@ -53,7 +64,15 @@ LRESULT ExitSequence(HWND bar)
 
 void HotKeyAction(HWND bar)
 {
+    HWND open = EnabledBarWindow();
+    if (open != bar) {
+        // A dialog or box of the bar is open: it is what the user works in.
+        if (open) SetForegroundWindow(open);
+        return;
+    }
     SlideBar(false);
+    HWND previous = GetForegroundWindow();
+    keyboardOwner = previous != bar ? previous : nullptr;
     SetForegroundWindow(bar);
     PostMessageA(bar, WM_SYSKEYDOWN, VK_MENU, ALT_DOWN_LPARAM);
     PostMessageA(bar, WM_SYSKEYUP, VK_MENU, ALT_UP_LPARAM);
@@ -110,30 +129,42 @@ void TimerTick(HWND bar, WPARAM id)
     }
 }
 
-// MenusEdited: what the menu editor's OK means for the bar.
+// MenusEdited: what the menu editor's OK means for the bar. The menu bar is
+// rebuilt first, before a box of the save lets anything choose from it.
 void MenusEdited()
 {
-    SaveProfileOrWarn();
     RebuildMenuBar();
     UpdateStatusLine();
+    SaveProfileOrWarn();
+}
+
+INT_PTR RunDialog(HWND bar, WORD resource, DLGPROC procedure)
+{
+    dialogOpen = true;
+    INT_PTR result = DialogBoxParamA(appInstance, MAKEINTRESOURCEA(resource), bar, procedure, 0);
+    dialogOpen = false;
+    return result;
 }
 
 LRESULT Command(HWND bar, WORD id)
 {
+    keyboardOwner = nullptr;  // a choice was made: the keyboard goes where it leads
+    if (id == IDM_EXIT) return ExitSequence(bar);
+    if (dialogOpen) {
+        if (HWND open = EnabledBarWindow()) SetForegroundWindow(open);
+        return 0;
+    }
     if (id == IDM_MENUS || id == IDM_OPTIONS || id == IDM_ABOUT) LoadDialogControls();
     switch (id) {
     case IDM_MENUS:
-        if (DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), bar, CustomMenusDialogProc, 0) == 1)
-            MenusEdited();
+        if (RunDialog(bar, IDD_CUSTOM_MENUS, CustomMenusDialogProc) == 1) MenusEdited();
         break;
     case IDM_OPTIONS:
-        DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), bar, OptionsDialogProc, 0);
+        RunDialog(bar, IDD_OPTIONS, OptionsDialogProc);
         break;
     case IDM_ABOUT:
-        DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_ABOUT), bar, AboutDialogProc, 0);
+        RunDialog(bar, IDD_ABOUT, AboutDialogProc);
         break;
-    case IDM_EXIT:
-        return ExitSequence(bar);
     default:
         if (ProgramItem* item = FindProgramForCommand(id)) LaunchProgramItem(item);
         break;
@@ -195,7 +226,15 @@ void TellShell(HWND bar, DWORD message)
 
 void RebuildMenuBar()
 {
+    int rows = menuBarRows;
     if (BuildMenuBar() == 0) UpdateStatusLine();
+    if (menuBarRows != rows) FollowMenuRows();
+}
+
+void FollowMenuRows()
+{
+    // Before the window shows, start-up docks it with the rows already counted.
+    if (IsWindowVisible(barWindowHandle)) FollowDisplayChange();
 }
 
 UINT_PTR StartStatusTimer()
@@ -241,7 +280,27 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         screenWidth = GetSystemMetrics(SM_CXSCREEN);
         screenHeight = GetSystemMetrics(SM_CYSCREEN);
         FollowDisplayChange();
+        // The new width may fold the titles into more rows, or fewer.
+        if (MeasureMenuBarRows()) FollowMenuRows();
+        UpdateStatusLine();
         break;
+    case WM_NCPAINT:
+    case WM_NCACTIVATE: {
+        // Painting the frame paints the menu line over the status text.
+        LRESULT result = DefWindowProcA(bar, message, wParam, lParam);
+        RepaintStatusText();
+        return result;
+    }
+    case WM_EXITMENULOOP:
+        if (keyboardOwner) PostMessageA(bar, WM_RETURN_KEYBOARD, 0, 0);
+        break;
+    case WM_RETURN_KEYBOARD:
+        // The keyboard menu ended without a choice: the keyboard goes back
+        // to the window the hot key took it from, unless the user went elsewhere.
+        if (keyboardOwner && GetForegroundWindow() == bar && IsWindow(keyboardOwner))
+            SetForegroundWindow(keyboardOwner);
+        keyboardOwner = nullptr;
+        return 0;
     case WM_NCMOUSEMOVE:
         MouseOverBar(bar);
         return 0;

@@ -3,6 +3,7 @@
 #include "base/messages.h"
 #include "base/process_state_win.h"
 #include "base/texts.h"
+#include "menus/menu_bar_win.h"
 #include "settings/user_variables.h"
 #include "shell/bar_geometry.h"
 #include "shell/bar_window_win.h"
@@ -12,7 +13,8 @@
 
 namespace {
 
-int32_t MenuHeight() { return GetSystemMetrics(SM_CYMENU); }
+// The menu lines the titles need: the bar, its strip and its hidden place grow by whole lines.
+int32_t MenuHeight() { return GetSystemMetrics(SM_CYMENU) * menuBarRows; }
 UINT CurrentEdge() { return userVariables.dockBottom ? ABE_BOTTOM : ABE_TOP; }
 
 // Every message carries the record's size and the bar.
@@ -91,7 +93,10 @@ void MoveToEdge()
 
 void ApplyAlwaysOnTop()
 {
-    SetWindowPos(barWindowHandle, userVariables.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    // A hidden auto-hide bar stays above every window, or one covering its
+    // 2 pixels would keep the pointer from bringing it back.
+    bool onTop = userVariables.alwaysOnTop || (userVariables.autoHide && !barShown);
+    SetWindowPos(barWindowHandle, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
@@ -130,6 +135,7 @@ void SlideBar(bool hide)
         SetWindowPos(barWindowHandle, nullptr, 0, target, screenWidth, BarHeight(menuHeight),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     barShown = !hide;
+    ApplyAlwaysOnTop();
     if (!hide) UpdateStatusLine();
 }
 
@@ -157,9 +163,10 @@ int CreateBarWindow()
     if (!barWindowHandle) return 0;
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 
+    // The menus first: the titles' rows decide the height the strip reserves.
+    RebuildMenuBar();
     if (newShell) DockWithShell();
 
-    RebuildMenuBar();
     ShowWindow(barWindowHandle, SW_SHOW);
     if (newShell && !userVariables.autoHide)
         UpdateStatusLine();

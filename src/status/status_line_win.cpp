@@ -3,6 +3,7 @@
 #include "status/status_line_win.h"
 
 #include "base/lazy_import_win.h"
+#include "base/menu_titles_win.h"
 #include "base/messages.h"
 #include "base/process_state_win.h"
 #include "base/sound_win.h"
@@ -45,7 +46,15 @@ struct StatusSnapshot {
     char text[STATUS_TEXT_SIZE];
     char battery[BATTERY_TEXT_SIZE];
     int batteryPercent;
+    StatusParts parts;
 };
+
+// The text keeps this many pixels from the right edge and from the last menu title.
+const int32_t STATUS_MARGIN = 7;
+
+// Set while the status text wipes its old self by redrawing the menu bar: the
+// frame painted then is drawn over once, afterwards.
+bool wiping;
 
 void ComposeNow(StatusSnapshot& snapshot)
 {
@@ -69,7 +78,7 @@ void ComposeNow(StatusSnapshot& snapshot)
         else in.showBattery = 0;
     }
     in.batteryPercent = snapshot.batteryPercent;
-    ComposeStatusText(in, snapshot.text, snapshot.battery);
+    ComposeStatusText(in, snapshot.text, snapshot.battery, &snapshot.parts);
 }
 
 // CreateMenuFont: the font of menus; null where the old shell has none.
@@ -90,7 +99,21 @@ int TextWidth(HDC dc, const char* text)
     return size.cx;
 }
 
-void PaintStatusText()
+// TitlesEnd: where the last menu title ends, and how far its row lies below
+// the first; 0 and 0 where the system cannot tell.
+int32_t TitlesEnd(HWND bar, int32_t& rowOffset)
+{
+    rowOffset = 0;
+    RECT first, last;
+    int titles = MenuTitleCount(bar);
+    if (titles <= 0 || !MenuTitleRect(bar, 0, first) || !MenuTitleRect(bar, titles - 1, last)) return 0;
+    // In whole menu lines, as the bar's height counts them.
+    int32_t line = GetSystemMetrics(SM_CYMENU);
+    rowOffset = (last.top - first.top + line / 2) / line * line;
+    return last.right;
+}
+
+void PaintStatusText(bool wipeFirst)
 {
     StatusSnapshot snapshot;
     ComposeNow(snapshot);
@@ -98,22 +121,34 @@ void PaintStatusText()
     WindowDC window(bar);
     HDC dc = window.dc;
     if (!dc) return;
+    if (wipeFirst) {
+        wiping = true;
+        DrawMenuBar(bar);
+        wiping = false;
+    }
     GdiObject font(CreateMenuFont());
     HGDIOBJ previousFont = font.object ? SelectObject(dc, font.object) : nullptr;
     COLORREF previousColour = SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
     SetBkMode(dc, TRANSPARENT);
 
-    int x = screenWidth - TextWidth(dc, snapshot.text) - 7;
+    // On the last title's row, right of it: whole parts yield from the left,
+    // and what is left is clipped where the titles end.
+    int32_t rowOffset, titlesEnd = TitlesEnd(bar, rowOffset), right = screenWidth - STATUS_MARGIN;
+    int32_t tails[STATUS_PARTS];
+    for (int part = 0; part < snapshot.parts.count; ++part)
+        tails[part] = TextWidth(dc, snapshot.text + snapshot.parts.start[part]);
+    int first = FirstFittingPart(tails, snapshot.parts.count, right - titlesEnd - STATUS_MARGIN);
+    const char* shown = first < 0 ? "" : snapshot.text + snapshot.parts.start[first];
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
-    int y = (GetSystemMetrics(SM_CYMENU) - metrics.tmHeight + 10) / 2;
-    DrawMenuBar(bar);
-    TextOutA(dc, x, y, snapshot.text, lstrlenA(snapshot.text));
+    int y = rowOffset + (GetSystemMetrics(SM_CYMENU) - metrics.tmHeight + 10) / 2;
+    RECT room = {titlesEnd ? titlesEnd + STATUS_MARGIN : 0, rowOffset, screenWidth, y + metrics.tmHeight};
+    ExtTextOutA(dc, right - TextWidth(dc, shown), y, ETO_CLIPPED, &room, shown, lstrlenA(shown), nullptr);
     if (snapshot.battery[0]) {
         Rgb colour = BatteryColour(snapshot.batteryPercent);
         SetTextColor(dc, RGB(colour.red, colour.green, colour.blue));
-        TextOutA(dc, screenWidth - TextWidth(dc, snapshot.battery) - 7, y, snapshot.battery,
-                 lstrlenA(snapshot.battery));
+        ExtTextOutA(dc, right - TextWidth(dc, snapshot.battery), y, ETO_CLIPPED, &room, snapshot.battery,
+                    lstrlenA(snapshot.battery), nullptr);
     }
 
     // Our font leaves the DC before it is deleted.
@@ -137,6 +172,11 @@ void CheckChime()
 
 void UpdateStatusLine()
 {
-    if (barShown) PaintStatusText();
+    if (barShown) PaintStatusText(true);
     CheckChime();
+}
+
+void RepaintStatusText()
+{
+    if (barShown && !wiping && barWindowHandle) PaintStatusText(false);
 }

@@ -9,6 +9,10 @@
 // line of a bar in view and checks the hourly chime.
 void UpdateStatusLine();
 
+// RepaintStatusText: the same text drawn again over a frame the system has
+// just painted (which wipes it), without the chime.
+void RepaintStatusText();
+
 // The status line's state: the chime of this hour has sounded.
 extern bool chimePlayed;
 

@@ -13,7 +13,8 @@ void Part(char* out, size_t size, int shown, const char* format, const char* val
 }
 }  // namespace
 
-void ComposeStatusText(const StatusInputs& in, char (&text)[STATUS_TEXT_SIZE], char (&battery)[BATTERY_TEXT_SIZE])
+void ComposeStatusText(const StatusInputs& in, char (&text)[STATUS_TEXT_SIZE], char (&battery)[BATTERY_TEXT_SIZE],
+                       StatusParts* parts)
 {
     char user[32], time[24], date[28], memory[16];
     Part(user, sizeof user, in.showUserName, "%s  ", in.userName ? in.userName : "");
@@ -31,6 +32,24 @@ void ComposeStatusText(const StatusInputs& in, char (&text)[STATUS_TEXT_SIZE], c
             FormatTextN(battery, sizeof battery, "%d%%", in.batteryPercent);
     }
     FormatTextN(text, sizeof text, "%s%s%s%s%s", user, time, date, memory, battery);
+    if (!parts) return;
+    parts->count = 0;
+    const int length = static_cast<int>(std::strlen(text));
+    int at = 0;
+    const char* const shown[STATUS_PARTS] = {user, time, date, memory, battery};
+    for (const char* part : shown) {
+        if (!part[0]) continue;
+        if (at >= length) break;  // cut off by the text's size
+        parts->start[parts->count++] = at;
+        at += static_cast<int>(std::strlen(part));
+    }
+}
+
+int FirstFittingPart(const int32_t* tailWidths, int count, int32_t room)
+{
+    for (int part = 0; part < count; ++part)
+        if (tailWidths[part] <= room) return part;
+    return count - 1;
 }
 
 Rgb BatteryColour(int percent)

@@ -21,10 +21,26 @@ struct StatusInputs {
     int batteryPercent;  // 0..100, 255 when the platform reports none
 };
 
+enum { STATUS_PARTS = 5 };
+
+// StatusParts: where each part shown in the text begins, left to right.
+struct StatusParts {
+    int count;
+    int start[STATUS_PARTS];
+};
+
 // ComposeStatusText: user, time, date, free memory, battery, in this order.
 // The battery part alone goes to battery ("" when not shown), to be drawn
 // again in its colour.
-void ComposeStatusText(const StatusInputs& in, char (&text)[STATUS_TEXT_SIZE], char (&battery)[BATTERY_TEXT_SIZE]);
+void ComposeStatusText(const StatusInputs& in, char (&text)[STATUS_TEXT_SIZE], char (&battery)[BATTERY_TEXT_SIZE],
+                       StatusParts* parts = nullptr);
+
+// FirstFittingPart: the status text yields to the menu titles. tailWidths[i]
+// is the width of the text from part i to its end; the answer is the first
+// part from which the rest fits into room, so whole parts are left out from
+// the left. When not even the last part fits, it is the last part, which the
+// caller clips at the titles' end; -1 when there are no parts.
+int FirstFittingPart(const int32_t* tailWidths, int count, int32_t room);
 
 struct Rgb {
     uint8_t red, green, blue;

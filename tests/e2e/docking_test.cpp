@@ -1,7 +1,6 @@
 // The bar on the screen: auto-hide by the real pointer and the hot key, the Options dialog moving the
 // bar with the strip the shell reserves, the status text it draws, and the old shell's hidden bar.
 #include "resources/resource.h"
-#include "status/status_text.h"
 #include "win_bar_fixture.h"
 
 using namespace driver;
@@ -19,52 +18,10 @@ HWND OpenOptions(HWND window)
     return DialogOwnedBy(window);
 }
 
-using Pixels = std::vector<DWORD>;
-
-// Picture: the screen's top rows; given the rows without a status, the time
-// drawn over them as the bar draws its status text: in the menu font and
-// colour, ending 7 pixels before the right edge, centred in the menu line.
-Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBytes = 0)
+bool InMenuMode(HWND window)
 {
-    int width = GetSystemMetrics(SM_CXSCREEN);
-    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    DWORD* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr), screen = GetDC(nullptr);
-    HGDIOBJ bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-    NONCLIENTMETRICSA metrics = {};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0);
-    HGDIOBJ font = CreateFontIndirectA(&metrics.lfMenuFont);
-    SelectObject(dc, bitmap);
-    SelectObject(dc, font);
-    if (!under) BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    if (under) {
-        char time[20] = "", text[STATUS_TEXT_SIZE], battery[BATTERY_TEXT_SIZE];
-        GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time);
-        StatusInputs in = {};
-        in.showTime = 1;
-        in.timeText = time;
-        in.showFreeMemory = freeBytes != 0;
-        in.availableBytes = freeBytes;
-        ComposeStatusText(in, text, battery);
-        std::copy(under->begin(), under->end(), bits);
-        SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
-        SetBkMode(dc, TRANSPARENT);
-        SIZE size;
-        TEXTMETRICA tm;
-        GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-        GetTextMetricsA(dc, &tm);
-        TextOutA(dc, width - size.cx - 7, (GetSystemMetrics(SM_CYMENU) - tm.tmHeight + 10) / 2, text, lstrlenA(text));
-    }
-    GdiFlush();
-    Pixels pixels(bits, bits + width * height);
-    // The menu titles on the left may show the keyboard mode the hot key left; the status is on the right.
-    for (int y = 0; y < height; ++y) std::fill_n(pixels.begin() + y * width, width / 2, 0);
-    ReleaseDC(nullptr, screen);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    DeleteObject(font);
-    return pixels;
+    GUITHREADINFO info = {sizeof info};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && (info.flags & GUI_INMENUMODE);
 }
 
 class Docking : public BarTest {};
@@ -74,41 +31,57 @@ class Docking : public BarTest {};
 TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTheTimeStandsAtTheRightEnd)
 {
     UserVariables timeOnly = Defaults(true);
-    timeOnly.showFreeMemory = 0;
+    timeOnly.showFreeMemory = timeOnly.alwaysOnTop = 0;
     std::string user = UserWith("e2e_autohide", timeOnly);
+    // 20 menus take two lines: the bar, its strip and hidden place grow by one.
+    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), TwentyMenus()));
     int top = StripEdge(ABE_TOP), bottom = StripEdge(ABE_BOTTOM);
     // Ctrl+Alt+Z is another program's: the bar falls back to Ctrl+Alt+A.
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z'));
     BarProcess bar;
     HWND window = Start(bar, user, {});
-    // The window the user works in is active, as on a desktop in use.
-    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 300, 9, 9, 0, 0, 0, 0);
+    // The window the user works in is active and maximised, as on a desktop in use; the bar is not
+    // always on top, yet hidden it stays above, so the pointer can bring it back.
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    HWND other = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 0, 0, width, 500, 0, 0, 0, 0);
     SetForegroundWindow(other);
     EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window) && GetForegroundWindow() == other; }));
+    EXPECT_EQ(2 * GetSystemMetrics(SM_CYMENU) + 10, Height(window));
     EXPECT_EQ(top, StripEdge(ABE_TOP)) << "a hidden bar reserves nothing";
 
     // The pointer at the edge brings it in (not in the rightmost tenth, the rules' own tests show).
-    int width = GetSystemMetrics(SM_CXSCREEN);
     for (int x : {width / 2, width / 2 + 1}) MoveMouse(x, 0);
     EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window); }));
     Sleep(700);  // the poll finds the pointer on the bar
     EXPECT_TRUE(InViewAtTop(window));
     MoveMouse(width / 2, 400);
     EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window); }, 1500)) << "the pointer left";
+    // The hot key: the status text is there at once; Esc gives the keyboard back to the edit box.
     PressKeys({VK_CONTROL, VK_MENU, 'A'});
     EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && GetForegroundWindow() == window; }));
-    SetForegroundWindow(other);
-    EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window); })) << "hides when another window is active";
-    UnregisterHotKey(nullptr, 1);
-    DestroyWindow(other);
-
+    EXPECT_TRUE(WaitFor([&] { return StatusDrawn(window); }, 1000)) << "no status text after the hot key";
+    ASSERT_TRUE(WaitFor([&] { return InMenuMode(window); }));
+    PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == other && HiddenAtTop(window); }));
+    PressKeys({'X'});
+    EXPECT_TRUE(WaitFor([&] {
+        for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) TranslateMessage(&m), DispatchMessageA(&m);
+        return WindowText(other) == "x";
+    })) << "the keys went elsewhere";
     HWND options = OpenOptions(window);
     ASSERT_TRUE(options);
+    SetForegroundWindow(other);
+    PressKeys({VK_CONTROL, VK_MENU, 'A'});
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == options; })) << "the hot key over the open dialog";
+    UnregisterHotKey(nullptr, 1);
+    DestroyWindow(other);
     EXPECT_EQ(BST_CHECKED, SendDlgItemMessageA(options, IDC_SHOW_TIME, BM_GETCHECK, 0, 0)) << "the time as stored";
-    ClickBox(options, IDC_ALWAYS_ON_TOP);
-    EXPECT_TRUE(WaitFor([&] { return !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST); })) << "no longer on top";
     ClickBox(options, IDC_AUTO_HIDE);
-    EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && StripEdge(ABE_TOP) == top + Height(window); }));
+    EXPECT_TRUE(WaitFor([&] {
+        return InViewAtTop(window) && StripEdge(ABE_TOP) == top + Height(window) &&
+               !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    })) << "in view, the bar is on top only as the option says";
+    ClickBox(options, IDC_ALWAYS_ON_TOP);  // kept, as the record at the end shows
     // The status: the menu line without the time, then the time drawn over it as here (a minute
     // turning between the two clocks, the bar's next tick draws the new time).
     Pixels timed = Picture(Height(window)), under, last;  // the wiped line must hold no time to draw over
@@ -146,10 +119,16 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     ASSERT_TRUE(WriteFileBytes(wav, Bytes(header, header + sizeof header)));  // 8 kHz mono, no samples
     TypeInto(options, IDC_CHIME_SOUND, wav);
     PressButton(options, IDOK);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(options); }));
+    // A title of the second line opens its menu.
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(options); }));
+    MoveMouse(20, WindowRect(window).top + 5 + GetSystemMetrics(SM_CYMENU) * 3 / 2);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !TopWindows(bar.Id(), "#32768").empty(); })) << "no menu opened";
+    PressKeys({VK_ESCAPE}), PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(WaitFor([&] { return !InMenuMode(window); }));
     Close(bar);
     EXPECT_EQ(bottom, StripEdge(ABE_BOTTOM)) << "the strip is given back at the end";
-    timeOnly.alwaysOnTop = timeOnly.autoHide = 0, timeOnly.dockBottom = timeOnly.showFreeMemory = timeOnly.hourlyChime = 1;
+    timeOnly.autoHide = 0, timeOnly.alwaysOnTop = timeOnly.dockBottom = timeOnly.showFreeMemory = timeOnly.hourlyChime = 1;
     wav.copy(timeOnly.chimeSound, wav.size());
     EXPECT_EQ(BytesOf(timeOnly), Stored(user)) << "the options as changed";
 }

@@ -34,17 +34,33 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     PostMessageA(window, WM_COMMAND, IDM_MENUS, 0);
     HWND editor = DialogOwnedBy(window), name, entry;
     ASSERT_TRUE(editor);
-    ChooseLine(editor, IDC_MENUS, 0);
-    ChooseLine(editor, IDC_PROGRAMS, 1);
-    PressButton(editor, IDC_DELETE_ENTRY);
-    ASSERT_TRUE(WaitFor([&] { return ListOf(editor, IDC_PROGRAMS).size() == 100; }));
+    // A warning belongs to the editor: neither it nor the bar can be used under the warning, the
+    // bar not after it either, and meanwhile the bar's popup opens no second editor.
+    PressButton(editor, IDC_NEW_PROGRAM);
+    Box box;
+    ASSERT_TRUE(ShownBox(bar.Id(), box));
+    EXPECT_EQ(NO_MENU_SELECTED_TEXT, box.text);
+    EXPECT_TRUE(GetWindow(box.window, GW_OWNER) == editor && !IsWindowEnabled(editor));
+    PostMessageA(window, WM_COMMAND, IDM_MENUS, 0);
+    EXPECT_FALSE(WaitFor([&] { return TopWindows(bar.Id(), "#32770").size() > 2; }, 500)) << "a second editor";
+    PressOk(box);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(editor); }) && !IsWindowEnabled(window));
 
+    // A logoff while a new menu waits for its name saves the menus without it.
     PressButton(editor, IDC_NEW_MENU);
     ASSERT_TRUE(name = DialogOwnedBy(editor));
+    DWORD_PTR ignored;
+    Bytes saved, before = ProfileBytes(full + "menu \"&Rest\"\n");
+    SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved) && saved == before);
     TypeInto(name, IDC_MENU_NAME, "&Werkzeüge");
     PressButton(name, IDOK);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(name); })) << "a dialog still open would take the next command";
     ASSERT_TRUE(WaitFor([&] { return ListOf(editor, IDC_MENUS) == Lines{"&Voll", "&Rest", "&Werkzeüge"}; }));
+    ChooseLine(editor, IDC_MENUS, 0);
+    ChooseLine(editor, IDC_PROGRAMS, 1);
+    PressButton(editor, IDC_DELETE_ENTRY);
+    ASSERT_TRUE(WaitFor([&] { return ListOf(editor, IDC_PROGRAMS).size() == 100; }));
     ChooseLine(editor, IDC_MENUS, 2);
     PressButton(editor, IDC_NEW_PROGRAM);
     ASSERT_TRUE(entry = DialogOwnedBy(editor));
@@ -53,7 +69,6 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     TypeInto(entry, IDC_ENTRY_NAME, "&Zähler");
     TypeInto(entry, IDC_ENTRY_PATH, path);
     PressButton(entry, IDOK);
-    Box box;
     ASSERT_TRUE(bar.NextBox(box));
     EXPECT_EQ(ENTRY_PATH_TOO_LONG_TEXT, box.text);
     EXPECT_EQ(path, WindowText(GetDlgItem(entry, IDC_ENTRY_PATH)));
@@ -75,7 +90,7 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     std::string made = "menu \"&Werkzeüge\"\n entry \"&Zähler\"\n  path \"" + helper + "\"\n  directory \"" + work +
                        "\"\n  parameters \"eins \\x22zwei drei\\x22\"\n  show " + std::to_string(SW_MINIMIZE) +
                        "\n  separator-before yes\n";
-    Bytes saved, edited = ProfileBytes(kept + made + "menu \"&Rest\"\n");
+    Bytes edited = ProfileBytes(kept + made + "menu \"&Rest\"\n");
     EXPECT_TRUE(WaitFor([&] { return ReadFileBytes(ProfileOf(user), saved) && saved == edited; })) << "saved on OK";
     // The entries past the first menu's limit take no command; separators take no place.
     PostMessageA(window, WM_COMMAND, EntryCommandId(2, 1), 0);
@@ -84,6 +99,11 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     EXPECT_EQ("eins|zwei drei|\n" + work + "\n" + std::to_string(SW_MINIMIZE) + "\n",
               std::string(started.begin(), started.end()));
     EXPECT_TRUE(bar.ExpectNoBox());
+    // The frame painted when the bar is activated keeps the status text.
+    HWND elsewhere = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 300, 9, 9, 0, 0, 0, 0);
+    for (HWND active : {elsewhere, window}) SetForegroundWindow(active), Sleep(300);
+    EXPECT_TRUE(GetForegroundWindow() == window && StatusDrawn(window)) << "no status text after an activation";
+    DestroyWindow(elsewhere);
     const Bytes outside = ProfileBytes("deskrail-profile 103\nmenu \"&Anders\"\n");  // another program writes
     ASSERT_TRUE(WriteFileBytes(ProfileOf(user), outside));
     Close(bar);

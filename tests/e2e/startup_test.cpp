@@ -50,12 +50,14 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
     delete[] menus;
     FreeAllUserMenus();
 
+    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), TwentyMenus()));  // the bar docks with both lines
     int bottom = StripEdge(ABE_BOTTOM);
     {
         BarProcess bar;
         HWND window = Start(bar, user + " +b -a", {});
         int strip = bottom - (WindowRect(window).bottom - WindowRect(window).top);
         EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), WindowRect(window).bottom) << "docked at the bottom";
+        EXPECT_EQ(2 * GetSystemMetrics(SM_CYMENU) + 10, bottom - strip) << "two menu lines";
         EXPECT_EQ(strip, StripEdge(ABE_BOTTOM)) << "its strip reserved";
         APPBARDATA data = {sizeof data, window, 0, 0, {}, 0};
         SHAppBarMessage(ABM_REMOVE, &data);  // the host forgets the bar, as a restarted shell does

@@ -8,6 +8,7 @@
 
 #include "base/texts.h"
 #include "menus/profile_text.h"
+#include "status/status_text.h"
 #include "settings/user_variables.h"
 #include "win_driver.h"
 
@@ -40,6 +41,78 @@ inline Bytes ProfileBytes(const std::string& text)
     Bytes bytes(data, data + size);
     delete[] data;
     return bytes;
+}
+
+// TwentyMenus: a profile whose titles need two lines of a 1024-pixel screen.
+inline Bytes TwentyMenus()
+{
+    std::string text = "deskrail-profile 103\n";
+    for (int m = 10; m < 30; ++m) text += "menu \"Men\xfc " + std::to_string(m) + "\"\n entry \"x\"\n  path \"x\"\n";
+    return ProfileBytes(text);
+}
+
+using Pixels = std::vector<DWORD>;
+
+// Picture: the screen's top rows; given the rows without a status, the time
+// drawn over them as the bar draws its status text: in the menu font and
+// colour, ending 7 pixels before the right edge, centred in the last menu line.
+inline Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBytes = 0, int top = 0)
+{
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    DWORD* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr), screen = GetDC(nullptr);
+    HGDIOBJ bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0);
+    HGDIOBJ font = CreateFontIndirectA(&metrics.lfMenuFont);
+    SelectObject(dc, bitmap);
+    SelectObject(dc, font);
+    if (!under) BitBlt(dc, 0, 0, width, height, screen, 0, top, SRCCOPY);
+    if (under) {
+        char time[20] = "", text[STATUS_TEXT_SIZE], battery[BATTERY_TEXT_SIZE];
+        GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time);
+        StatusInputs in = {};
+        in.showTime = 1;
+        in.timeText = time;
+        in.showFreeMemory = freeBytes != 0;
+        in.availableBytes = freeBytes;
+        ComposeStatusText(in, text, battery);
+        std::copy(under->begin(), under->end(), bits);
+        SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+        SetBkMode(dc, TRANSPARENT);
+        SIZE size;
+        TEXTMETRICA tm;
+        GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+        GetTextMetricsA(dc, &tm);
+        int line = GetSystemMetrics(SM_CYMENU);
+        TextOutA(dc, width - size.cx - 7, height - 10 - line + (line - tm.tmHeight + 10) / 2, text, lstrlenA(text));
+    }
+    GdiFlush();
+    Pixels pixels(bits, bits + width * height);
+    // The menu titles on the left may show the keyboard mode the hot key left, the frame the
+    // activation; the status is on the right.
+    for (int y = 0; y < height; ++y) {
+        std::fill_n(pixels.begin() + y * width, width / 2, 0);
+        std::fill_n(pixels.begin() + y * width + width - 3, 3, 0);
+    }
+    ReleaseDC(nullptr, screen);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    DeleteObject(font);
+    return pixels;
+}
+
+// StatusDrawn: text stands in the right half of the menu lines.
+inline bool StatusDrawn(HWND window)
+{
+    int width = GetSystemMetrics(SM_CXSCREEN), height = WindowRect(window).bottom - WindowRect(window).top;
+    Pixels p = Picture(height, nullptr, 0, WindowRect(window).top);
+    for (int y = 6; y < height - 6; ++y)
+        for (int x = width / 2; x < width - 10; ++x)
+            if (p[y * width + x] != p[y * width + width / 2]) return true;
+    return false;
 }
 
 class BarTest : public ::testing::Test {

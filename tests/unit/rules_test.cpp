@@ -135,6 +135,14 @@ TEST(StatusText, PartsInTheirOrderTheBatteryApartInItsColourAndTheChimeOnceAnHou
         EXPECT_EQ(row.text, text);
         EXPECT_EQ(row.battery, battery) << row.text;
     }
+    // Where the parts start; beside the titles whole parts yield from the left, the last one is clipped.
+    char text[STATUS_TEXT_SIZE], battery[BATTERY_TEXT_SIZE];
+    StatusParts parts;
+    ComposeStatusText(rows[0].in, text, battery, &parts);
+    EXPECT_EQ((std::vector<int>{0, 6, 13, 25, 32}), std::vector<int>(parts.start, parts.start + parts.count));
+    const int32_t tails[] = {50, 40, 30, 20, 10}, rooms[][2] = {{60, 0}, {50, 0}, {49, 1}, {25, 3}, {10, 4}, {0, 4}};
+    for (const auto& r : rooms) EXPECT_EQ(r[1], FirstFittingPart(tails, 5, r[0])) << r[0];
+    EXPECT_EQ(-1, FirstFittingPart(tails, 0, 100)) << "no parts, nothing to draw";
     // Green down to 26 %, yellow down to 11 %, red below.
     const struct { int percent; int colour; } colours[] = {{255, 0}, {26, 0}, {25, 1}, {11, 1}, {10, 2}, {0, 2}};
     for (const auto& c : colours) {
