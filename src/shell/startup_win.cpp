@@ -71,7 +71,7 @@ void ActOnRunningBar(const ParsedArguments& parsed)
     if (SendMessageA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) == SECOND_START_OTHER_USER)
         ShowWarning(OTHER_USER_BAR_TEXT);
     else
-        SetForegroundWindow(running);  // the start the user just made may hand the foreground on
+        SetForegroundWindow(GetLastActivePopup(running));  // the start the user made may hand the foreground on
 }
 
 int InitInstance()
