@@ -13,7 +13,7 @@
 #include "resources/resource.h"
 #include "settings/options_dialog_win.h"
 #include "settings/user_variables.h"
-#include "win_driver.h"
+#include "win_bar_fixture.h"
 
 namespace {
 std::string asked, played;  // the requests the bar got, the sounds played
@@ -122,4 +122,63 @@ TEST(Dialogs, EveryEditorButtonAndDoubleClickDoesItsOwnActionOnTheMenusAndTheLis
         DestroyWindow(editor);
         FreeAllUserMenus();
     }
+}
+
+TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheRecord)
+{
+    appInstance = GetModuleHandleA(nullptr);
+    newShell = true;
+    WNDCLASSA owner = {0, Owner, 0, 0, appInstance, nullptr, nullptr, nullptr, nullptr, "OptionsOwner"};
+    RegisterClassA(&owner);
+    barWindowHandle = CreateWindowA("OptionsOwner", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, appInstance, nullptr);
+    UserVariables blank = {};
+    CopyText(blank.chimeSound, "C:\\gong.wav");
+    // Each box, its field, and the request to the bar a click makes (as numbered after WM_APP).
+    const struct { int box; uint32_t UserVariables::*field; const char* request; } boxes[] = {
+        {IDC_ALWAYS_ON_TOP, &UserVariables::alwaysOnTop, " 2"}, {IDC_HOURLY_CHIME, &UserVariables::hourlyChime, ""},
+        {IDC_SHOW_DATE, &UserVariables::showDate, " 1"}, {IDC_SHOW_FREE_MEMORY, &UserVariables::showFreeMemory, " 1"},
+        {IDC_DOCK_BOTTOM, &UserVariables::dockBottom, " 4"}, {IDC_AUTO_HIDE, &UserVariables::autoHide, " 3"},
+        {IDC_SHOW_TIME, &UserVariables::showTime, " 1"}, {IDC_SHOW_USER_NAME, &UserVariables::showUserName, " 1"}};
+    for (const auto& b : boxes) {
+        SCOPED_TRACE(b.box);
+        UserVariables stored = blank;
+        stored.*b.field = 1;
+        userVariables = stored;
+        HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
+        std::string checked, path = driver::WindowText(GetDlgItem(dialog, IDC_CHIME_SOUND));
+        for (const auto& other : boxes) checked += IsDlgButtonChecked(dialog, other.box) ? "x" : ".";
+        EXPECT_EQ(std::string(&b - boxes, '.') + "x" + std::string(boxes + 7 - &b, '.') + " C:\\gong.wav", checked + " " + path);
+        asked.clear();
+        SendDlgItemMessageA(dialog, b.box, BM_CLICK, 0, 0);
+        EXPECT_EQ(driver::BytesOf(blank), driver::BytesOf(userVariables)) << "only its own field, off";
+        EXPECT_EQ(b.request, asked);
+        SendDlgItemMessageA(dialog, b.box, BM_CLICK, 0, 0);
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(driver::BytesOf(stored), driver::BytesOf(userVariables)) << "on again, and OK keeps it";
+        DestroyWindow(dialog);
+    }
+    // OK and Testen with the chime on or off and a WAV path or none: the warnings, sounds, and whether it closed.
+    const ChimeSoundFunction realSound = playChimeSound;
+    playChimeSound = Play;
+    const std::string noWav = std::string(" ") + NO_WAV_TEXT;
+    const struct { int button; uint32_t chime; const char* path; std::string after; } presses[] = {
+        {IDOK, 0, "", " closed"}, {IDOK, 1, "", noWav}, {IDOK, 1, "C:\\a.wav", " closed"},
+        {IDC_TEST_SOUND, 0, "C:\\a.wav", " play C:\\a.wav"}, {IDC_TEST_SOUND, 1, "", noWav}};
+    for (const auto& p : presses) {
+        SCOPED_TRACE(&p - presses);
+        driver::BoxWatcher watcher;
+        userVariables = blank;
+        userVariables.hourlyChime = p.chime;
+        HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
+        ShowWindow(dialog, SW_SHOW);
+        SetDlgItemTextA(dialog, IDC_CHIME_SOUND, p.path);
+        played.clear();
+        SendMessageA(dialog, WM_COMMAND, p.button, 0);
+        for (const driver::Box& box : watcher.Take()) played += " " + box.text;
+        EXPECT_EQ(p.after, played + (IsWindowVisible(dialog) ? "" : " closed"));
+        DestroyWindow(dialog);
+    }
+    playChimeSound = realSound;
+    DestroyWindow(barWindowHandle);
+    barWindowHandle = nullptr;
 }
