@@ -44,6 +44,7 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
 }
 
 MoveFileExFunction moveFileEx = MoveFileExA;
+WriteFileFunction writeFile = WriteFile;
 
 namespace {
 
@@ -90,7 +91,7 @@ int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
     FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     bool whole = file.Valid();
     DWORD written = 0;
-    whole = whole && WriteFile(file.handle, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
+    whole = whole && writeFile(file.handle, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
     whole = file.Close() && whole;
     if (whole) {
         // Write-through, so a crash right after leaves either the old or the new file.

@@ -5,3 +5,7 @@
 // Tests make the replacing move fail as it does on Windows 95.
 typedef BOOL(WINAPI* MoveFileExFunction)(LPCSTR from, LPCSTR to, DWORD flags);
 extern MoveFileExFunction moveFileEx;
+
+// Tests make a write stop part-way, as on a full disk.
+typedef BOOL(WINAPI* WriteFileFunction)(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);
+extern WriteFileFunction writeFile;

@@ -8,6 +8,10 @@
 
 namespace {
 BOOL WINAPI NotImplemented(LPCSTR, LPCSTR, DWORD) { return SetLastError(ERROR_CALL_NOT_IMPLEMENTED), FALSE; }
+BOOL WINAPI DiskFull(HANDLE file, LPCVOID data, DWORD, LPDWORD written, LPOVERLAPPED)
+{
+    return WriteFile(file, data, 1, written, nullptr), SetLastError(ERROR_DISK_FULL), FALSE;
+}
 
 std::string Text(const std::string& path)
 {
@@ -18,9 +22,10 @@ std::string Text(const std::string& path)
 
 TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
 {
-    // Windows 95's move; an old file there; held open by another program; what the name holds after.
-    const struct { bool windows95, old, held; const char* after; } cases[] = {
-        {false, true, false, "new"}, {true, true, false, "new"}, {true, false, false, "new"}, {true, true, true, "old"}};
+    // Windows 95's move; an old file there; held open by another program; the disk full; what the name holds after.
+    const struct { bool windows95, old, held, full; const char* after; } cases[] = {{false, true, false, false, "new"},
+        {true, true, false, false, "new"}, {true, false, false, false, "new"}, {true, true, true, false, "old"},
+        {false, true, false, true, "old"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         driver::TempDir dir;
@@ -31,9 +36,11 @@ TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
         }
         HANDLE held = c.held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
         moveFileEx = c.windows95 ? NotImplemented : MoveFileExA;
+        writeFile = c.full ? DiskFull : WriteFile;
         const unsigned char bytes[] = {'n', 'e', 'w'};
         EXPECT_EQ(std::string(c.after) == "new", ReplaceFileWith(path.c_str(), bytes, sizeof bytes));
         moveFileEx = MoveFileExA;
+        writeFile = WriteFile;
         if (held) CloseHandle(held);
         EXPECT_EQ(c.after, Text(path));
         EXPECT_EQ("anna.tmp", Text(other)) << "another user's profile";
