@@ -2,13 +2,9 @@
 //   deskrail-profile export PROFILE         the text to standard output
 //   deskrail-profile import TEXT PROFILE    the profile from the text
 #include <cstdio>
-#include <cstring>
 
-#include "base/platform.h"
-#include "base/process_state.h"
 #include "base/text.h"
-#include "base/texts.h"
-#include "menus/profile_text.h"
+#include "menus/profile_tool.h"
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -16,7 +12,7 @@
 namespace {
 
 // Messages are code page 1252; a Windows console shows the OEM page.
-int Fail(const char* message)
+void Fail(const char* message)
 {
 #ifdef _WIN32
     char oem[600];
@@ -25,16 +21,6 @@ int Fail(const char* message)
     message = oem;
 #endif
     std::fprintf(stderr, "%s\n", message);
-    return 1;
-}
-
-bool ReadInput(const char* path, unsigned char*& data, size_t& size)
-{
-    if (ReadWholeFile(path, data, size) == FILE_READ) return true;
-    char message[400];
-    FormatTextN(message, sizeof message, PROFILE_TOOL_READ_FAILED_FORMAT, path);
-    Fail(message);
-    return false;
 }
 
 void ToStandardOutput(const char* text, size_t length, void*) { std::fwrite(text, 1, length, stdout); }
@@ -43,24 +29,6 @@ void ToStandardOutput(const char* text, size_t length, void*) { std::fwrite(text
 
 int main(int argc, char** argv)
 {
-    unsigned char* data = nullptr;
-    size_t size = 0;
-    if (argc == 3 && std::strcmp(argv[1], "export") == 0) {
-        if (!ReadInput(argv[2], data, size)) return 1;
-        // The loader names the file in its messages.
-        CopyText(profileFileName, argv[2]);
-        ProfileLoad load = ExportProfileText(data, size, ToStandardOutput, nullptr);
-        delete[] data;
-        if (load.fatal) return Fail(load.message);
-        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
-    }
-    if (argc == 4 && std::strcmp(argv[1], "import") == 0) {
-        if (!ReadInput(argv[2], data, size)) return 1;
-        char message[400];
-        int imported = ImportProfileText(reinterpret_cast<const char*>(data), size, argv[3], message, sizeof message);
-        delete[] data;
-        return imported ? 0 : Fail(message);
-    }
-    Fail(PROFILE_TOOL_USAGE_TEXT);
-    return 2;
+    int code = RunProfileTool(argc, argv, ToStandardOutput, Fail);
+    return code == 0 && (std::fflush(stdout) != 0 || std::ferror(stdout)) ? 1 : code;
 }

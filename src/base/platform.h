@@ -21,3 +21,6 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size);
 // it over path only when every write and the close succeeded. 1 on success;
 // on failure path is as it was and the temporary file is gone.
 int ReplaceFileWith(const char* path, const unsigned char* data, size_t size);
+
+// IsSameFile: 1 when both names lead to one existing file.
+int IsSameFile(const char* first, const char* second);
