@@ -323,7 +323,7 @@ TEST_F(Bar, EachPopupItemOpensItsOwnDialogOrEndsTheBar)
             for (HWND w : driver::TopWindows(GetCurrentProcessId(), "#32770"))
                 if (GetWindow(w, GW_OWNER) == bar) {
                     seen += " = " + driver::WindowText(w);
-                    PostMessageA(w, WM_COMMAND, IDOK, 0);
+                    driver::ClickBox(w, IDOK);
                     driver::WaitFor([&] { return !IsWindowVisible(w); });
                 }
     });
@@ -359,7 +359,7 @@ TEST_F(Bar, TheBarIsMenuColouredAndTheAboutDialogHoldsAllItShowsAndOnlyOkEndsIt)
         EXPECT_TRUE(EqualRect(&inside, &part)) << driver::WindowText(child) << " reaches out of the dialog";
     }
     for (int button : {IDCANCEL, IDOK}) {
-        SendMessageA(about, WM_COMMAND, button, 0);
+        SendMessageA(about, WM_COMMAND, button, LPARAM(GetDlgItem(about, button)));
         EXPECT_EQ(button == IDCANCEL, IsWindowVisible(about) != 0) << button;
     }
     DestroyWindow(about);

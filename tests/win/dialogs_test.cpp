@@ -54,7 +54,7 @@ std::string Act(HWND editor, int control, WORD code, const Answer& a)
                 driver::Box box = (Sleep(30), driver::ReadBox(w));  // a box's text comes after it shows
                 if (at != acted.end() && box.window) continue;
                 if (at != acted.end()) {  // still open after its warning
-                    PostMessageA(w, WM_COMMAND, IDCANCEL, 0), at->second = GetTickCount();
+                    driver::ClickBox(w, IDCANCEL), at->second = GetTickCount();
                     continue;
                 }
                 acted.push_back({w, GetTickCount()});
@@ -63,10 +63,11 @@ std::string Act(HWND editor, int control, WORD code, const Answer& a)
                                    {IDC_ENTRY_DIRECTORY, a.directory}, {IDC_ENTRY_PARAMETERS, a.parameters}})
                     if (field.second) SetDlgItemTextA(w, field.first, field.second);
                 if (a.show) SendDlgItemMessageA(w, a.show, BM_CLICK, 0, 0);
-                PostMessageA(w, WM_COMMAND, box.caption == WARNING_CAPTION ? IDOK : a.button, 0);
+                driver::ClickBox(w, box.caption == WARNING_CAPTION ? IDOK : a.button);
             }
     });
-    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(control, code), LPARAM(GetDlgItem(editor, control)));
+    if (code) SendMessageA(editor, WM_COMMAND, MAKEWPARAM(control, code), LPARAM(GetDlgItem(editor, control)));
+    else SendDlgItemMessageA(editor, control, BM_CLICK, 0, 0);  // the button of that number, as the user clicks it
     done = true;
     user.join();
     return seen + " |" + Model() + " |" + Joined(driver::ListOf(editor, IDC_MENUS)) + " |" +
@@ -153,7 +154,7 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
         EXPECT_EQ(driver::BytesOf(blank), driver::BytesOf(userVariables)) << "only its own field, off";
         EXPECT_EQ(b.request, asked);
         SendDlgItemMessageA(dialog, b.box, BM_CLICK, 0, 0);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
         EXPECT_EQ(driver::BytesOf(stored), driver::BytesOf(userVariables)) << "on again, and OK keeps it";
         DestroyWindow(dialog);
     }
@@ -173,7 +174,7 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
         ShowWindow(dialog, SW_SHOW);
         SetDlgItemTextA(dialog, IDC_CHIME_SOUND, p.path);
         played.clear();
-        SendMessageA(dialog, WM_COMMAND, p.button, 0);
+        SendDlgItemMessageA(dialog, p.button, BM_CLICK, 0, 0);
         for (const driver::Box& box : watcher.Take()) played += " " + box.text;
         EXPECT_EQ(p.after, played + (IsWindowVisible(dialog) ? "" : " closed"));
         DestroyWindow(dialog);
