@@ -53,8 +53,8 @@ std::string Act(HWND editor, int control, WORD code, const Answer& a)
                 if (w == editor || (at != acted.end() && GetTickCount() - at->second < 500)) continue;
                 driver::Box box = (Sleep(30), driver::ReadBox(w));  // a box's text comes after it shows
                 if (at != acted.end() && box.window) continue;
-                if (at != acted.end()) {  // still open after its warning
-                    driver::ClickBox(w, IDCANCEL), at->second = GetTickCount();
+                if (at != acted.end()) {  // still open after its warning: given up, the field emptied
+                    SetDlgItemTextA(w, IDC_ENTRY_DIRECTORY, ""), driver::ClickBox(w, IDCANCEL), at->second = GetTickCount();
                     continue;
                 }
                 acted.push_back({w, GetTickCount()});
