@@ -44,7 +44,7 @@ struct Answer { int button = 0; const char *name = nullptr, *path = nullptr, *di
 std::string Act(HWND editor, int control, WORD code, const Answer& a)
 {
     std::string seen;
-    bool done = false;
+    std::atomic<bool> done{false};
     std::thread user([&] {
         std::vector<std::pair<HWND, DWORD>> acted;
         for (; !done; Sleep(20))
@@ -88,16 +88,12 @@ TEST(Dialogs, EveryEditorButtonAndDoubleClickDoesItsOwnActionOnTheMenusAndTheLis
         {0, -1, IDC_NEW_MENU, 0, {IDCANCEL, "N"}, " Menü eintragen |" + untouched},
         {0, -1, IDC_DELETE_MENU, 0, {IDNO}, " Bitte Löschen bestätigen. |" + untouched},
         {0, -1, IDC_DELETE_MENU, 0, {IDYES}, " Bitte Löschen bestätigen. | B( z ) | B | z"},
-        {0, -1, IDC_NEW_PROGRAM, 0, {IDOK, "n", "C:\\N.EXE", "C:\\ND", "-n", IDC_SHOW_MAXIMIZED},
-         " Programm eintragen | A( x= C:\\X.EXE C:\\XD -x 6 - y n= C:\\N.EXE C:\\ND -n 3 ) B( z ) | A B | x ------- y n"},
+        {0, -1, IDC_NEW_PROGRAM, 0, {IDOK, "n", "C:\\N.EXE", "C:\\ND", "-n", IDC_SHOW_MAXIMIZED}, " Programm eintragen | A( x= C:\\X.EXE C:\\XD -x 6 - y n= C:\\N.EXE C:\\ND -n 3 ) B( z ) | A B | x ------- y n"},
         {0, -1, IDC_NEW_PROGRAM, 0, {IDCANCEL, "n", "C:\\N.EXE", "C:\\ND", "-n"}, " Programm eintragen |" + untouched},
         {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK}, " Programm eintragen |" + untouched},
-        {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK, "w", 0, "", 0, IDC_SHOW_NORMAL},
-         " Programm eintragen | A( w= C:\\X.EXE C:\\ -x 9 - y ) B( z ) | A B | w ------- y"},
-        {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK, 0, 0, dir127.c_str()},
-         " Programm eintragen | A( x= C:\\X.EXE " + dir127 + " -x 6 - y ) B( z )" + lists},
-        {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK, 0, 0, dir128.c_str()},
-         " Programm eintragen " + std::string(ENTRY_DIRECTORY_TOO_LONG_TEXT) + " |" + untouched},
+        {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK, "w", 0, "", 0, IDC_SHOW_NORMAL}, " Programm eintragen | A( w= C:\\X.EXE C:\\ -x 9 - y ) B( z ) | A B | w ------- y"},
+        {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK, 0, 0, dir127.c_str()}, " Programm eintragen | A( x= C:\\X.EXE " + dir127 + " -x 6 - y ) B( z )" + lists},
+        {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK, 0, 0, dir128.c_str()}, " Programm eintragen " + std::string(ENTRY_DIRECTORY_TOO_LONG_TEXT) + " |" + untouched},
         {0, 1, IDC_PROGRAMS, LBN_DBLCLK, {IDOK}, " |" + untouched},
         {0, 0, IDC_SEPARATOR, 0, {}, " | A( - x= C:\\X.EXE C:\\XD -x 6 - y ) B( z ) | A B | ------- x ------- y"},
         {0, 2, IDC_SEPARATOR, 0, {}, " |" + untouched},
@@ -112,8 +108,7 @@ TEST(Dialogs, EveryEditorButtonAndDoubleClickDoesItsOwnActionOnTheMenusAndTheLis
         SCOPED_TRACE(&r - rows);
         UserMenu* a = AddMenu("A");
         ProgramItem* entry = AddEntry(a, "x");
-        CopyText(entry->path, "C:\\X.EXE"), CopyText(entry->workingDirectory, "C:\\XD"), CopyText(entry->parameters, "-x");
-        entry->showCommand = SW_MINIMIZE;
+        CopyText(entry->path, "C:\\X.EXE"), CopyText(entry->workingDirectory, "C:\\XD"), CopyText(entry->parameters, "-x"), entry->showCommand = SW_MINIMIZE;
         AddEntry(a, "y", 1);
         AddEntry(AddMenu("B"), "z");
         HWND editor = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, 0);
