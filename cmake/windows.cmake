@@ -70,7 +70,8 @@ function(use_own_runtime target)
 endfunction()
 
 set(PROGRAM_SOURCES ${ALL_SOURCES})
-list(FILTER PROGRAM_SOURCES EXCLUDE REGEX "/crt_win\\.cpp$|_native\\.cpp$")
+# The profile tool's command line is no part of the bar.
+list(FILTER PROGRAM_SOURCES EXCLUDE REGEX "/crt_win\\.cpp$|_native\\.cpp$|/profile_tool\\.cpp$")
 add_executable(DeskRail WIN32 ${PROGRAM_SOURCES} ${RESOURCE_FILE})
 target_include_directories(DeskRail PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(DeskRail PRIVATE shell32 uuid advapi32 gdi32)

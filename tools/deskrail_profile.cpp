@@ -3,10 +3,22 @@
 //   deskrail-profile import TEXT PROFILE    the profile from the text
 #include <cstdio>
 
+#include "base/platform.h"
 #include "base/text.h"
 #include "menus/profile_tool.h"
 #ifdef _WIN32
 #include <windows.h>
+#endif
+
+#ifdef _WIN32
+int IsSameFile(const char* first, const char* second)
+{
+    // Full names, so ".\\a.txt" and "a.txt" meet; the case of a name does not count.
+    char a[MAX_PATH], b[MAX_PATH];
+    DWORD lengthA = GetFullPathNameA(first, sizeof a, a, nullptr), lengthB = GetFullPathNameA(second, sizeof b, b, nullptr);
+    return lengthA && lengthA < sizeof a && lengthB && lengthB < sizeof b && lstrcmpiA(a, b) == 0 &&
+           GetFileAttributesA(a) != INVALID_FILE_ATTRIBUTES;
+}
 #endif
 
 namespace {

@@ -43,15 +43,6 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
     return FILE_READ;
 }
 
-int IsSameFile(const char* first, const char* second)
-{
-    // Full names, so ".\\a.txt" and "a.txt" meet; the case of a name does not count.
-    char a[MAX_PATH], b[MAX_PATH];
-    DWORD lengthA = GetFullPathNameA(first, sizeof a, a, nullptr), lengthB = GetFullPathNameA(second, sizeof b, b, nullptr);
-    return lengthA && lengthA < sizeof a && lengthB && lengthB < sizeof b && lstrcmpiA(a, b) == 0 &&
-           GetFileAttributesA(a) != INVALID_FILE_ATTRIBUTES;
-}
-
 MoveFileExFunction moveFileEx = MoveFileExA;
 WriteFileFunction writeFile = WriteFile;
 
