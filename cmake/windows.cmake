@@ -72,9 +72,9 @@ function(use_own_runtime target)
 endfunction()
 
 set(PROGRAM_SOURCES ${ALL_SOURCES})
-# The console helper serves the profile tool; an unused import would still
-# reach the program's import table.
-list(FILTER PROGRAM_SOURCES EXCLUDE REGEX "/crt_win\\.cpp$|_native\\.cpp$|/console_win\\.cpp$")
+# The console helper and the command line serve the profile tool; an unused
+# import would still reach the program's import table.
+list(FILTER PROGRAM_SOURCES EXCLUDE REGEX "/crt_win\\.cpp$|_native\\.cpp$|/console_win\\.cpp$|/profile_tool\\.cpp$")
 add_executable(DeskRail WIN32 ${PROGRAM_SOURCES} ${RESOURCE_FILE})
 target_include_directories(DeskRail PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(DeskRail PRIVATE shell32 uuid advapi32 gdi32)

@@ -27,3 +27,7 @@ int RestoreSetAside(const char* path);
 // succeeded. 1 on success;
 // on failure path is as it was and the temporary file is gone.
 int ReplaceFileWith(const char* path, const unsigned char* data, size_t size);
+
+// IsSameFile: 1 when both names lead to one existing file. The bar has no
+// use for it: on Windows the profile tool defines it, so the bar imports nothing more.
+int IsSameFile(const char* first, const char* second);

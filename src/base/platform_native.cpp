@@ -1,5 +1,6 @@
 // The services of platform.h on a POSIX system, for the native builds: the
 // native deskrail-profile.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -61,4 +62,10 @@ int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
     if (whole && std::rename(temp, path) == 0) return 1;
     std::remove(temp);
     return 0;
+}
+
+int IsSameFile(const char* first, const char* second)
+{
+    struct stat a, b;
+    return stat(first, &a) == 0 && stat(second, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }

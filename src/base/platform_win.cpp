@@ -45,6 +45,7 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
 }
 
 MoveFileExFunction moveFileEx = MoveFileExA;
+WriteFileFunction writeFile = WriteFile;
 
 namespace {
 
@@ -106,7 +107,7 @@ int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
     FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     bool whole = file.Valid();
     DWORD written = 0;
-    whole = whole && WriteFile(file.handle, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
+    whole = whole && writeFile(file.handle, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
     // On the disk before the rename: a power cut would otherwise leave the
     // new name on blocks never written, zeros that read as the old format.
     whole = whole && flushFileBuffers(file.handle);

@@ -8,3 +8,7 @@ extern MoveFileExFunction moveFileEx;
 // And a flush that fails, as on a disk that is gone.
 typedef BOOL(WINAPI* FlushFileBuffersFunction)(HANDLE file);
 extern FlushFileBuffersFunction flushFileBuffers;
+
+// Tests make a write stop part-way, as on a full disk.
+typedef BOOL(WINAPI* WriteFileFunction)(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);
+extern WriteFileFunction writeFile;

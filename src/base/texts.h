@@ -60,6 +60,7 @@ inline constexpr char PROFILE_TOOL_USAGE_TEXT[] =
     "Aufruf: deskrail-profile export PROFILDATEI\n"
     "        deskrail-profile import TEXTDATEI PROFILDATEI";
 inline constexpr char PROFILE_TOOL_READ_FAILED_FORMAT[] = "Datei %s konnte nicht gelesen werden.";
+inline constexpr char PROFILE_TOOL_SAME_FILE_FORMAT[] = "Text und Profil sind dieselbe Datei: %s";
 inline constexpr char PROFILE_TEXT_LINE_FORMAT[] = "Zeile %d: %s";
 inline constexpr char PROFILE_TEXT_HEADER_TEXT[] = "Erwartet wird \"deskrail-profile 103\" oder \"deskrail-profile empty\".";
 inline constexpr char PROFILE_TEXT_UNKNOWN_TEXT[] = "Unbekanntes Schlüsselwort.";

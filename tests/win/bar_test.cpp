@@ -2,6 +2,9 @@
 // refuses auto-hide), the clock (the full hour cannot be waited for) and the sound device.
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include "base/process_state.h"
 #include "base/process_state_win.h"
 #include "base/sound_win.h"
 #include "base/texts.h"
@@ -25,6 +28,7 @@ extern decltype(&CreateFontIndirectA) fontSlot asm("__imp__CreateFontIndirectA@4
 extern decltype(&DeleteObject) deleteSlot asm("__imp__DeleteObject@4");
 extern decltype(&GetWindowDC) dcSlot asm("__imp__GetWindowDC@4");
 extern decltype(&ReleaseDC) releaseSlot asm("__imp__ReleaseDC@8");
+extern decltype(&SetTimer) timerSlot asm("__imp__SetTimer@16");
 
 namespace {
 int held;  // fonts and device contexts taken and not given back
@@ -36,6 +40,9 @@ HFONT WINAPI Font(const LOGFONTA* font) { return ++held, realFont(font); }
 BOOL WINAPI Delete(HGDIOBJ object) { return --held, realDelete(object); }
 HDC WINAPI Dc(HWND window) { return ++held, realDc(window); }
 int WINAPI Release(HWND window, HDC dc) { return --held, realRelease(window, dc); }
+std::string timers;  // the periods of the timers set
+const auto realTimer = timerSlot;
+UINT_PTR WINAPI Timer(HWND w, UINT_PTR id, UINT ms, TIMERPROC f) { return timers += " " + std::to_string(ms), realTimer(w, id, ms, f); }
 
 std::string docking;  // the app-bar messages but activation and moves, e.g. " new(top) autohide(top,on)"
 int shellMessages;    // all of them
@@ -262,4 +269,99 @@ TEST_F(Bar, FreeMemoryFromTheOldCallWhereTheLookUpFindsNone)
     EXPECT_LT(AvailableMemory(), 2ull << 30);
     EXPECT_GT(AvailableMemory(), 1ull << 30) << "the old call's figure";
     memoryStatusEx = lookedUp;
+}
+
+TEST_F(Bar, StatusRefreshesEvery10SecondsAndThePollRunsEveryHalfSecondAndSparesTheBarWhileItsMenuIsOpen)
+{
+    CreateBar(1);
+    SlideBar(false);
+    SetCursorPos(screenWidth / 2, screenHeight / 2);
+    SetActiveWindow(barWindowHandle);  // as while its own menu is open
+    timerSlot = Timer;
+    const struct { UINT message; WPARAM id; const char* periods; } ticks[] = {
+        {WM_TIMER, ALIGN_TIMER_ID, " 10000"}, {WM_NCMOUSEMOVE, HTMENU, " 500"}, {WM_TIMER, AUTOHIDE_TIMER_ID, ""}};
+    for (const auto& t : ticks) {
+        timers.clear();
+        SendMessageA(barWindowHandle, t.message, t.id, 0);
+        EXPECT_EQ(t.periods, timers);
+    }
+    timerSlot = realTimer;
+    EXPECT_EQ(0, Top()) << "in view while the bar is active";
+}
+
+TEST_F(Bar, DisplayChangeAtTheBottomPutsTheBarAtTheNewBottomInViewOrHidden)
+{
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    // Auto-hide; the app-bar messages; where the bar's top edge is after.
+    const struct { uint32_t autoHide; const char* docking; int top; } cases[] = {
+        {0, " querypos(bottom) setpos(bottom)", height}, {1, "", height - 2}};
+    for (const auto& c : cases) {
+        TearDown();
+        SetUp();
+        userVariables.dockBottom = 1;
+        CreateBar(c.autoHide);
+        screenHeight = 600;  // the old screen's
+        docking.clear();
+        SendMessageA(barWindowHandle, WM_DISPLAYCHANGE, 32, 0);
+        EXPECT_EQ(c.docking, docking);
+        EXPECT_EQ(c.top, c.autoHide ? Top() : driver::WindowRect(barWindowHandle).bottom);
+    }
+}
+
+TEST_F(Bar, EachPopupItemOpensItsOwnDialogOrEndsTheBar)
+{
+    driver::TempDir dir;
+    CopyText(programDirectory, dir.Path().c_str());
+    userVariables.hourlyChime = 0;
+    CreateBar(0);
+    HMENU resource = LoadMenuA(appInstance, MAKEINTRESOURCEA(IDM_POPUP)), popup = GetSubMenu(resource, 0);
+    HWND bar = barWindowHandle;
+    std::string seen;
+    bool done = false;
+    std::thread user([&] {
+        for (; !done; Sleep(20))
+            for (HWND w : driver::TopWindows(GetCurrentProcessId(), "#32770"))
+                if (GetWindow(w, GW_OWNER) == bar) {
+                    seen += " = " + driver::WindowText(w);
+                    driver::ClickBox(w, IDOK);
+                    if (!driver::WaitFor([&] { return !IsWindowVisible(w); }, 2000))
+                        seen += " (stays)", EndDialog(w, 0), PostMessageA(w, WM_NULL, 0, 0);
+                }
+    });
+    char text[64];
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+        seen += GetMenuStringA(popup, i, text, sizeof text, MF_BYPOSITION) ? std::string(" ") + text : " -";
+        if (GetMenuItemID(popup, i)) SendMessageA(bar, WM_COMMAND, GetMenuItemID(popup, i), 0);
+    }
+    done = true;
+    user.join();
+    MSG quit;
+    EXPECT_EQ(" &Menüs ändern ... = Benutzerdefinierte Menüs &Optionen ... = Optionen - Über &DeskRail ... = Über "
+              "DeskRail DeskRail &beenden gone",
+              seen + (IsWindow(bar) || !PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? "" : " gone"));
+    DestroyMenu(resource);
+    char key[USER_KEY_NAME_SIZE];
+    FormatUserKeyName(key, sizeof key, userName);
+    driver::DeleteRegistryKey(key);
+}
+
+TEST_F(Bar, TheBarIsMenuColouredAndTheAboutDialogHoldsAllItShowsAndOnlyOkEndsIt)
+{
+    CreateBar(0);
+    EXPECT_EQ(COLOR_MENU + 1, static_cast<int>(GetClassLongA(barWindowHandle, GCL_HBRBACKGROUND)));
+    HWND about = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_ABOUT), barWindowHandle, AboutDialogProc, 0);
+    ShowWindow(about, SW_SHOW);
+    RECT client, part, inside;
+    GetClientRect(about, &client);
+    for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        part = driver::WindowRect(child);
+        MapWindowPoints(nullptr, about, reinterpret_cast<POINT*>(&part), 2);
+        IntersectRect(&inside, &part, &client);
+        EXPECT_TRUE(EqualRect(&inside, &part)) << driver::WindowText(child) << " reaches out of the dialog";
+    }
+    for (int button : {IDCANCEL, IDOK}) {
+        SendMessageA(about, WM_COMMAND, button, LPARAM(GetDlgItem(about, button)));
+        EXPECT_EQ(button == IDCANCEL, IsWindowVisible(about) != 0) << button;
+    }
+    DestroyWindow(about);
 }

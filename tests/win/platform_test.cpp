@@ -14,6 +14,10 @@
 namespace {
 BOOL WINAPI NotImplemented(LPCSTR, LPCSTR, DWORD) { return SetLastError(ERROR_CALL_NOT_IMPLEMENTED), FALSE; }
 BOOL WINAPI DiskGone(HANDLE) { return SetLastError(ERROR_NOT_READY), FALSE; }
+BOOL WINAPI DiskFull(HANDLE file, LPCVOID data, DWORD, LPDWORD written, LPOVERLAPPED)
+{
+    return WriteFile(file, data, 1, written, nullptr), SetLastError(ERROR_DISK_FULL), FALSE;
+}
 
 std::string Text(const std::string& path)
 {
@@ -24,10 +28,10 @@ std::string Text(const std::string& path)
 
 TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
 {
-    // Windows 95's move; an old file there; held open by another program; the flush fails; what the name holds after.
-    const struct { bool windows95, old, held, unflushed; const char* after; } cases[] = {{false, true, false, false, "new"},
-        {true, true, false, false, "new"}, {true, false, false, false, "new"}, {true, true, true, false, "old"},
-        {false, true, false, true, "old"}};
+    // Windows 95's move; an old file there; held open by another program; the flush fails; the disk full; what the name holds after.
+    const struct { bool windows95, old, held, unflushed, full; const char* after; } cases[] = {{false, true, false, false, false, "new"},
+        {true, true, false, false, false, "new"}, {true, false, false, false, false, "new"},
+        {true, true, true, false, false, "old"}, {false, true, false, true, false, "old"}, {false, true, false, false, true, "old"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         driver::TempDir dir;
@@ -39,10 +43,12 @@ TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
         HANDLE held = c.held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
         moveFileEx = c.windows95 ? NotImplemented : MoveFileExA;
         flushFileBuffers = c.unflushed ? DiskGone : FlushFileBuffers;
+        writeFile = c.full ? DiskFull : WriteFile;
         const unsigned char bytes[] = {'n', 'e', 'w'};
         EXPECT_EQ(std::string(c.after) == "new", ReplaceFileWith(path.c_str(), bytes, sizeof bytes));
         moveFileEx = MoveFileExA;
         flushFileBuffers = FlushFileBuffers;
+        writeFile = WriteFile;
         if (held) CloseHandle(held);
         EXPECT_EQ(c.after, Text(path));
         EXPECT_EQ("anna.tmp", Text(other)) << "another user's profile";

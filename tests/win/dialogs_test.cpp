@@ -1,0 +1,180 @@
+// Every button, box and field of the Options dialog, the custom-menus dialog and its two entry dialogs does
+// its own action: driven with real messages in this process, the modal ones answered by a thread as a user.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "base/process_state_win.h"
+#include "base/sound_win.h"
+#include "base/texts.h"
+#include "editor/custom_menus_dialog_win.h"
+#include "model_builders.h"
+#include "resources/resource.h"
+#include "settings/options_dialog_win.h"
+#include "settings/user_variables.h"
+#include "win_bar_fixture.h"
+
+namespace {
+std::string asked, played;  // the requests the bar got, the sounds played
+LRESULT CALLBACK Owner(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message > WM_APP && message < WM_APP + 9) return asked += " " + std::to_string(message - WM_APP), 1;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+BOOL WINAPI Play(const char* path) { return played += std::string(" play ") + path, TRUE; }
+std::string Joined(const std::vector<std::string>& lines, std::string all = "")
+{
+    for (const std::string& line : lines) all += " " + line;
+    return all;
+}
+// Model: each menu with its entries, " -" a separator; path, directory, parameters, show command when set.
+std::string Model(std::string s = "")
+{
+    for (UserMenu* m = menuListHead; m; s += " )", m = m->next)
+        for (ProgramItem* i = (s += std::string(" ") + m->name + "(", m->items); i; i = i->next)
+            s += std::string(i->separatorBefore ? " - " : " ") + i->name +
+                 (i->path[0] ? "=" + Joined({i->path, i->workingDirectory, i->parameters, std::to_string(i->showCommand)}) : "");
+    return s;
+}
+// Answer: what the user does in the dialog a command opens; boxes of warnings get OK.
+struct Answer { int button = 0; const char *name = nullptr, *path = nullptr, *directory = nullptr, *parameters = nullptr; int show = 0; };
+
+// Act: sends the command and answers what opens, noting each window's caption (a warning: its text).
+std::string Act(HWND editor, int control, WORD code, const Answer& a)
+{
+    std::string seen;
+    std::atomic<bool> done{false};
+    std::thread user([&] {
+        std::vector<std::pair<HWND, DWORD>> acted;
+        for (; !done; Sleep(20))
+            for (HWND w : driver::TopWindows(GetCurrentProcessId(), "#32770")) {
+                auto at = std::find_if(acted.begin(), acted.end(), [&](auto& p) { return p.first == w; });
+                if (w == editor || (at != acted.end() && GetTickCount() - at->second < 500)) continue;
+                driver::Box box = (Sleep(30), driver::ReadBox(w));  // a box's text comes after it shows
+                if (at != acted.end() && box.window) continue;
+                if (at != acted.end()) {  // still open after its warning: given up, the field emptied
+                    SetDlgItemTextA(w, IDC_ENTRY_DIRECTORY, ""), driver::ClickBox(w, IDCANCEL), at->second = GetTickCount();
+                    continue;
+                }
+                acted.push_back({w, GetTickCount()});
+                seen += " " + (box.caption == WARNING_CAPTION ? box.text : box.caption);
+                for (auto field : {std::make_pair(IDC_MENU_NAME, a.name), {IDC_ENTRY_NAME, a.name}, {IDC_ENTRY_PATH, a.path},
+                                   {IDC_ENTRY_DIRECTORY, a.directory}, {IDC_ENTRY_PARAMETERS, a.parameters}})
+                    if (field.second) SetDlgItemTextA(w, field.first, field.second);
+                if (a.show) SendDlgItemMessageA(w, a.show, BM_CLICK, 0, 0);
+                driver::ClickBox(w, box.caption == WARNING_CAPTION ? IDOK : a.button);
+            }
+    });
+    if (code) SendMessageA(editor, WM_COMMAND, MAKEWPARAM(control, code), LPARAM(GetDlgItem(editor, control)));
+    else SendDlgItemMessageA(editor, control, BM_CLICK, 0, 0);  // the button of that number, as the user clicks it
+    done = true;
+    user.join();
+    return seen + " |" + Model() + " |" + Joined(driver::ListOf(editor, IDC_MENUS)) + " |" +
+           Joined(driver::ListOf(editor, IDC_PROGRAMS));
+}
+}  // namespace
+
+TEST(Dialogs, EveryEditorButtonAndDoubleClickDoesItsOwnActionOnTheMenusAndTheLists)
+{
+    appInstance = GetModuleHandleA(nullptr);
+    const std::string dir127(127, 'd'), dir128(128, 'd'), x = " A( x= C:\\X.EXE C:\\XD -x 6 - y ) B( z )", lists = " | A B | x ------- y";
+    const std::string untouched = x + lists;
+    // Lines chosen in the menus and the programs list (-1: none), the command, the answer; what was seen and is then.
+    const struct { int menu, entry, control; WORD code; Answer answer; std::string after; } rows[] = {
+        {0, -1, IDC_MENUS, LBN_DBLCLK, {IDOK, "C"}, " Menü eintragen | C( x= C:\\X.EXE C:\\XD -x 6 - y ) B( z ) | C B | x ------- y"},
+        {0, -1, IDC_MENUS, LBN_DBLCLK, {IDOK}, " Menü eintragen |" + untouched},
+        {0, -1, IDC_NEW_MENU, 0, {IDOK, "N"}, " Menü eintragen |" + x + " N( ) | A B N | x ------- y"},
+        {0, -1, IDC_NEW_MENU, 0, {IDCANCEL, "N"}, " Menü eintragen |" + untouched},
+        {0, -1, IDC_DELETE_MENU, 0, {IDNO}, " Bitte Löschen bestätigen. |" + untouched},
+        {0, -1, IDC_DELETE_MENU, 0, {IDYES}, " Bitte Löschen bestätigen. | B( z ) | B | z"},
+        {0, -1, IDC_NEW_PROGRAM, 0, {IDOK, "n", "C:\\N.EXE", "C:\\ND", "-n", IDC_SHOW_MAXIMIZED}, " Programm eintragen | A( x= C:\\X.EXE C:\\XD -x 6 - y n= C:\\N.EXE C:\\ND -n 3 ) B( z ) | A B | x ------- y n"},
+        {0, -1, IDC_NEW_PROGRAM, 0, {IDCANCEL, "n", "C:\\N.EXE", "C:\\ND", "-n"}, " Programm eintragen |" + untouched},
+        {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK}, " Programm eintragen |" + untouched},
+        {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK, "w", 0, "", 0, IDC_SHOW_NORMAL}, " Programm eintragen | A( w= C:\\X.EXE C:\\ -x 9 - y ) B( z ) | A B | w ------- y"},
+        {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK, 0, 0, dir127.c_str()}, " Programm eintragen | A( x= C:\\X.EXE " + dir127 + " -x 6 - y ) B( z )" + lists},
+        {0, 0, IDC_PROGRAMS, LBN_DBLCLK, {IDOK, 0, 0, dir128.c_str()}, " Programm eintragen " + std::string(ENTRY_DIRECTORY_TOO_LONG_TEXT) + " |" + untouched},
+        {0, 1, IDC_PROGRAMS, LBN_DBLCLK, {IDOK}, " |" + untouched},
+        {0, 0, IDC_SEPARATOR, 0, {}, " | A( - x= C:\\X.EXE C:\\XD -x 6 - y ) B( z ) | A B | ------- x ------- y"},
+        {0, 2, IDC_SEPARATOR, 0, {}, " |" + untouched},
+        {0, 1, IDC_SEPARATOR, 0, {}, " |" + untouched},
+        {0, 1, IDC_DELETE_ENTRY, 0, {}, " | A( x= C:\\X.EXE C:\\XD -x 6 y ) B( z ) | A B | x y"},
+        {0, 0, IDC_DELETE_ENTRY, 0, {}, " | A( - y ) B( z ) | A B | ------- y"},
+        {1, -1, IDC_MENU_UP, 0, {}, " | B( z )" + x.substr(0, x.size() - 7) + " | B A | z"},
+        {0, -1, IDC_MENU_DOWN, 0, {}, " | B( z )" + x.substr(0, x.size() - 7) + " | B A | x ------- y"},
+        {0, 2, IDC_ENTRY_UP, 0, {}, " | A( - y x= C:\\X.EXE C:\\XD -x 6 ) B( z ) | A B | ------- y x"},
+        {0, 0, IDC_ENTRY_DOWN, 0, {}, " | A( - y x= C:\\X.EXE C:\\XD -x 6 ) B( z ) | A B | ------- y x"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(&r - rows);
+        UserMenu* a = AddMenu("A");
+        ProgramItem* entry = AddEntry(a, "x");
+        CopyText(entry->path, "C:\\X.EXE"), CopyText(entry->workingDirectory, "C:\\XD"), CopyText(entry->parameters, "-x"), entry->showCommand = SW_MINIMIZE;
+        AddEntry(a, "y", 1);
+        AddEntry(AddMenu("B"), "z");
+        HWND editor = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, 0);
+        driver::ChooseLine(editor, IDC_MENUS, r.menu);
+        if (r.entry >= 0) driver::ChooseLine(editor, IDC_PROGRAMS, r.entry);
+        EXPECT_EQ(r.after, Act(editor, r.control, r.code, r.answer));
+        DestroyWindow(editor);
+        FreeAllUserMenus();
+    }
+}
+
+TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheRecord)
+{
+    appInstance = GetModuleHandleA(nullptr);
+    newShell = true;
+    WNDCLASSA owner = {0, Owner, 0, 0, appInstance, nullptr, nullptr, nullptr, nullptr, "OptionsOwner"};
+    RegisterClassA(&owner);
+    barWindowHandle = CreateWindowA("OptionsOwner", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, appInstance, nullptr);
+    UserVariables blank = {};
+    CopyText(blank.chimeSound, "C:\\gong.wav");
+    // Each box, its field, and the request to the bar a click makes (as numbered after WM_APP).
+    const struct { int box; uint32_t UserVariables::*field; const char* request; } boxes[] = {
+        {IDC_ALWAYS_ON_TOP, &UserVariables::alwaysOnTop, " 2"}, {IDC_HOURLY_CHIME, &UserVariables::hourlyChime, ""},
+        {IDC_SHOW_DATE, &UserVariables::showDate, " 1"}, {IDC_SHOW_FREE_MEMORY, &UserVariables::showFreeMemory, " 1"},
+        {IDC_DOCK_BOTTOM, &UserVariables::dockBottom, " 4"}, {IDC_AUTO_HIDE, &UserVariables::autoHide, " 3"},
+        {IDC_SHOW_TIME, &UserVariables::showTime, " 1"}, {IDC_SHOW_USER_NAME, &UserVariables::showUserName, " 1"}};
+    for (const auto& b : boxes) {
+        SCOPED_TRACE(b.box);
+        UserVariables stored = blank;
+        stored.*b.field = 1;
+        userVariables = stored;
+        HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
+        std::string checked, path = driver::WindowText(GetDlgItem(dialog, IDC_CHIME_SOUND));
+        for (const auto& other : boxes) checked += IsDlgButtonChecked(dialog, other.box) ? "x" : ".";
+        EXPECT_EQ(std::string(&b - boxes, '.') + "x" + std::string(boxes + 7 - &b, '.') + " C:\\gong.wav", checked + " " + path);
+        asked.clear();
+        SendDlgItemMessageA(dialog, b.box, BM_CLICK, 0, 0);
+        EXPECT_EQ(driver::BytesOf(blank), driver::BytesOf(userVariables)) << "only its own field, off";
+        EXPECT_EQ(b.request, asked);
+        SendDlgItemMessageA(dialog, b.box, BM_CLICK, 0, 0);
+        SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
+        EXPECT_EQ(driver::BytesOf(stored), driver::BytesOf(userVariables)) << "on again, and OK keeps it";
+        DestroyWindow(dialog);
+    }
+    // OK and Testen with the chime on or off and a WAV path or none: the warnings, sounds, and whether it closed.
+    const ChimeSoundFunction realSound = playChimeSound;
+    playChimeSound = Play;
+    const std::string noWav = std::string(" ") + NO_WAV_TEXT;
+    const struct { int button; uint32_t chime; const char* path; std::string after; } presses[] = {
+        {IDOK, 0, "", " closed"}, {IDOK, 1, "", noWav}, {IDOK, 1, "C:\\a.wav", " closed"},
+        {IDC_TEST_SOUND, 0, "C:\\a.wav", " play C:\\a.wav"}, {IDC_TEST_SOUND, 1, "", noWav}};
+    for (const auto& p : presses) {
+        SCOPED_TRACE(&p - presses);
+        driver::BoxWatcher watcher;
+        userVariables = blank;
+        userVariables.hourlyChime = p.chime;
+        HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
+        ShowWindow(dialog, SW_SHOW);
+        SetDlgItemTextA(dialog, IDC_CHIME_SOUND, p.path);
+        played.clear();
+        SendDlgItemMessageA(dialog, p.button, BM_CLICK, 0, 0);
+        for (const driver::Box& box : watcher.Take()) played += " " + box.text;
+        EXPECT_EQ(p.after, played + (IsWindowVisible(dialog) ? "" : " closed"));
+        DestroyWindow(dialog);
+    }
+    playChimeSound = realSound;
+    DestroyWindow(barWindowHandle);
+    barWindowHandle = nullptr;
+}
