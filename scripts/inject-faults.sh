@@ -83,6 +83,7 @@ restore
 . scripts/wine-rig.sh
 trap 'restore; rig_stop' EXIT
 trap 'exit 130' INT TERM
+unset DISPLAY
 
 echo "== configure"
 nice cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >"$build/native.configure.log" 2>&1 \
@@ -153,7 +154,7 @@ run_case() {  # run_case ID
         win=$result; [ -n "$names" ] && failing+="w: $names"
         [ $result = crash ] || [ $result = hang ] && rig_reset
         tw=$((SECONDS - t0)); t0=$SECONDS
-        run_layer "$dir" e2e env LC_ALL=de_DE.UTF-8 wine "$build/win/e2e_tests.exe"
+        run_layer "$dir" e2e env LC_ALL=de_DE.UTF-8 TZ=Asia/Kolkata wine "$build/win/e2e_tests.exe"
         e2e=$result; [ -n "$names" ] && failing+="e: $names"
         [ $result = crash ] || [ $result = hang ] && rig_reset
     else
