@@ -102,6 +102,7 @@ rig_reset() {
 
 # run_layer DIR NAME COMMAND...: sets result (ok, FAIL, crash) and names
 # (failing tests, the one running at a crash marked so); hang: timed out.
+# A layer whose tests passed but that exits other than 0 fails too.
 run_layer() {
     local dir=$1 name=$2
     shift 2
@@ -118,6 +119,9 @@ run_layer() {
         [ -n "$last" ] && names+="$last($result) "
     elif [ -n "$names" ]; then
         result=FAIL
+    elif [ $rc != 0 ] || ! grep -q '^\[==========\] [1-9][0-9]* tests\{0,1\} from .* ran' "$dir/$name.log"; then
+        result=FAIL  # a leak report or a crash after the summary, or no test ran
+        names+="(exit $rc) "
     else
         result=ok
     fi

@@ -95,6 +95,20 @@ TEST_F(Profile, WhatLoadsSavesLoadsAndSavesTheSameAndItsTextGivesItBack)
     EXPECT_GE(loaded, 6);
 }
 
+TEST_F(Profile, EveryFieldReadsAsThePythonWriterPutIt)
+{
+    // Up to its first NUL; a field without one loses its last byte; numbers are little-endian.
+    const std::string n(29, 'n'), p(127, 'p'), d(127, 'd'), q(89, 'q');
+    const std::pair<const char*, std::string> files[] = {
+        {"edited", "&Tools/2:&Edit|c:\\dos\\edit.com|c:\\dos|/s|9|0;&Max|max.exe|||3|1;&Leer/0:&Neg/0:"},
+        {"fields", "&Felder/2:&Name|c:\\bin\\x.exe|c:\\w|-p \xe4|305419896|1;" + n + "|" + p + "|" + d + "|" + q +
+                       "|-3|0;" + std::string(29, 'M') + "/0:"}};
+    for (const auto& [file, fields] : files) {
+        EXPECT_FALSE(Load(ReadBytes(CORPUS / file)).fatal) << file;
+        EXPECT_EQ(fields, Describe()) << file;
+    }
+}
+
 TEST_F(Profile, TextReadsAsAPersonWritesItAndABadOneNamesItsLine)
 {
     const Bytes bytes = FromText("# by hand\r\ndeskrail-profile 103\r\n\r\nmenu \"&Zubeh\xF6r\"\r\n"
