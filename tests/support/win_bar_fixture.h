@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "base/texts.h"
 #include "menus/profile_text.h"
@@ -53,11 +54,12 @@ protected:
     }
     // AllUsers: the key that holds every user's key.
     static std::string AllUsers() { return Key("x").substr(0, Key("x").rfind('\\')); }
+    // Defaults: the first start's record, byte for byte: on top, free memory, auto-hide, time; no WAV path.
     static UserVariables Defaults(bool autoHide)
     {
-        UserVariables options;
-        SetDefaultUserVariables(options);
-        options.autoHide = autoHide;
+        const unsigned char flags[32] = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, autoHide, 0, 0, 0, 1};
+        UserVariables options = {};
+        std::memcpy(&options, flags, sizeof flags);
         return options;
     }
     // UserWith: options stored, so no welcome comes.

@@ -148,8 +148,8 @@ inline bool ShownBox(DWORD processId, Box& box, DWORD timeoutMs = 5000)
 {
     HWND window = nullptr;
     if (!WaitFor([&] { return (window = FirstBox(processId)) != nullptr; }, timeoutMs)) return false;
-    Sleep(20);  // the text is set after the window shows
-    box = ReadBox(window);
+    // The text is set after the window shows.
+    WaitFor([&] { return !(box = ReadBox(window)).text.empty(); }, 1000);
     return true;
 }
 

@@ -177,7 +177,8 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         if (c.message) SendMessageA(barWindowHandle, c.message == restart ? taskbarCreatedMessage : c.message, 0, 0);
         EXPECT_EQ(c.docking, docking);
         EXPECT_EQ(c.inView, Top() == 0) << Top();
-        EXPECT_EQ(c.refuse ? Lines{AUTOHIDE_REFUSED_TEXT} : Lines{}, Texts(boxes));
+        EXPECT_EQ(c.refuse ? Lines{"Fehler beim automatischen Verstecken\nder Men\xfcleiste! Ist dort die Task-Leiste?"} : Lines{},
+                  Texts(boxes));
         EXPECT_EQ(c.after, userVariables.autoHide);
         if (c.box) {
             EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(options, c.box)) << "the refused box";
