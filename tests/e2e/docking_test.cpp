@@ -91,7 +91,7 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window); }));
     EXPECT_FALSE(WaitFor([&] { return !InViewAtTop(window); }, 700)) << "the poll finds the pointer on the bar";
     MoveMouse(width / 2, 400);
-    EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window); }, 1500)) << "the pointer left";
+    EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window); }, 4000)) << "the pointer left: the poll, not a status tick";
     PressKeys({VK_CONTROL, VK_MENU, 'A'});
     EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && GetForegroundWindow() == window; }));
     SetForegroundWindow(other);

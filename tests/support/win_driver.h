@@ -16,9 +16,10 @@
 
 namespace driver {
 
-// WaitFor: polls a condition until it holds or the time is up.
+// WaitFor: polls a condition until it holds or the time is up (generous: a
+// loaded machine starts a Wine process in seconds).
 template <typename Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs = 5000)
+bool WaitFor(Condition condition, DWORD timeoutMs = 15000)
 {
     for (DWORD start = GetTickCount();; Sleep(10)) {
         if (condition()) return true;
@@ -144,19 +145,19 @@ inline HWND DialogOwnedBy(HWND owner)
 }
 
 // ShownBox: waits for a box of the process and reads it; PressOk answers it.
-inline bool ShownBox(DWORD processId, Box& box, DWORD timeoutMs = 5000)
+inline bool ShownBox(DWORD processId, Box& box, DWORD timeoutMs = 15000)
 {
     HWND window = nullptr;
     if (!WaitFor([&] { return (window = FirstBox(processId)) != nullptr; }, timeoutMs)) return false;
     // The text is set after the window shows.
-    WaitFor([&] { return !(box = ReadBox(window)).text.empty(); }, 1000);
+    WaitFor([&] { return !(box = ReadBox(window)).text.empty(); });
     return true;
 }
 
 inline void PressOk(const Box& box)
 {
     PressButton(box.window, IDOK);
-    WaitFor([&] { return !IsWindow(box.window); }, 2000);
+    WaitFor([&] { return !IsWindow(box.window); });
 }
 
 // BoxWatcher: answers the boxes of a process (by default this one) from a
@@ -225,7 +226,7 @@ public:
     }
     bool ExpectNoBox() { return !WaitFor([&] { return FirstBox(Id()) != nullptr; }, 300); }
     HWND Bar() const { return FindProcessWindow(Id(), "DRClass", "DeskRail"); }
-    bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = 5000)
+    bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = 15000)
     {
         return WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
                GetExitCodeProcess(info.hProcess, &exitCode);
