@@ -1,7 +1,6 @@
 // The bar on the screen: auto-hide by the real pointer and the hot key, the Options dialog moving the
 // bar with the strip the shell reserves, the status text it draws, and the old shell's hidden bar.
 #include "resources/resource.h"
-#include "status/status_text.h"
 #include "win_bar_fixture.h"
 
 using namespace driver;
@@ -39,20 +38,17 @@ Pixels Picture(int height, const Pixels* under = nullptr)
     SelectObject(dc, font);
     if (!under) BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     if (under) {
-        char time[20] = "", text[STATUS_TEXT_SIZE], battery[BATTERY_TEXT_SIZE];
+        char time[20] = "";  // a part is followed by two blanks
         GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time);
-        StatusInputs in = {};
-        in.showTime = 1;
-        in.timeText = time;
-        ComposeStatusText(in, text, battery);
+        const std::string text = time + std::string("  ");
         std::copy(under->begin(), under->end(), bits);
         SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
         SetBkMode(dc, TRANSPARENT);
         SIZE size;
         TEXTMETRICA tm;
-        GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+        GetTextExtentPoint32A(dc, text.c_str(), text.size(), &size);
         GetTextMetricsA(dc, &tm);
-        TextOutA(dc, width - size.cx - 7, (GetSystemMetrics(SM_CYMENU) - tm.tmHeight + 10) / 2, text, lstrlenA(text));
+        TextOutA(dc, width - size.cx - 7, (GetSystemMetrics(SM_CYMENU) - tm.tmHeight + 10) / 2, text.c_str(), text.size());
     }
     GdiFlush();
     Pixels pixels(bits, bits + width * height);

@@ -202,12 +202,9 @@ TEST_F(Bar, TheOldShellAndTheEndOfAFatalStartSendNoAppBarMessage)
 TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
 {
     // The chime's clock is the local one: in the half-hour zone the suite runs in, UTC would be 30 minutes off.
-    SYSTEMTIME chime, before, after;
-    do {  // read between two local readings of the same minute
-        GetLocalTime(&before);
-        readChimeClock(&chime);
-        GetLocalTime(&after);
-    } while (before.wMinute != after.wMinute);
+    SYSTEMTIME chime, before, after;  // read between two local readings of one minute
+    do GetLocalTime(&before), readChimeClock(&chime), GetLocalTime(&after);
+    while (before.wMinute != after.wMinute);
     EXPECT_EQ(before.wHour * 60 + before.wMinute, chime.wHour * 60 + chime.wMinute);
     CopyText(userVariables.chimeSound, "C:\\gong.wav");
     userVariables.hourlyChime = 0;
@@ -277,10 +274,10 @@ TEST_F(Bar, FreeMemoryFromTheLookedUpCallElseFromTheOldOne)
 {
     MEMORYSTATUSEX now = {sizeof now};
     MEMORYSTATUS old = {sizeof old};
-    const MemoryStatusExFunction lookedUp = memoryStatusEx;
-    // The figures of the system's own calls move a little between two readings.
+    // The system's own figures move a little between two readings.
     auto close = [](uint64_t a, uint64_t b) { return (a > b ? a - b : b - a) < (64u << 20); };
     EXPECT_TRUE(close(AvailableMemory(), (GlobalMemoryStatusEx(&now), now.ullAvailPhys))) << "looked up by its name";
+    const MemoryStatusExFunction lookedUp = memoryStatusEx;
     memoryStatusEx = SixGigabytes;
     EXPECT_EQ(6ull << 30, AvailableMemory()) << "beyond the 2 GB of the old call";
     for (MemoryStatusExFunction missing : {Fails, static_cast<MemoryStatusExFunction>(nullptr)}) {
