@@ -20,9 +20,7 @@ TEST(CommandLine, TypedLinesGiveNamesOptionsKeysAndWarningsInOrder)
     uint32_t UserVariables::* const options[] = {&UserVariables::alwaysOnTop, &UserVariables::hourlyChime,
         &UserVariables::showDate, &UserVariables::showFreeMemory, &UserVariables::dockBottom,
         &UserVariables::autoHide, &UserVariables::showTime, &UserVariables::showUserName};
-    char shared[USER_KEY_NAME_SIZE], key[USER_KEY_NAME_SIZE];
-    FormatUserKeyName(shared, sizeof shared, "Default");
-    const std::string keyPrefix(shared, std::strlen(shared) - std::strlen("Default"));
+    char key[USER_KEY_NAME_SIZE];
     // on: the letters of the options that are on once the switches are applied over the defaults.
     const struct { std::string line, user, profile, on; std::vector<std::string> warnings; } rows[] = {
         {"DeskRail.exe", "", "", "smat", {}},
@@ -59,7 +57,7 @@ TEST(CommandLine, TypedLinesGiveNamesOptionsKeysAndWarningsInOrder)
         EXPECT_EQ(row.profile, parsed.profileFileName);
         EXPECT_EQ(row.on, on);
         EXPECT_EQ(row.warnings, std::vector<std::string>(parsed.warnings.text, parsed.warnings.text + parsed.warnings.count));
-        EXPECT_EQ(row.user.empty() ? shared : keyPrefix + row.user, key) << "no user: the shared key";
+        EXPECT_EQ("Software\\DeskRail\\" + (row.user.empty() ? "Default" : row.user), key) << "no user: the shared key";
     }
 }
 

@@ -41,7 +41,7 @@ HDC WINAPI Dc(HWND window) { return ++held, realDc(window); }
 int WINAPI Release(HWND window, HDC dc) { return --held, realRelease(window, dc); }
 const auto realTicks = tickSlot;
 const auto realPlace = placeSlot;
-DWORD ticks;                // a clock 50 ms on at every reading
+DWORD ticks;                 // a clock 50 ms on at every reading
 std::vector<int> slideTops;  // where the bar was placed
 DWORD WINAPI Ticks() { return ticks += 50; }
 BOOL WINAPI Place(HWND window, HWND after, int x, int y, int width, int height, UINT flags)
@@ -66,11 +66,7 @@ UINT_PTR WINAPI Shell(DWORD message, PAPPBARDATA data)
     return !(message == ABM_SETAUTOHIDEBAR && data->lParam && refuseAutoHide);
 }
 void WINAPI FullHour(LPSYSTEMTIME now) { *now = SYSTEMTIME{2000, 1, 6, 1, 12, 0, 0, 0}; }
-BOOL WINAPI Sound(const char* path)
-{
-    played.push_back(path);
-    return soundWorks;
-}
+BOOL WINAPI Sound(const char* path) { return played.push_back(path), soundWorks; }
 Lines Texts(driver::BoxWatcher& boxes)
 {
     Lines texts;
@@ -116,20 +112,14 @@ protected:
         shellMessages = 0;
         refuseAutoHide = false;
         held = 0;
-        fontSlot = Font;
-        deleteSlot = Delete;
-        dcSlot = Dc;
-        releaseSlot = Release;
+        fontSlot = Font, deleteSlot = Delete, dcSlot = Dc, releaseSlot = Release;
         ASSERT_NE(0, RegisterBarClass());
     }
     // Every test's status repaints gave back what they took.
     void TearDown() override
     {
         EXPECT_EQ(0, held);
-        fontSlot = realFont;
-        deleteSlot = realDelete;
-        dcSlot = realDc;
-        releaseSlot = realRelease;
+        fontSlot = realFont, deleteSlot = realDelete, dcSlot = realDc, releaseSlot = realRelease;
         DestroyWindow(options);
         ReleaseBar();
         FreeAllUserMenus();
@@ -211,8 +201,7 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
     CreateBar(0);
     const ClockFunction realClock = readChimeClock;
     const ChimeSoundFunction realSound = playChimeSound;
-    readChimeClock = FullHour;
-    playChimeSound = Sound;
+    readChimeClock = FullHour, playChimeSound = Sound;
     // The chime switched on; the bar in view; the sound plays; two ticks of the full hour play it so often.
     const struct { uint32_t on; bool shown; BOOL works; size_t plays; } steps[] = {
         {1, true, FALSE, 1}, {0, true, TRUE, 0}, {1, false, TRUE, 1}};
@@ -229,8 +218,7 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
         EXPECT_EQ(Lines(step.plays, "C:\\gong.wav"), played);
         EXPECT_EQ(step.plays && !step.works ? Lines{WAV_FAILED_TEXT} : Lines{}, Texts(boxes));
     }
-    readChimeClock = realClock;
-    playChimeSound = realSound;
+    readChimeClock = realClock, playChimeSound = realSound;
 }
 
 TEST_F(Bar, MenuBarShowsEveryMenuAndEntryAndEachCommandFindsItsEntry)
@@ -294,15 +282,13 @@ TEST_F(Bar, WithFullWindowDragTheBarSlidesOutIn300MsAndBackIn200Ms)
     SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, TRUE, nullptr, 0);
     CreateBar(0);
     ASSERT_EQ(29, driver::WindowRect(barWindowHandle).bottom) << "the rig's menu line is 19 pixels";
-    tickSlot = Ticks;
-    placeSlot = Place;
+    tickSlot = Ticks, placeSlot = Place;
     std::vector<int> hiding, coming;
     SlideBar(true);
     hiding.swap(slideTops);
     SlideBar(false);
     coming.swap(slideTops);
-    tickSlot = realTicks;
-    placeSlot = realPlace;
+    tickSlot = realTicks, placeSlot = realPlace;
     SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, dragged, nullptr, 0);
     // Every 50 ms of 300 a sixth of the 27 pixels, then the hidden place; every 50 ms of 200 a quarter.
     EXPECT_EQ((std::vector<int>{-4, -9, -13, -18, -22, -27}), hiding);
