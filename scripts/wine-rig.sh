@@ -34,6 +34,8 @@ rig_start() {
         wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }
     fi
     wineserver -p 2>/dev/null || true  # already running after a fresh wineboot
+    # No debugger: a crash ends the program at once (winedbg may hang a test run).
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d none /f >/dev/null 2>&1
     # No window manager runs on the virtual display; without this Wine
     # waits two seconds for one whenever a window is hidden.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1

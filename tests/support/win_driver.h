@@ -141,6 +141,8 @@ inline HWND DialogOwnedBy(HWND owner)
             if (GetWindow(window, GW_OWNER) == owner && !ReadBox(window).window) found = window;
         return found != nullptr;
     });
+    // Answered once its thread is back in its message loop, past the dialog's set-up.
+    if (found) SendMessageTimeoutA(found, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr);
     return found;
 }
 
