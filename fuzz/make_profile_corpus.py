@@ -26,6 +26,7 @@ HEADER = struct.pack("<i", 103)
 SEEDS = {
     "empty": b"",
     "header_only": HEADER,
+    "short_header": HEADER[:3],
     "old_format": struct.pack("<i", 102) + menu("&Apps", 0),
     "one_menu": HEADER + menu("&Apps", 0),
     "default_menus": HEADER + menu("&Apps", 2)
