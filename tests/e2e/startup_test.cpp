@@ -66,11 +66,11 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
 TEST_F(Startup, BrokenOrHeldProfileStopsTheBarAndNothingIsWritten)
 {
     std::string user = UserWith("e2e_broken", Defaults(false)), name = "deskrail." + user;
-    Bytes whole = ProfileBytes(PROFILE), cut(whole.begin(), whole.end() - 1), after;
-    // A whole file held by another program is no broken one, but the defaults must not be saved over it.
-    const struct { Bytes file; std::string text; bool held; } cases[] = {{cut, Format(PROFILE_CUT_ENTRY_FORMAT, 2, 1, name.c_str()), false},
-                 {{whole[0], whole[1]}, "Profildatei im alten Datenformat gefunden.\nBitte l\xf6schen Sie sie und\n erstellen Sie eine neue.", false},
-                 {whole, Format(PROFILE_UNREADABLE_FORMAT, name.c_str()), true}};
+    Bytes whole = ProfileBytes(PROFILE), after;
+    // Broken (the unit tests read every kind); a whole file held by another program is no broken one, but
+    // the defaults must not be saved over it.
+    const struct { Bytes file; std::string text; bool held; } cases[] = {
+        {{whole[0], whole[1]}, PROFILE_OLD_FORMAT_TEXT, false}, {whole, Format(PROFILE_UNREADABLE_FORMAT, name.c_str()), true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         ASSERT_TRUE(WriteFileBytes(ProfileOf(user), c.file));
