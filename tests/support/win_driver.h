@@ -274,11 +274,18 @@ inline std::string Copy(const char* program, const std::string& folder)
     return target;
 }
 
+// ReadFileBytes: shares the file every way, so a program replacing it meanwhile
+// (a save moves its new file over the old one) is not refused.
 inline bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes)
 {
-    std::ifstream file(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return file.is_open();
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes.clear(), false;
+    DWORD read = 0;
+    bytes.resize(GetFileSize(file, nullptr));
+    bool whole = bytes.empty() || (ReadFile(file, bytes.data(), bytes.size(), &read, nullptr) && read == bytes.size());
+    CloseHandle(file);
+    return whole;
 }
 
 inline bool WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes)

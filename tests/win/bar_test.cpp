@@ -260,8 +260,8 @@ BOOL WINAPI Fails(LPMEMORYSTATUSEX) { return FALSE; }
 
 TEST_F(Bar, FreeMemoryFromTheLookedUpCallElseFromTheOldOne)
 {
-    MEMORYSTATUSEX now = {sizeof now};
-    MEMORYSTATUS old = {sizeof old};
+    MEMORYSTATUSEX now = {sizeof now, 0, 0, 0, 0, 0, 0, 0, 0};
+    MEMORYSTATUS old = {sizeof old, 0, 0, 0, 0, 0, 0, 0};
     // The system's own figures move a little between two readings.
     auto close = [](uint64_t a, uint64_t b) { return (a > b ? a - b : b - a) < (64u << 20); };
     EXPECT_TRUE(close(AvailableMemory(), (GlobalMemoryStatusEx(&now), now.ullAvailPhys))) << "looked up by its name";
