@@ -1,5 +1,6 @@
 # libFuzzer targets on the portable readers; one executable per fuzz/*.cpp.
-set(FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+# The first report of undefined behaviour stops the run, as in the unit tests.
+set(FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 target_compile_options(deskrail_core PRIVATE ${FUZZ_FLAGS})
 file(GLOB NATIVE_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/native_*.cpp)
 # Objects, not an archive: the core calls the POSIX platform, and a program
@@ -13,7 +14,7 @@ file(GLOB FUZZERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
 foreach(src ${FUZZERS})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
-  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_libraries(${name} PRIVATE deskrail_native_support)
 endforeach()

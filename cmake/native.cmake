@@ -17,7 +17,14 @@ target_include_directories(deskrail_native_support PUBLIC ${CMAKE_SOURCE_DIR}/te
 file(GLOB UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_TESTS})
 target_link_libraries(unit_tests PRIVATE deskrail_native_support gtest_main)
-target_compile_definitions(unit_tests PRIVATE PROFILE_CORPUS="${CMAKE_SOURCE_DIR}/fuzz/corpus/profile_fuzz")
+# The profile files as the Python writer makes them, apart from the program's own code.
+set(WRITTEN_CORPUS ${CMAKE_BINARY_DIR}/profile_corpus)
+add_custom_command(OUTPUT ${WRITTEN_CORPUS}/fields
+  COMMAND python3 ${CMAKE_SOURCE_DIR}/fuzz/make_profile_corpus.py ${WRITTEN_CORPUS}
+  DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/make_profile_corpus.py)
+add_custom_target(written_corpus DEPENDS ${WRITTEN_CORPUS}/fields)
+add_dependencies(unit_tests written_corpus)
+target_compile_definitions(unit_tests PRIVATE PROFILE_CORPUS="${WRITTEN_CORPUS}")
 
 # Benchmarks: plain timed programs, meaningful only in a Release tree
 # without sanitizers (see scripts/bench.sh).

@@ -1,28 +1,29 @@
-// command_line_fuzz: any argument vector parses without overrunning the user
-// name, the profile name or the warnings, and every switch is +1, -1 or 0.
+// command_line_fuzz: any command line splits into words and parses without
+// overrunning a field, every switch is +1, -1 or 0, and the user name holds
+// no character that Windows forbids in a file name.
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <vector>
 
+#include "base/command_words.h"
 #include "shell/command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // Arguments are the input split at NUL bytes, as the runtime hands them over.
-    std::vector<std::string> words = {"DeskRail.exe", ""};
-    for (size_t i = 0; i < size; ++i) {
-        if (data[i] == 0) words.emplace_back();
-        else words.back() += static_cast<char>(data[i]);
-    }
-    std::vector<const char*> argv;
-    for (const std::string& w : words) argv.push_back(w.c_str());
+    // The line as the system hands it over: the program's name first, no NUL inside.
+    std::string line = "DeskRail.exe " + std::string(reinterpret_cast<const char*>(data), size);
+    line = line.substr(0, line.find('\0'));
+    char* words[16];
+    int count = SplitCommandWords(line.data(), words, 16);
+    if (count < 1 || count > 16) __builtin_trap();
 
     ParsedArguments parsed;
-    ParseArguments(static_cast<int>(argv.size()), argv.data(), parsed);
+    ParseArguments(count, words, parsed);
     if (std::strlen(parsed.userName) >= sizeof parsed.userName ||
         std::strlen(parsed.profileFileName) >= sizeof parsed.profileFileName)
         __builtin_trap();
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(parsed.userName); *c; ++c)
+        if (*c < 32 || std::string("\\/:*?\"<>|").find(static_cast<char>(*c)) != std::string::npos) __builtin_trap();
     if (parsed.warnings.count < 0 || parsed.warnings.count > MessageList::CAPACITY) __builtin_trap();
     for (int i = 0; i < parsed.warnings.count; ++i)
         if (std::strlen(parsed.warnings.text[i]) >= MessageList::TEXT_SIZE) __builtin_trap();

@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of profile_fuzz into fuzz/corpus/profile_fuzz."""
+"""Writes the seed corpus of profile_fuzz into fuzz/corpus/profile_fuzz, or into
+the folder given; the unit tests read each field back against what is written here."""
 import os
 import struct
+import sys
 
-HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus", "profile_fuzz")
+HERE = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+    os.path.dirname(os.path.abspath(__file__)), "corpus", "profile_fuzz")
 
 
 def text(value, width):
@@ -23,6 +26,7 @@ HEADER = struct.pack("<i", 103)
 SEEDS = {
     "empty": b"",
     "header_only": HEADER,
+    "short_header": HEADER[:3],
     "old_format": struct.pack("<i", 102) + menu("&Apps", 0),
     "one_menu": HEADER + menu("&Apps", 0),
     "default_menus": HEADER + menu("&Apps", 2)
@@ -31,6 +35,10 @@ SEEDS = {
     + entry("&Solitaire", "C:\\WINDOWS\\sol.exe"),
     "edited": HEADER + menu("&Tools", 2) + entry("&Edit", "c:\\dos\\edit.com", 9, 0, "c:\\dos", "/s")
     + entry("&Max", "max.exe", 3, 1) + menu("&Leer", 0) + menu("&Neg", -1),
+    # Every field with bytes after its NUL, and every field filled to its width without one.
+    "fields": HEADER + menu("&Felder", 2)
+    + entry("&Name\0N", "c:\\bin\\x.exe\0P", 0x12345678, 1, "c:\\w\0D", "-p \xe4\0Q")
+    + entry("n" * 30, "p" * 128, -3, 0, "d" * 128, "q" * 90) + menu("M" * 30, 0),
     "cut_menu": HEADER + menu("&Apps", 0) + menu("&Games", 0)[:20],
     "cut_entry": HEADER + menu("&Apps", 2) + entry("&a", "a.exe") + entry("&b", "b.exe")[:100],
     "noisy_texts": HEADER + b"N" * 30 + b"\xff\xff" + struct.pack("<i", 1) + b"\xff" * 12

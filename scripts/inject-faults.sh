@@ -83,6 +83,7 @@ restore
 . scripts/wine-rig.sh
 trap 'restore; rig_stop' EXIT
 trap 'exit 130' INT TERM
+unset DISPLAY
 
 echo "== configure"
 nice cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >"$build/native.configure.log" 2>&1 \
@@ -101,6 +102,7 @@ rig_reset() {
 
 # run_layer DIR NAME COMMAND...: sets result (ok, FAIL, crash) and names
 # (failing tests, the one running at a crash marked so); hang: timed out.
+# A layer whose tests passed but that exits other than 0 fails too.
 run_layer() {
     local dir=$1 name=$2
     shift 2
@@ -117,6 +119,9 @@ run_layer() {
         [ -n "$last" ] && names+="$last($result) "
     elif [ -n "$names" ]; then
         result=FAIL
+    elif [ $rc != 0 ] || ! grep -q '^\[==========\] [1-9][0-9]* tests\{0,1\} from .* ran' "$dir/$name.log"; then
+        result=FAIL  # a leak report or a crash after the summary, or no test ran
+        names+="(exit $rc) "
     else
         result=ok
     fi
@@ -153,7 +158,7 @@ run_case() {  # run_case ID
         win=$result; [ -n "$names" ] && failing+="w: $names"
         [ $result = crash ] || [ $result = hang ] && rig_reset
         tw=$((SECONDS - t0)); t0=$SECONDS
-        run_layer "$dir" e2e env LC_ALL=de_DE.UTF-8 wine "$build/win/e2e_tests.exe"
+        run_layer "$dir" e2e env LC_ALL=de_DE.UTF-8 TZ=Asia/Kolkata wine "$build/win/e2e_tests.exe"
         e2e=$result; [ -n "$names" ] && failing+="e: $names"
         [ $result = crash ] || [ $result = hang ] && rig_reset
     else

@@ -3,17 +3,18 @@
 # layer: the floor check of the sources, the spelling of the German texts,
 # native unit tests (ASan/UBSan), fuzzers, Windows tests in-process under
 # Wine, end-to-end tests of the real DeskRail.exe under Wine, and the import
-# check. Ends with one line "N passed, N failed".
+# check. Ends with one line "N passed, N failed, N skipped".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build="$root/build"
 fuzz_seconds="${DESKRAIL_FUZZ_SECONDS:-10}"
 
-bash scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
+bash scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed, 0 skipped"; exit 1; }
 
 passed=0
 failed=0
+skipped=0
 failures=()
 count() {  # count NAME OK
     if [ "$2" -eq 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); failures+=("$1"); fi
@@ -32,7 +33,9 @@ configure_and_build() {  # NAME DIR cmake-args...
     return 1
 }
 
-# run_gtest NAME COMMAND...: adds the program's own counts; a crash counts as a failure.
+# run_gtest NAME COMMAND...: adds the program's own counts. The program fails
+# as a whole when it exits other than 0 (a leak report after the summary, a
+# crash at exit), ran no test, or printed no summary.
 run_gtest() {
     local name=$1
     shift
@@ -40,25 +43,38 @@ run_gtest() {
     local log="$build/$name.log"
     # To a file, not a pipe: Wine's services inherit the output and outlive the test.
     timeout 480 "$@" >"$log.raw" 2>&1
+    local rc=$?
     tr -d '\r' <"$log.raw" >"$log"
-    grep -E '^\[  (FAILED|PASSED) |: Failure$|ERROR: ' "$log" || true
-    local p f
+    grep -E '^\[  (FAILED|PASSED|SKIPPED) |: Failure$|ERROR: ' "$log" || true
+    local ran p f s
+    ran=$(sed -n 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .* ran\..*/\1/p' "$log" | tail -1)
     p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
     f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
-    if [ -z "$p" ]; then
-        echo "$name: no summary (crash or hang); see $log"
-        failed=$((failed + 1))
-        failures+=("$name")
-        return
-    fi
-    passed=$((passed + p))
+    s=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
+    passed=$((passed + ${p:-0}))
+    skipped=$((skipped + ${s:-0}))
     if [ -n "$f" ] && [ "$f" -gt 0 ]; then
         failed=$((failed + f))
         failures+=("$name: $f")
     fi
+    local broken=""
+    if [ -z "$ran" ] || [ -z "$p" ]; then
+        broken="no summary (crash or hang)"
+    elif [ "$ran" -eq 0 ]; then
+        broken="ran no test"
+    elif [ "$rc" -ne 0 ] && [ -z "$f" ]; then
+        broken="exit status $rc after its tests passed (leak or crash at exit)"
+    fi
+    if [ -n "$broken" ]; then
+        echo "$name: $broken; see $log"
+        failed=$((failed + 1))
+        failures+=("$name: $broken")
+    fi
 }
 
 mkdir -p "$build"
+# Nothing of the caller's desktop reaches the tests.
+unset DISPLAY
 
 echo "== floor check"
 if python3 scripts/check-floors.py; then count "floor check" 0; else count "floor check" 1; fi
@@ -101,9 +117,9 @@ if configure_and_build windows "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/
     . scripts/wine-rig.sh
     trap rig_stop EXIT
     if rig_start "$build/wineprefix"; then
-        # A half-hour time zone, so a chime on the wrong clock shows.
+        # A half-hour time zone for both, so a chime or a time on the wrong clock shows.
         run_gtest win_tests env LC_ALL=de_DE.UTF-8 TZ=Asia/Kolkata wine "$build/win/win_tests.exe"
-        run_gtest e2e_tests env LC_ALL=de_DE.UTF-8 wine "$build/win/e2e_tests.exe"
+        run_gtest e2e_tests env LC_ALL=de_DE.UTF-8 TZ=Asia/Kolkata wine "$build/win/e2e_tests.exe"
     else
         count "wine rig" 1
     fi
@@ -113,5 +129,5 @@ fi
 if [ ${#failures[@]} -gt 0 ]; then
     echo "failed: ${failures[*]}"
 fi
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ]

@@ -32,14 +32,15 @@ rig_start() {
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     export WINEARCH=win32
-    if [ -z "${DISPLAY:-}" ]; then
-        local n
-        n=$(rig_free_display) || { echo "no free X display" >&2; return 1; }
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        RIG_XVFB_PID=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    fi
+    # A chime or a time read from the wrong clock shows only off the full hour.
+    export TZ=Asia/Kolkata
+    unset DISPLAY
+    local n
+    n=$(rig_free_display) || { echo "no free X display" >&2; return 1; }
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    RIG_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
     mkdir -p "$(dirname "$WINEPREFIX")"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }
@@ -49,11 +50,11 @@ rig_start() {
     # Drive Q: for the end-to-end test of the program in a drive's root.
     mkdir -p "$WINEPREFIX/drive_q"
     [ -e "$WINEPREFIX/dosdevices/q:" ] || ln -s ../drive_q "$WINEPREFIX/dosdevices/q:"
-    if [ -n "$RIG_XVFB_PID" ]; then
-        # No window manager runs on the virtual display; without this Wine
-        # waits two seconds for one whenever a window is hidden.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    fi
+    # No debugger: a crash ends the program at once (winedbg may hang a test run).
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d none /f >/dev/null 2>&1
+    # No window manager runs on the virtual display; without this Wine
+    # waits two seconds for one whenever a window is hidden.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
 
 rig_stop() {

@@ -11,4 +11,4 @@ trap rig_stop EXIT
 unset DISPLAY
 rig_start "${DESKRAIL_WINEPREFIX:-$root/build/wineprefix}" || exit 1
 # A German system locale, as the program's users have (Wine needs no system locale for it).
-env LC_ALL=de_DE.UTF-8 wine "$@"
+env LC_ALL=de_DE.UTF-8 TZ=Asia/Kolkata wine "$@"

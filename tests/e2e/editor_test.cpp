@@ -1,7 +1,6 @@
 // Editor, profile, launch: the menu editor driven from outside, the profile it saves, and an
 // entry picked from the rebuilt menu bar starting its program (record_launch.cpp writes how).
 #include "menus/menu_model.h"
-#include "menus/menu_numbering.h"
 #include "resources/resource.h"
 #include "win_bar_fixture.h"
 
@@ -93,7 +92,7 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     Bytes edited = ProfileBytes(kept + made + "menu \"&Rest\"\n");
     EXPECT_TRUE(WaitFor([&] { return ReadFileBytes(ProfileOf(user), saved) && saved == edited; })) << "saved on OK";
     // The entries past the first menu's limit take no command; separators take no place.
-    PostMessageA(window, WM_COMMAND, EntryCommandId(2, 1), 0);
+    PostMessageA(window, WM_COMMAND, 201, 0);
     Bytes started;
     ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(record, started); })) << "the entry started nothing";
     EXPECT_EQ("eins|zwei drei|\n" + work + "\n" + std::to_string(SW_MINIMIZE) + "\n",

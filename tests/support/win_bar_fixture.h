@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 #include "base/texts.h"
 #include "menus/profile_text.h"
-#include "status/status_text.h"
 #include "settings/user_variables.h"
 #include "win_driver.h"
 
@@ -56,7 +56,7 @@ using Pixels = std::vector<DWORD>;
 // Picture: the screen's top rows; given the rows without a status, the time
 // drawn over them as the bar draws its status text: in the menu font and
 // colour, ending 7 pixels before the right edge, centred in the last menu line.
-inline Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBytes = 0, int top = 0)
+inline Pixels Picture(int height, const Pixels* under = nullptr, int top = 0)
 {
     int width = GetSystemMetrics(SM_CXSCREEN);
     BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
@@ -71,23 +71,18 @@ inline Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBy
     SelectObject(dc, font);
     if (!under) BitBlt(dc, 0, 0, width, height, screen, 0, top, SRCCOPY);
     if (under) {
-        char time[20] = "", text[STATUS_TEXT_SIZE], battery[BATTERY_TEXT_SIZE];
+        char time[20] = "";  // a part is followed by two blanks
         GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time);
-        StatusInputs in = {};
-        in.showTime = 1;
-        in.timeText = time;
-        in.showFreeMemory = freeBytes != 0;
-        in.availableBytes = freeBytes;
-        ComposeStatusText(in, text, battery);
+        const std::string text = time + std::string("  ");
         std::copy(under->begin(), under->end(), bits);
         SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
         SetBkMode(dc, TRANSPARENT);
         SIZE size;
         TEXTMETRICA tm;
-        GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+        GetTextExtentPoint32A(dc, text.c_str(), text.size(), &size);
         GetTextMetricsA(dc, &tm);
         int line = GetSystemMetrics(SM_CYMENU);
-        TextOutA(dc, width - size.cx - 7, height - 10 - line + (line - tm.tmHeight + 10) / 2, text, lstrlenA(text));
+        TextOutA(dc, width - size.cx - 7, height - 10 - line + (line - tm.tmHeight + 10) / 2, text.c_str(), text.size());
     }
     GdiFlush();
     Pixels pixels(bits, bits + width * height);
@@ -108,7 +103,7 @@ inline Pixels Picture(int height, const Pixels* under = nullptr, uint64_t freeBy
 inline bool StatusDrawn(HWND window)
 {
     int width = GetSystemMetrics(SM_CXSCREEN), height = WindowRect(window).bottom - WindowRect(window).top;
-    Pixels p = Picture(height, nullptr, 0, WindowRect(window).top);
+    Pixels p = Picture(height, nullptr, WindowRect(window).top);
     for (int y = 6; y < height - 6; ++y)
         for (int x = width / 2; x < width - 10; ++x)
             if (p[y * width + x] != p[y * width + width / 2]) return true;
@@ -127,11 +122,12 @@ protected:
     }
     // AllUsers: the key that holds every user's key.
     static std::string AllUsers() { return Key("x").substr(0, Key("x").rfind('\\')); }
+    // Defaults: the first start's record, byte for byte: on top, free memory, auto-hide, time; no WAV path.
     static UserVariables Defaults(bool autoHide)
     {
-        UserVariables options;
-        SetDefaultUserVariables(options);
-        options.autoHide = autoHide;
+        const unsigned char flags[32] = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, autoHide, 0, 0, 0, 1};
+        UserVariables options = {};
+        std::memcpy(&options, flags, sizeof flags);
         return options;
     }
     // UserWith: options stored, so no welcome comes.

@@ -16,9 +16,10 @@
 
 namespace driver {
 
-// WaitFor: polls a condition until it holds or the time is up.
+// WaitFor: polls a condition until it holds or the time is up (generous: a
+// loaded machine starts a Wine process in seconds).
 template <typename Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs = 5000)
+bool WaitFor(Condition condition, DWORD timeoutMs = 15000)
 {
     for (DWORD start = GetTickCount();; Sleep(10)) {
         if (condition()) return true;
@@ -140,23 +141,25 @@ inline HWND DialogOwnedBy(HWND owner)
             if (GetWindow(window, GW_OWNER) == owner && !ReadBox(window).window) found = window;
         return found != nullptr;
     });
+    // Answered once its thread is back in its message loop, past the dialog's set-up.
+    if (found) SendMessageTimeoutA(found, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr);
     return found;
 }
 
 // ShownBox: waits for a box of the process and reads it; PressOk answers it.
-inline bool ShownBox(DWORD processId, Box& box, DWORD timeoutMs = 5000)
+inline bool ShownBox(DWORD processId, Box& box, DWORD timeoutMs = 15000)
 {
     HWND window = nullptr;
     if (!WaitFor([&] { return (window = FirstBox(processId)) != nullptr; }, timeoutMs)) return false;
-    Sleep(20);  // the text is set after the window shows
-    box = ReadBox(window);
+    // The text is set after the window shows.
+    WaitFor([&] { return !(box = ReadBox(window)).text.empty(); });
     return true;
 }
 
 inline void PressOk(const Box& box)
 {
     PressButton(box.window, IDOK);
-    WaitFor([&] { return !IsWindow(box.window); }, 2000);
+    WaitFor([&] { return !IsWindow(box.window); });
 }
 
 // BoxWatcher: answers the boxes of a process (by default this one) from a
@@ -226,7 +229,7 @@ public:
     }
     bool ExpectNoBox() { return !WaitFor([&] { return FirstBox(Id()) != nullptr; }, 300); }
     HWND Bar() const { return FindProcessWindow(Id(), "DRClass", "DeskRail"); }
-    bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = 5000)
+    bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = 15000)
     {
         return WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
                GetExitCodeProcess(info.hProcess, &exitCode);
@@ -272,11 +275,18 @@ inline std::string Copy(const char* program, const std::string& folder)
     return target;
 }
 
+// ReadFileBytes: shares the file every way, so a program replacing it meanwhile
+// (a save moves its new file over the old one) is not refused.
 inline bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes)
 {
-    std::ifstream file(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return file.is_open();
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes.clear(), false;
+    DWORD read = 0;
+    bytes.resize(GetFileSize(file, nullptr));
+    bool whole = bytes.empty() || (ReadFile(file, bytes.data(), bytes.size(), &read, nullptr) && read == bytes.size());
+    CloseHandle(file);
+    return whole;
 }
 
 inline bool WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes)

@@ -10,7 +10,6 @@
 #include "editor/menu_editing.h"
 #include "launcher/launcher.h"
 #include "menus/menu_numbering.h"
-#include "resources/resource.h"
 #include "native_platform.h"
 
 namespace {
@@ -103,19 +102,20 @@ TEST(MenuNumbering, AMenuTakesTheEntriesItsMessageNamesAndNoneTakesAnothersComma
     int added = 0;
     while (added < 1000 && AddDroppedFile(full, "C:\\A.EXE") == DROP_ADDED) ++added;
     EXPECT_EQ(DROP_MENU_FULL, AddDroppedFile(full, "C:\\B.EXE"));
-    EXPECT_NE(std::string::npos, std::string(MENU_FULL_TEXT).find(" " + std::to_string(added) + " "));
-    // Beyond it, as a profile may hold it, an entry would share the next menu's first command: it gets none.
-    int entries = added;
-    for (; entries < 1000 && EntryCommandId(1, entries) != EntryCommandId(2, 1); ++entries) AddEntry(full, "beyond");
+    EXPECT_EQ(99, added) << "as its message says";
+    // Entry k of menu m is command 100 * m + k. Beyond 99, as a profile may hold them, entry 101
+    // would share the next menu's first command: they get none.
+    while (added++ < 101) AddEntry(full, "beyond");
     ProgramItem* first = AddEntry(AddMenu("&Danach"), "first");
-    EXPECT_TRUE(entries < 1000 && MenusExceedLimits());
+    EXPECT_TRUE(MenusExceedLimits());
     ASSERT_EQ(1, BindMenuEntries());
-    EXPECT_EQ(first, FindProgramForCommand(EntryCommandId(2, 1)));
-    // The editor takes exactly as many menus as keep every command below the popup's.
+    ProgramItem* second = full->items->next;
+    const std::pair<int, ProgramItem*> commands[] = {{101, full->items}, {102, second}, {200, nullptr}, {201, first}};
+    for (const auto& [id, entry] : commands) EXPECT_EQ(entry, FindProgramForCommand(id)) << id;
+    // The editor takes as many menus as keep every command below the popup's 40001.
     int menus = 2;
     for (; BarHasRoom(); ++menus) AddMenu("m");
-    EXPECT_LT(EntryCommandId(menus, MENU_ENTRY_LIMIT), IDM_OPTIONS);
-    EXPECT_GE(EntryCommandId(menus + 1, MENU_ENTRY_LIMIT), IDM_OPTIONS);
+    EXPECT_EQ(399, menus);
     FreeCommandBindings();
     FreeAllUserMenus();
 }

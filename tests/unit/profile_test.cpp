@@ -48,26 +48,6 @@ struct Profile : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(Profile, BrokenBytesStopTheBarWithTheirMessageAndNoMenus)
-{
-    const Bytes header = Encoded();
-    AddEntry(AddMenu("&A"), "&x");
-    UserMenu* b = AddMenu("&B");
-    for (const char* name : {"&b", "&c", "&d"}) AddEntry(b, name);
-    const Bytes whole = Encoded();
-    Bytes otherFormat = header;
-    otherFormat[0]++;
-    // Too short for the header, another format, cut in the last entry.
-    const std::pair<Bytes, std::string> rows[] = {
-        {Bytes(header.begin(), header.end() - 1), PROFILE_OLD_FORMAT_TEXT}, {otherFormat, PROFILE_OLD_FORMAT_TEXT},
-        {Bytes(whole.begin(), whole.end() - 1), Formatted(PROFILE_CUT_ENTRY_FORMAT, 2, 3, profileFileName)}};
-    for (const auto& [bytes, fatal] : rows) {
-        ProfileLoad load = Load(bytes);
-        EXPECT_TRUE(load.fatal && !menuListHead) << fatal;
-        EXPECT_EQ(fatal, load.message);
-    }
-}
-
 TEST_F(Profile, WhatLoadsSavesLoadsAndSavesTheSameAndItsTextGivesItBack)
 {
     Load({});
@@ -93,6 +73,25 @@ TEST_F(Profile, WhatLoadsSavesLoadsAndSavesTheSameAndItsTextGivesItBack)
         EXPECT_EQ(bytes, FromText(text, message)) << message << "\n" << text;
     }
     EXPECT_GE(loaded, 6);
+}
+
+TEST_F(Profile, EveryFieldAndEveryBreakReadsAsThePythonWriterPutIt)
+{
+    // Up to its first NUL; a field without one loses its last byte; numbers are little-endian. A broken
+    // file leaves no menus and gives its message.
+    const std::string n(29, 'n'), p(127, 'p'), d(127, 'd'), q(89, 'q'),
+        old = "Profildatei im alten Datenformat gefunden.\nBitte l\xf6schen Sie sie und\n erstellen Sie eine neue.";
+    const std::pair<const char*, std::string> files[] = {
+        {"edited", "&Tools/2:&Edit|c:\\dos\\edit.com|c:\\dos|/s|9|0;&Max|max.exe|||3|1;&Leer/0:&Neg/0:"},
+        {"fields", "&Felder/2:&Name|c:\\bin\\x.exe|c:\\w|-p \xe4|305419896|1;" + n + "|" + p + "|" + d + "|" + q +
+                       "|-3|0;" + std::string(29, 'M') + "/0:"},
+        {"short_header", old}, {"old_format", old},
+        {"cut_entry", "Fehler beim Lesen des Men\xfcs: 1 Programm: 2\naus Profildatei: deskrail.test.\n"
+                      "Bitte l\xf6schen Sie die Datei und\nstarten Sie Deskrail erneut."}};
+    for (const auto& [file, read] : files) {
+        ProfileLoad load = Load(ReadBytes(CORPUS / file));
+        EXPECT_EQ(read, load.fatal ? load.message + std::string(menuListHead ? " (and menus)" : "") : Describe()) << file;
+    }
 }
 
 TEST_F(Profile, TextReadsAsAPersonWritesItAndABadOneNamesItsLine)

@@ -29,6 +29,9 @@ extern decltype(&DeleteObject) deleteSlot asm("__imp__DeleteObject@4");
 extern decltype(&GetWindowDC) dcSlot asm("__imp__GetWindowDC@4");
 extern decltype(&ReleaseDC) releaseSlot asm("__imp__ReleaseDC@8");
 extern decltype(&SetTimer) timerSlot asm("__imp__SetTimer@16");
+// The slide's clock and its moves, likewise.
+extern decltype(&GetTickCount) tickSlot asm("__imp__GetTickCount@0");
+extern decltype(&SetWindowPos) placeSlot asm("__imp__SetWindowPos@28");
 
 namespace {
 int held;  // fonts and device contexts taken and not given back
@@ -43,6 +46,16 @@ int WINAPI Release(HWND window, HDC dc) { return --held, realRelease(window, dc)
 std::string timers;  // the periods of the timers set
 const auto realTimer = timerSlot;
 UINT_PTR WINAPI Timer(HWND w, UINT_PTR id, UINT ms, TIMERPROC f) { return timers += " " + std::to_string(ms), realTimer(w, id, ms, f); }
+const auto realTicks = tickSlot;
+const auto realPlace = placeSlot;
+DWORD ticks;                 // a clock 50 ms on at every reading
+std::vector<int> slideTops;  // where the bar was placed
+DWORD WINAPI Ticks() { return ticks += 50; }
+BOOL WINAPI Place(HWND window, HWND after, int x, int y, int width, int height, UINT flags)
+{
+    if (window == barWindowHandle) slideTops.push_back(y);
+    return realPlace(window, after, x, y, width, height, flags);
+}
 
 std::string docking;  // the app-bar messages but activation and moves, e.g. " new(top) autohide(top,on)"
 int shellMessages;    // all of them
@@ -60,11 +73,7 @@ UINT_PTR WINAPI Shell(DWORD message, PAPPBARDATA data)
     return !(message == ABM_SETAUTOHIDEBAR && data->lParam && refuseAutoHide);
 }
 void WINAPI FullHour(LPSYSTEMTIME now) { *now = SYSTEMTIME{2000, 1, 6, 1, 12, 0, 0, 0}; }
-BOOL WINAPI Sound(const char* path)
-{
-    played.push_back(path);
-    return soundWorks;
-}
+BOOL WINAPI Sound(const char* path) { return played.push_back(path), soundWorks; }
 Lines Texts(driver::BoxWatcher& boxes)
 {
     Lines texts;
@@ -86,11 +95,14 @@ std::string Read(HMENU menu)
     return read;
 }
 int Top() { return driver::WindowRect(barWindowHandle).top; }
-// Pump: the bar's messages and timers for a while, as its message loop would.
-void Pump(DWORD ms)
+// Pump: the bar's messages and timers, as its message loop would, until done holds or the time is up.
+bool Pump(DWORD ms, bool (*done)() = [] { return false; })
 {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10))
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10)) {
         for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
+        if (done()) return true;
+    }
+    return false;
 }
 
 class Bar : public ::testing::Test {
@@ -107,20 +119,14 @@ protected:
         shellMessages = 0;
         refuseAutoHide = false;
         held = 0;
-        fontSlot = Font;
-        deleteSlot = Delete;
-        dcSlot = Dc;
-        releaseSlot = Release;
+        fontSlot = Font, deleteSlot = Delete, dcSlot = Dc, releaseSlot = Release;
         ASSERT_NE(0, RegisterBarClass());
     }
     // Every test's status repaints gave back what they took.
     void TearDown() override
     {
         EXPECT_EQ(0, held);
-        fontSlot = realFont;
-        deleteSlot = realDelete;
-        dcSlot = realDc;
-        releaseSlot = realRelease;
+        fontSlot = realFont, deleteSlot = realDelete, dcSlot = realDc, releaseSlot = realRelease;
         DestroyWindow(options);
         ReleaseBar();
         FreeAllUserMenus();
@@ -168,7 +174,8 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         if (c.message) SendMessageA(barWindowHandle, c.message == restart ? taskbarCreatedMessage : c.message, 0, 0);
         EXPECT_EQ(c.docking, docking);
         EXPECT_EQ(c.inView, Top() == 0) << Top();
-        EXPECT_EQ(c.refuse ? Lines{AUTOHIDE_REFUSED_TEXT} : Lines{}, Texts(boxes));
+        EXPECT_EQ(c.refuse ? Lines{"Fehler beim automatischen Verstecken\nder Men\xfcleiste! Ist dort die Task-Leiste?"} : Lines{},
+                  Texts(boxes));
         EXPECT_EQ(c.after, userVariables.autoHide);
         if (c.box) {
             EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(options, c.box)) << "the refused box";
@@ -192,17 +199,16 @@ TEST_F(Bar, TheOldShellAndTheEndOfAFatalStartSendNoAppBarMessage)
 TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
 {
     // The chime's clock is the local one: in the half-hour zone the suite runs in, UTC would be 30 minutes off.
-    SYSTEMTIME chime, local;
-    readChimeClock(&chime);
-    GetLocalTime(&local);
-    EXPECT_LE(std::abs((local.wHour * 60 + local.wMinute) - (chime.wHour * 60 + chime.wMinute)) % (23 * 60), 1);
+    SYSTEMTIME chime, before, after;  // read between two local readings of one minute
+    do GetLocalTime(&before), readChimeClock(&chime), GetLocalTime(&after);
+    while (before.wMinute != after.wMinute);
+    EXPECT_EQ(before.wHour * 60 + before.wMinute, chime.wHour * 60 + chime.wMinute);
     CopyText(userVariables.chimeSound, "C:\\gong.wav");
     userVariables.hourlyChime = 0;
     CreateBar(0);
     const ClockFunction realClock = readChimeClock;
     const ChimeSoundFunction realSound = playChimeSound;
-    readChimeClock = FullHour;
-    playChimeSound = Sound;
+    readChimeClock = FullHour, playChimeSound = Sound;
     // The chime switched on; the bar in view; the sound plays; two ticks of the full hour play it so often.
     const struct { uint32_t on; bool shown; BOOL works; size_t plays; } steps[] = {
         {1, true, FALSE, 1}, {0, true, TRUE, 0}, {1, false, TRUE, 1}};
@@ -219,8 +225,7 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
         EXPECT_EQ(Lines(step.plays, "C:\\gong.wav"), played);
         EXPECT_EQ(step.plays && !step.works ? Lines{WAV_FAILED_TEXT} : Lines{}, Texts(boxes));
     }
-    readChimeClock = realClock;
-    playChimeSound = realSound;
+    readChimeClock = realClock, playChimeSound = realSound;
 }
 
 TEST_F(Bar, MenuBarShowsEveryMenuAndEntryAndEachCommandFindsItsEntry)
@@ -247,8 +252,7 @@ TEST_F(Bar, AutoHidePollOutlivesTheFirstStatusTickAndEndsWithAutoHide)
     SendMessageA(barWindowHandle, WM_NCMOUSEMOVE, HTMENU, 0);
     SendMessageA(barWindowHandle, WM_TIMER, ALIGN_TIMER_ID, 0);
     EXPECT_EQ(0, Top());
-    Pump(800);
-    EXPECT_LT(Top(), 0) << "the mouse has left: the poll hides the bar";
+    EXPECT_TRUE(Pump(5000, [] { return Top() < 0; })) << "the mouse has left: the poll hides the bar";
     SlideBar(false);
     SendMessageA(barWindowHandle, WM_NCMOUSEMOVE, HTMENU, 0);
     userVariables.autoHide = 0;
@@ -258,16 +262,23 @@ TEST_F(Bar, AutoHidePollOutlivesTheFirstStatusTickAndEndsWithAutoHide)
     DestroyWindow(other);
 }
 
-TEST_F(Bar, FreeMemoryFromTheOldCallWhereTheLookUpFindsNone)
+BOOL WINAPI SixGigabytes(LPMEMORYSTATUSEX status) { return status->ullAvailPhys = 6ull << 30, TRUE; }
+BOOL WINAPI Fails(LPMEMORYSTATUSEX) { return FALSE; }
+
+TEST_F(Bar, FreeMemoryFromTheLookedUpCallElseFromTheOldOne)
 {
-    MEMORYSTATUSEX status = {};
-    status.dwLength = sizeof status;
-    GlobalMemoryStatusEx(&status);
-    if (status.ullAvailPhys < (3ull << 30)) GTEST_SKIP() << "needs more than 3 GB free";
+    MEMORYSTATUSEX now = {sizeof now, 0, 0, 0, 0, 0, 0, 0, 0};
+    MEMORYSTATUS old = {sizeof old, 0, 0, 0, 0, 0, 0, 0};
+    // The system's own figures move a little between two readings.
+    auto close = [](uint64_t a, uint64_t b) { return (a > b ? a - b : b - a) < (64u << 20); };
+    EXPECT_TRUE(close(AvailableMemory(), (GlobalMemoryStatusEx(&now), now.ullAvailPhys))) << "looked up by its name";
     const MemoryStatusExFunction lookedUp = memoryStatusEx;
-    memoryStatusEx = nullptr;  // a system without the call
-    EXPECT_LT(AvailableMemory(), 2ull << 30);
-    EXPECT_GT(AvailableMemory(), 1ull << 30) << "the old call's figure";
+    memoryStatusEx = SixGigabytes;
+    EXPECT_EQ(6ull << 30, AvailableMemory()) << "beyond the 2 GB of the old call";
+    for (MemoryStatusExFunction missing : {Fails, static_cast<MemoryStatusExFunction>(nullptr)}) {
+        memoryStatusEx = missing;
+        EXPECT_TRUE(close(AvailableMemory(), (GlobalMemoryStatus(&old), old.dwAvailPhys))) << "the old call's figure";
+    }
     memoryStatusEx = lookedUp;
 }
 
@@ -364,4 +375,24 @@ TEST_F(Bar, TheBarIsMenuColouredAndTheAboutDialogHoldsAllItShowsAndOnlyOkEndsIt)
         EXPECT_EQ(button == IDCANCEL, IsWindowVisible(about) != 0) << button;
     }
     DestroyWindow(about);
+}
+
+TEST_F(Bar, WithFullWindowDragTheBarSlidesOutIn300MsAndBackIn200Ms)
+{
+    BOOL dragged = FALSE;  // Wine's default is off: the bar would jump
+    SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &dragged, 0);
+    SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, TRUE, nullptr, 0);
+    CreateBar(0);
+    ASSERT_EQ(29, driver::WindowRect(barWindowHandle).bottom) << "the rig's menu line is 19 pixels";
+    tickSlot = Ticks, placeSlot = Place;
+    std::vector<int> hiding, coming;
+    SlideBar(true);
+    hiding.swap(slideTops);
+    SlideBar(false);
+    coming.swap(slideTops);
+    tickSlot = realTicks, placeSlot = realPlace;
+    SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, dragged, nullptr, 0);
+    // Every 50 ms of 300 a sixth of the 27 pixels, then the hidden place; every 50 ms of 200 a quarter.
+    EXPECT_EQ((std::vector<int>{-4, -9, -13, -18, -22, -27}), hiding);
+    EXPECT_EQ((std::vector<int>{-21, -14, -7, 0}), coming);
 }
