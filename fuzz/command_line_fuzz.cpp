@@ -1,6 +1,6 @@
 // command_line_fuzz: any command line splits into words and parses without
 // overrunning a field, every switch is +1, -1 or 0, and the user name holds
-// no character that Windows forbids in a file name.
+// no character that Windows forbids in a file name, nor a last "." or " ".
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -24,6 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     for (const unsigned char* c = reinterpret_cast<const unsigned char*>(parsed.userName); *c; ++c)
         if (*c < 32 || std::string("\\/:*?\"<>|").find(static_cast<char>(*c)) != std::string::npos) __builtin_trap();
+    size_t length = std::strlen(parsed.userName);  // Windows drops a last "." or " " from a file's name
+    if (length && (parsed.userName[length - 1] == '.' || parsed.userName[length - 1] == ' ')) __builtin_trap();
     if (parsed.warnings.count < 0 || parsed.warnings.count > MessageList::CAPACITY) __builtin_trap();
     for (int i = 0; i < parsed.warnings.count; ++i)
         if (std::strlen(parsed.warnings.text[i]) >= MessageList::TEXT_SIZE) __builtin_trap();

@@ -60,8 +60,11 @@ void ParseArguments(int argc, const char* const* argv, ParsedArguments& parsed)
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (argument[0] != '-' && argument[0] != '+') {
-            if (NamesAFile(argument))
-                CopyText(parsed.userName, argument);  // longer names are cut to the field
+            // Longer names are cut to the field, and checked as cut: "a…a.b" may end in ".".
+            char name[USER_NAME_SIZE];
+            CopyText(name, argument);
+            if (NamesAFile(name))
+                CopyText(parsed.userName, name);
             else
                 AddMessage(parsed.warnings, "%s", BAD_FILE_NAME_TEXT);
             continue;

@@ -127,8 +127,12 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
     WNDCLASSA owner = {0, Owner, 0, 0, appInstance, nullptr, nullptr, nullptr, nullptr, "OptionsOwner"};
     RegisterClassA(&owner);
     barWindowHandle = CreateWindowA("OptionsOwner", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, appInstance, nullptr);
+    driver::TempDir dir;  // a WAV file that plays: 8 kHz mono, no samples
+    const std::string wav = dir.File("gong.wav");
+    const char header[] = "RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0\x40\x1F\0\0\x01\0\x08\0data\0\0\0";
+    ASSERT_TRUE(driver::WriteFileBytes(wav, std::vector<unsigned char>(header, header + sizeof header)));
     UserVariables blank = {};
-    CopyText(blank.chimeSound, "C:\\gong.wav");
+    CopyText(blank.chimeSound, wav.c_str());
     // Each box, its field, and the request to the bar a click makes (as numbered after WM_APP).
     const struct { int box; uint32_t UserVariables::*field; const char* request; } boxes[] = {
         {IDC_ALWAYS_ON_TOP, &UserVariables::alwaysOnTop, " 2"}, {IDC_HOURLY_CHIME, &UserVariables::hourlyChime, ""},
@@ -143,7 +147,7 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
         HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
         std::string checked, path = driver::WindowText(GetDlgItem(dialog, IDC_CHIME_SOUND));
         for (const auto& other : boxes) checked += IsDlgButtonChecked(dialog, other.box) ? "x" : ".";
-        EXPECT_EQ(std::string(&b - boxes, '.') + "x" + std::string(boxes + 7 - &b, '.') + " C:\\gong.wav", checked + " " + path);
+        EXPECT_EQ(std::string(&b - boxes, '.') + "x" + std::string(boxes + 7 - &b, '.') + " " + wav, checked + " " + path);
         asked.clear();
         SendDlgItemMessageA(dialog, b.box, BM_CLICK, 0, 0);
         EXPECT_EQ(driver::BytesOf(blank), driver::BytesOf(userVariables)) << "only its own field, off";
@@ -158,7 +162,7 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
     playChimeSound = Play;
     const std::string noWav = std::string(" ") + NO_WAV_TEXT;
     const struct { int button; uint32_t chime; const char* path; std::string after; } presses[] = {
-        {IDOK, 0, "", " closed"}, {IDOK, 1, "", noWav}, {IDOK, 1, "C:\\a.wav", " closed"},
+        {IDOK, 0, "", " closed"}, {IDOK, 1, "", noWav}, {IDOK, 1, wav.c_str(), " closed"},
         {IDC_TEST_SOUND, 0, "C:\\a.wav", " play C:\\a.wav"}, {IDC_TEST_SOUND, 1, "", noWav}};
     for (const auto& p : presses) {
         SCOPED_TRACE(&p - presses);
