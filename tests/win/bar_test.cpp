@@ -29,6 +29,7 @@ extern decltype(&DeleteObject) deleteSlot asm("__imp__DeleteObject@4");
 extern decltype(&GetWindowDC) dcSlot asm("__imp__GetWindowDC@4");
 extern decltype(&ReleaseDC) releaseSlot asm("__imp__ReleaseDC@8");
 extern decltype(&SetTimer) timerSlot asm("__imp__SetTimer@16");
+extern decltype(&GetSystemPowerStatus) powerSlot asm("__imp__GetSystemPowerStatus@4");
 // The slide's clock and its moves, likewise.
 extern decltype(&GetTickCount) tickSlot asm("__imp__GetTickCount@0");
 extern decltype(&SetWindowPos) placeSlot asm("__imp__SetWindowPos@28");
@@ -43,6 +44,7 @@ HFONT WINAPI Font(const LOGFONTA* font) { return ++held, realFont(font); }
 BOOL WINAPI Delete(HGDIOBJ object) { return --held, realDelete(object); }
 HDC WINAPI Dc(HWND window) { return ++held, realDc(window); }
 int WINAPI Release(HWND window, HDC dc) { return --held, realRelease(window, dc); }
+BOOL WINAPI PowerFails(LPSYSTEM_POWER_STATUS) { return SetLastError(ERROR_GEN_FAILURE), FALSE; }
 std::string timers;  // the periods of the timers set
 const auto realTimer = timerSlot;
 UINT_PTR WINAPI Timer(HWND w, UINT_PTR id, UINT ms, TIMERPROC f) { return timers += " " + std::to_string(ms), realTimer(w, id, ms, f); }
@@ -280,6 +282,16 @@ TEST_F(Bar, FreeMemoryFromTheLookedUpCallElseFromTheOldOne)
         EXPECT_TRUE(close(AvailableMemory(), (GlobalMemoryStatus(&old), old.dwAvailPhys))) << "the old call's figure";
     }
     memoryStatusEx = lookedUp;
+}
+
+TEST_F(Bar, AFailedPowerQueryIsNoBatteryAtZeroPercent)
+{
+    CreateBar(0);
+    const auto realPower = powerSlot;
+    powerSlot = PowerFails, powerStatusAvailable = true, onBattery = true;
+    SendMessageA(barWindowHandle, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
+    powerSlot = realPower;
+    EXPECT_FALSE(onBattery) << "its zeroed record read as on battery, 0 %";
 }
 
 TEST_F(Bar, StatusRefreshesEvery10SecondsAndThePollRunsEveryHalfSecondAndSparesTheBarWhileItsMenuIsOpen)

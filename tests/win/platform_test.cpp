@@ -11,7 +11,10 @@
 #include "menus/profile_file.h"
 #include "win_driver.h"
 
+extern decltype(&GetFileSize) sizeSlot asm("__imp__GetFileSize@8");
+
 namespace {
+DWORD WINAPI BeyondFourGigabytes(HANDLE, LPDWORD high) { return *high = 1, 0; }
 BOOL WINAPI NotImplemented(LPCSTR, LPCSTR, DWORD) { return SetLastError(ERROR_CALL_NOT_IMPLEMENTED), FALSE; }
 BOOL WINAPI DiskGone(HANDLE) { return SetLastError(ERROR_NOT_READY), FALSE; }
 BOOL WINAPI DiskFull(HANDLE file, LPCVOID data, DWORD, LPDWORD written, LPOVERLAPPED)
@@ -76,4 +79,17 @@ TEST(Platform, AStartAfterAWindows95ReplaceCutShortBetweenItsMovesTakesTheOldFil
     EXPECT_TRUE(menuListHead && std::string("A") == menuListHead->name && !menuListHead->next);
     FreeAllUserMenus();
     EXPECT_EQ(std::string(old.begin(), old.end()) + "|(none)", Text(dir.File("deskrail.anna")) + "|" + Text(dir.File("deskrail.anna.$$$")));
+}
+
+TEST(Platform, AProfileBeyondMemoryIsSaidSoNotHeldByAnotherProgram)
+{
+    driver::TempDir dir;
+    lstrcpyA(programDirectory, dir.Path().c_str()), lstrcpyA(profileFileName, "deskrail.anna");
+    ASSERT_TRUE(driver::WriteFileBytes(dir.File("deskrail.anna"), {103, 0, 0, 0}));
+    const auto realSize = sizeSlot;
+    sizeSlot = BeyondFourGigabytes;
+    ProfileLoad load = LoadProfile();
+    sizeSlot = realSize;
+    EXPECT_TRUE(load.fatal);
+    EXPECT_EQ("Nicht gen\xfcgend Speicher zum Laden der Profildatei.", std::string(load.message));
 }
