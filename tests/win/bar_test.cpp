@@ -55,7 +55,7 @@ std::vector<int> slideTops;  // where the bar was placed
 DWORD WINAPI Ticks() { return ticks += 50; }
 BOOL WINAPI Place(HWND window, HWND after, int x, int y, int width, int height, UINT flags)
 {
-    if (window == barWindowHandle) slideTops.push_back(y);
+    if (window == barWindowHandle && !(flags & SWP_NOMOVE)) slideTops.push_back(y);  // moves, not the z-order
     return realPlace(window, after, x, y, width, height, flags);
 }
 
