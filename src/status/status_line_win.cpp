@@ -139,3 +139,13 @@ void UpdateStatusLine()
     if (barShown) PaintStatusText();
     CheckChime();
 }
+
+void StatusAfterSleep()
+{
+    if (userVariables.hourlyChime) {
+        SYSTEMTIME now;
+        readChimeClock(&now);
+        ChimeAfterSleep(now.wMinute, chimePlayed);
+    }
+    UpdateStatusLine();
+}

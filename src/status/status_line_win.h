@@ -9,6 +9,10 @@
 // line of a bar in view and checks the hourly chime.
 void UpdateStatusLine();
 
+// StatusAfterSleep: the machine woke up: the status at once, and no chime
+// for a full hour that passed while it slept.
+void StatusAfterSleep();
+
 // The status line's state: the chime of this hour has sounded.
 extern bool chimePlayed;
 
