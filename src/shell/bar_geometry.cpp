@@ -49,10 +49,10 @@ bool SameStrip(StripRect a, StripRect b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-bool IsFullScreen(StripRect client, StripRect screen, const char* className, bool ownProcess)
+bool IsFullScreen(StripRect client, StripRect screen, const char* className, bool ours)
 {
     static const char* const shellClasses[] = {"Progman", "WorkerW", "Shell_TrayWnd"};
-    if (ownProcess) return false;
+    if (ours) return false;
     for (const char* shell : shellClasses)
         if (std::strcmp(className, shell) == 0) return false;
     return client.left <= screen.left && client.top <= screen.top && client.right >= screen.right &&

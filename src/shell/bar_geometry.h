@@ -40,5 +40,6 @@ bool SameStrip(StripRect a, StripRect b);
 // IsFullScreen: the active window is another program's film, game or
 // presentation: its client area covers the whole screen. A maximised window
 // keeps its caption and frame on the screen, so its client area does not;
-// the desktop and the taskbar (by their class names) belong to the shell.
-bool IsFullScreen(StripRect client, StripRect screen, const char* className, bool ownProcess);
+// the desktop and the taskbar (by their class names) belong to the shell,
+// and the bar's own windows (ours: its dialogs and boxes) never count.
+bool IsFullScreen(StripRect client, StripRect screen, const char* className, bool ours);

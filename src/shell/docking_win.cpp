@@ -30,14 +30,14 @@ HWND FullScreenForeground()
     RECT client = {};
     POINT origin = {0, 0};
     char className[32] = "";
-    DWORD process = 0;
     GetClientRect(active, &client);
     ClientToScreen(active, &origin);
     GetClassNameA(active, className, sizeof className);
-    GetWindowThreadProcessId(active, &process);
     StripRect covered = {origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
     StripRect screen = {0, 0, screenWidth, screenHeight};
-    return IsFullScreen(covered, screen, className, process == GetCurrentProcessId()) ? active : nullptr;
+    // Every window of the bar lives on its one thread.
+    bool ours = GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(barWindowHandle, nullptr);
+    return IsFullScreen(covered, screen, className, ours) ? active : nullptr;
 }
 
 // StandBehind: the bar below that full-screen window, or (null) in the place

@@ -40,6 +40,8 @@ int WINAPI Release(HWND window, HDC dc) { return --held, realRelease(window, dc)
 std::string docking;  // the app-bar messages but activation and moves, e.g. " new(top) autohide(top,on)"
 int shellMessages;    // all of them
 bool refuseAutoHide;  // as when another bar holds the edge
+int otherBar;         // the height of another bar at the top edge
+UINT callback;        // the bar's callback message, as registered
 BOOL soundWorks;
 Lines played;
 
@@ -47,6 +49,8 @@ UINT_PTR WINAPI Shell(DWORD message, PAPPBARDATA data)
 {
     const char* names[] = {"new", "remove", "querypos", "setpos", "", "", "", "", "autohide"};
     ++shellMessages;
+    if (message == ABM_NEW) callback = data->uCallbackMessage;
+    if (message == ABM_QUERYPOS) data->rc.top += otherBar;
     if (message < 9 && *names[message])
         docking += std::string(" ") + names[message] + (data->uEdge == ABE_BOTTOM ? "(bottom" : "(top") +
                    (message != ABM_SETAUTOHIDEBAR ? ")" : data->lParam ? ",on)" : ",off)");
@@ -99,6 +103,7 @@ protected:
         docking.clear();
         shellMessages = 0;
         refuseAutoHide = false;
+        otherBar = 0;
         held = 0;
         fontSlot = Font;
         deleteSlot = Delete;
@@ -130,7 +135,71 @@ protected:
     }
     HWND options = nullptr;
 };
+
+// OtherThreadWindow: as another program's: of screen size without a frame, or maximised with a caption; active.
+class OtherThreadWindow {
+public:
+    explicit OtherThreadWindow(bool fullScreen)
+        : thread([this, fullScreen] {
+              HWND made = CreateWindowExA(0, "STATIC", "", fullScreen ? WS_POPUP : WS_OVERLAPPEDWINDOW, 0, 0,
+                                          screenWidth, screenHeight, nullptr, nullptr, nullptr, nullptr);
+              ShowWindow(made, fullScreen ? SW_SHOW : SW_SHOWMAXIMIZED);
+              window = made;
+              for (MSG message; GetMessageA(&message, nullptr, 0, 0) > 0;) DispatchMessageA(&message);
+              DestroyWindow(made);
+          })
+    {
+        driver::WaitFor([&] { return window != nullptr; });
+        SetForegroundWindow(window);
+    }
+    ~OtherThreadWindow()
+    {
+        PostMessageA(window, WM_QUIT, 0, 0);
+        thread.join();
+    }
+    std::atomic<HWND> window{nullptr};
+    std::thread thread;
+};
+bool Topmost() { return GetWindowLongA(barWindowHandle, GWL_EXSTYLE) & WS_EX_TOPMOST; }
 }  // namespace
+
+TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherAndBehindAFullScreenWindowOfAnotherProgram)
+{
+    // Another bar of 20 pixels came to the top edge: the shell's notification, twice; -1: hidden.
+    const struct { uint32_t autoHide; WPARAM code; const char* docking; int top; } notes[] = {
+        {0, ABN_POSCHANGED, " querypos(top) setpos(top) querypos(top)", 20}, {1, ABN_POSCHANGED, "", -1},
+        {0, ABN_STATECHANGE, "", 0}, {0, ABN_WINDOWARRANGE, "", 0}};
+    for (const auto& n : notes) {
+        SCOPED_TRACE(n.code);
+        TearDown();
+        SetUp();
+        CreateBar(n.autoHide);
+        docking.clear();
+        otherBar = 20;
+        for (int twice = 0; twice < 2; ++twice) SendMessageA(barWindowHandle, callback, n.code, TRUE);
+        EXPECT_EQ(n.docking, docking);
+        EXPECT_EQ(n.top, Top() < 0 ? -1 : Top());
+    }
+    // The shell announces the full-screen window, or the poll sees it; it stands right above the bar until it goes.
+    const struct { bool fullScreen, announced, behind; } windows[] = {{1, 1, 1}, {1, 0, 1}, {0, 0, 0}};
+    DestroyWindow(options);  // Wine keeps a window that owns another from becoming topmost again
+    options = nullptr;
+    for (const auto& w : windows) {
+        SCOPED_TRACE(&w - windows);
+        auto notice = [&](LPARAM on) {
+            w.announced ? SendMessageA(barWindowHandle, callback, ABN_FULLSCREENAPP, on)
+                        : SendMessageA(barWindowHandle, WM_TIMER, FOREGROUND_TIMER_ID, 0);
+        };
+        {
+            OtherThreadWindow other(w.fullScreen);
+            notice(TRUE);
+            EXPECT_EQ(w.behind, !Topmost());
+            EXPECT_EQ(w.behind, GetWindow(other.window, GW_HWNDNEXT) == barWindowHandle);
+        }
+        notice(FALSE);
+        EXPECT_TRUE(Topmost());
+    }
+}
 
 TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
 {
@@ -196,9 +265,10 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
     const ChimeSoundFunction realSound = playChimeSound;
     readChimeClock = FullHour;
     playChimeSound = Sound;
-    // The chime switched on; the bar in view; the sound plays; two ticks of the full hour play it so often.
-    const struct { uint32_t on; bool shown; BOOL works; size_t plays; } steps[] = {
-        {1, true, FALSE, 1}, {0, true, TRUE, 0}, {1, false, TRUE, 1}};
+    // The chime switched on; the bar in view; the sound plays; the machine woke in the full hour; two ticks of
+    // the full hour play it so often.
+    const struct { uint32_t on; bool shown; BOOL works; bool woken; size_t plays; } steps[] = {
+        {1, true, FALSE, false, 1}, {0, true, TRUE, false, 0}, {1, false, TRUE, false, 1}, {1, true, TRUE, true, 0}};
     driver::BoxWatcher boxes;
     for (const auto& step : steps) {
         SCOPED_TRACE(&step - steps);
@@ -207,7 +277,7 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
         soundWorks = step.works;
         chimePlayed = false;
         played.clear();
-        UpdateStatusLine();
+        step.woken ? SendMessageA(barWindowHandle, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0) : (UpdateStatusLine(), 0);
         UpdateStatusLine();
         EXPECT_EQ(Lines(step.plays, "C:\\gong.wav"), played);
         EXPECT_EQ(step.plays && !step.works ? Lines{WAV_FAILED_TEXT} : Lines{}, Texts(boxes));
