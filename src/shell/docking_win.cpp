@@ -258,6 +258,11 @@ void FollowDisplayChange()
 bool ChangeEdge()
 {
     if (newShell && !userVariables.autoHide) {
+        // The shell stacks bars of one edge in the order they registered: at
+        // the new edge the bar comes last, beside the bars already there.
+        AddressDockData();
+        appBarMessage(ABM_REMOVE, &dockData);
+        RegisterWithShell();
         ReserveStrip(false);
         UpdateStatusLine();
         return true;

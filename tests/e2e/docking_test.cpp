@@ -164,3 +164,43 @@ TEST_F(Docking, TheOldShellsBarAlwaysHidesAndReservesNothing)
     Close(bar);
     EXPECT_EQ(BytesOf(Defaults(true)), Stored(user));
 }
+
+TEST_F(Docking, TheBarStandsBesideOtherBarsAndBehindAnotherProgramsFullScreenWindow)
+{
+    std::string user = UserWith("e2e_neighbours", Defaults(false));  // on top, at the top edge, docked
+    int top = StripEdge(ABE_TOP), bottom = StripEdge(ABE_BOTTOM);
+    BarProcess above, below, bar;
+    auto strips = [&](int barTop, int reservedTop, int reservedBottom, HWND window) {
+        return WaitFor([&] { return WindowRect(window).top == barTop && StripEdge(ABE_TOP) == reservedTop &&
+                                    StripEdge(ABE_BOTTOM) == reservedBottom; });
+    };
+    ASSERT_TRUE(above.Start(Copy("neighbour_bar.exe", dir.Path()), "top"));
+    ASSERT_TRUE(WaitFor([&] { return StripEdge(ABE_TOP) == top + 40; }));
+    HWND window = Start(bar, user, {});
+    int height = Height(window);
+    EXPECT_TRUE(strips(top + 40, top + 40 + height, bottom, window)) << "right below the other bar";
+    PostMessageA(FindProcessWindow(above.Id(), "Static", "neighbour"), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(strips(top, top + height, bottom, window)) << "at the edge once the other bar left";
+    ASSERT_TRUE(below.Start(Copy("neighbour_bar.exe", dir.Path()), "bottom"));
+    ASSERT_TRUE(WaitFor([&] { return StripEdge(ABE_BOTTOM) == bottom - 40; }));
+    HWND options = OpenOptions(window);
+    for (int round = 0; round < 3; ++round) {
+        ClickBox(options, IDC_DOCK_BOTTOM);
+        EXPECT_TRUE(round == 1 ? strips(top, top + height, bottom - 40, window)
+                               : strips(bottom - 40 - height, top, bottom - 40 - height, window)) << round;
+    }
+    PressButton(options, IDOK);
+    // Another program's window of screen size without a frame goes over the bar, a maximised one does not.
+    auto topmost = [&] { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    for (bool fullScreen : {true, false}) {
+        HWND other = CreateWindowExA(0, "STATIC", "", fullScreen ? WS_POPUP : WS_OVERLAPPEDWINDOW, 0, 0,
+                                     GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 0, 0, 0, 0);
+        ShowWindow(other, fullScreen ? SW_SHOW : SW_SHOWMAXIMIZED);
+        SetForegroundWindow(other);
+        EXPECT_EQ(fullScreen, WaitFor([&] { return !topmost() && GetWindow(other, GW_HWNDNEXT) == window; }, 2500));
+        DestroyWindow(other);
+        EXPECT_TRUE(WaitFor(topmost)) << "on top again";
+    }
+    PostMessageA(FindProcessWindow(below.Id(), "Static", "neighbour"), WM_CLOSE, 0, 0);
+    Close(bar);
+}
