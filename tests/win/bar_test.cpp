@@ -136,29 +136,19 @@ protected:
     HWND options = nullptr;
 };
 
-// OtherThreadWindow: as another program's: of screen size without a frame, or maximised with a caption; active.
-class OtherThreadWindow {
-public:
-    explicit OtherThreadWindow(bool fullScreen)
-        : thread([this, fullScreen] {
-              HWND made = CreateWindowExA(0, "STATIC", "", fullScreen ? WS_POPUP : WS_OVERLAPPEDWINDOW, 0, 0,
-                                          screenWidth, screenHeight, nullptr, nullptr, nullptr, nullptr);
-              ShowWindow(made, fullScreen ? SW_SHOW : SW_SHOWMAXIMIZED);
-              window = made;
-              for (MSG message; GetMessageA(&message, nullptr, 0, 0) > 0;) DispatchMessageA(&message);
-              DestroyWindow(made);
-          })
-    {
-        driver::WaitFor([&] { return window != nullptr; });
-        SetForegroundWindow(window);
-    }
-    ~OtherThreadWindow()
-    {
-        PostMessageA(window, WM_QUIT, 0, 0);
-        thread.join();
-    }
+// OtherThreadWindow: as another program's: of screen size without a frame, or maximised with a caption.
+struct OtherThreadWindow {
+    bool fullScreen;
     std::atomic<HWND> window{nullptr};
-    std::thread thread;
+    std::thread thread{[this] {
+        HWND made = CreateWindowExA(0, "STATIC", "", fullScreen ? WS_POPUP : WS_OVERLAPPEDWINDOW, 0, 0, screenWidth,
+                                    screenHeight, nullptr, nullptr, nullptr, nullptr);
+        ShowWindow(made, fullScreen ? SW_SHOW : SW_SHOWMAXIMIZED);
+        window = made;
+        for (MSG message; GetMessageA(&message, nullptr, 0, 0) > 0;) DispatchMessageA(&message);
+        DestroyWindow(made);
+    }};
+    ~OtherThreadWindow() { PostMessageA(window, WM_QUIT, 0, 0), thread.join(); }
 };
 bool Topmost() { return GetWindowLongA(barWindowHandle, GWL_EXSTYLE) & WS_EX_TOPMOST; }
 }  // namespace
@@ -191,7 +181,8 @@ TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherAndBehindAFullScreenWindowO
                         : SendMessageA(barWindowHandle, WM_TIMER, FOREGROUND_TIMER_ID, 0);
         };
         {
-            OtherThreadWindow other(w.fullScreen);
+            OtherThreadWindow other{w.fullScreen};
+            driver::WaitFor([&] { return other.window && SetForegroundWindow(other.window); });
             notice(TRUE);
             EXPECT_EQ(w.behind, !Topmost());
             EXPECT_EQ(w.behind, GetWindow(other.window, GW_HWNDNEXT) == barWindowHandle);
