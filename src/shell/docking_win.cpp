@@ -236,6 +236,9 @@ bool ChangeAutoHide()
 void TaskbarRestarted()
 {
     if (!newShell) return;
+    // A full-screen window the old shell announced is never called off by the new one.
+    shellSaysFullScreen = false;
+    CheckForeground();
     bool autoHide = userVariables.autoHide != 0;
     DockWithShell();
     if (autoHide && !userVariables.autoHide) SlideBar(false);
