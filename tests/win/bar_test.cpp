@@ -141,13 +141,13 @@ bool Topmost() { return GetWindowLongA(barWindowHandle, GWL_EXSTYLE) & WS_EX_TOP
 
 TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFullScreenWindow)
 {
-    // Another bar of 20 pixels came to the top edge, and another program's film is active; each notification
-    // comes twice, as the shell's callback message. Top -1: hidden; on top, or right below the film.
-    const struct { uint32_t autoHide; WPARAM code; LPARAM first, second; const char* docking; int top; bool onTop; }
-        notes[] = {{0, ABN_POSCHANGED, 0, 0, " querypos(top) setpos(top) querypos(top)", 20, true},
-                   {1, ABN_POSCHANGED, 0, 0, "", -1, true}, {0, ABN_STATECHANGE, 0, 0, "", 0, true},
-        {0, ABN_WINDOWARRANGE, 0, 0, "", 0, true}, {0, ABN_FULLSCREENAPP, TRUE, TRUE, "", 0, false},
-        {0, ABN_FULLSCREENAPP, TRUE, FALSE, "", 0, true}};
+    // A 20-pixel bar came to the top, a film is active; each message twice (0: the callback); top -1: hidden.
+    const std::string twice = " querypos(top) setpos(top) querypos(top)";
+    const struct { uint32_t autoHide; UINT message; WPARAM code; LPARAM first, second; std::string docking; int top; bool onTop; }
+        notes[] = {{0, 0, ABN_POSCHANGED, 0, 0, twice, 20, 1}, {1, 0, ABN_POSCHANGED, 0, 0, "", -1, 1},
+                   {0, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, 0, twice, 20, 1}, {0, 0, ABN_STATECHANGE, 0, 0, "", 0, 1},
+                   {0, 0, ABN_WINDOWARRANGE, 0, 0, "", 0, 1}, {0, 0, ABN_FULLSCREENAPP, TRUE, TRUE, "", 0, 0},
+                   {0, 0, ABN_FULLSCREENAPP, TRUE, FALSE, "", 0, 1}};
     HWND film = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, screenWidth, screenHeight, 0, 0, 0, 0);
     for (const auto& n : notes) {
         TearDown();
@@ -155,9 +155,8 @@ TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFull
         CreateBar(n.autoHide);
         DestroyWindow(options);  // Wine keeps a window that owns another from becoming topmost again
         SetForegroundWindow(film);
-        docking.clear();
-        otherBar = 20;
-        for (LPARAM on : {n.first, n.second}) SendMessageA(barWindowHandle, callback, n.code, on);
+        docking.clear(), otherBar = 20;
+        for (LPARAM on : {n.first, n.second}) SendMessageA(barWindowHandle, n.message ? n.message : callback, n.code, on);
         EXPECT_EQ(n.docking, docking) << &n - notes;
         EXPECT_EQ(n.top, Top() < 0 ? -1 : Top()) << &n - notes;
         EXPECT_TRUE(n.onTop == Topmost() && n.onTop != (GetWindow(film, GW_HWNDNEXT) == barWindowHandle)) << &n - notes;
@@ -241,6 +240,7 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
         step.woken ? SendMessageA(barWindowHandle, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0) : (UpdateStatusLine(), 0);
         UpdateStatusLine();
         EXPECT_EQ(Lines(step.plays, "C:\\gong.wav"), played);
+        EXPECT_EQ(step.woken, KillTimer(barWindowHandle, ALIGN_TIMER_ID) != 0) << "the status on the clock's ten seconds";
         EXPECT_EQ(step.plays && !step.works ? Lines{WAV_FAILED_TEXT} : Lines{}, Texts(boxes));
     }
     readChimeClock = realClock;
