@@ -163,31 +163,31 @@ TEST_F(Docking, TheBarStandsBesideOtherBarsAndBehindAnotherProgramsFullScreenWin
 {
     std::string user = UserWith("e2e_neighbours", Defaults(false));  // on top, at the top edge, docked
     int top = StripEdge(ABE_TOP), bottom = StripEdge(ABE_BOTTOM), width = GetSystemMetrics(SM_CXSCREEN);
-    // This program's bars of 40 pixels, where the shell puts them.
+    // This program's bars of 40 pixels, placed as the shell answers.
     auto other = [&](UINT edge) {
-        int y = edge == ABE_TOP ? 0 : GetSystemMetrics(SM_CYSCREEN) - 40;
         APPBARDATA bar = {sizeof bar, CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, 0, 0, 0, 0), WM_APP, edge,
-                          {0, y, width, y + 40}, 0};
+                          {0, 0, width, GetSystemMetrics(SM_CYSCREEN)}, 0};
         SHAppBarMessage(ABM_NEW, &bar);
+        SHAppBarMessage(ABM_QUERYPOS, &bar);
+        (edge == ABE_TOP ? bar.rc.bottom : bar.rc.top) = edge == ABE_TOP ? bar.rc.top + 40 : bar.rc.bottom - 40;
         SHAppBarMessage(ABM_SETPOS, &bar);
         return bar;
     };
     APPBARDATA above = other(ABE_TOP), below;
     BarProcess bar;
     HWND window = Start(bar, user, {});
-    const int height = Height(window);
     auto strips = [&](int barTop, int reservedTop, int reservedBottom) { return WaitFor([&] {
         return WindowRect(window).top == barTop && StripEdge(ABE_TOP) == reservedTop && StripEdge(ABE_BOTTOM) == reservedBottom;
     }); };
-    EXPECT_TRUE(strips(top + 40, top + 40 + height, bottom)) << "right below the other bar";
+    EXPECT_TRUE(strips(top + 40, top + 40 + Height(window), bottom)) << "right below the other bar";
     SHAppBarMessage(ABM_REMOVE, &above);
-    EXPECT_TRUE(strips(top, top + height, bottom)) << "at the edge once the other bar left";
+    EXPECT_TRUE(strips(top, top + Height(window), bottom)) << "at the edge once the other bar left";
     below = other(ABE_BOTTOM);
     HWND options = OpenOptions(window);
     for (int round = 0; round < 3; ++round) {
         ClickBox(options, IDC_DOCK_BOTTOM);
-        EXPECT_TRUE(round == 1 ? strips(top, top + height, bottom - 40)
-                               : strips(bottom - 40 - height, top, bottom - 40 - height)) << round;
+        EXPECT_TRUE(round == 1 ? strips(top, top + Height(window), bottom - 40)
+                               : strips(bottom - 40 - Height(window), top, bottom - 40 - Height(window))) << round;
     }
     PressButton(options, IDOK);
     // Another program's window of screen size without a frame goes over the bar, a maximised one does not.
@@ -197,7 +197,7 @@ TEST_F(Docking, TheBarStandsBesideOtherBarsAndBehindAnotherProgramsFullScreenWin
                                     GetSystemMetrics(SM_CYSCREEN), 0, 0, 0, 0);
         ShowWindow(film, fullScreen ? SW_SHOW : SW_SHOWMAXIMIZED);
         SetForegroundWindow(film);
-        EXPECT_EQ(fullScreen, WaitFor([&] { return !topmost() && GetWindow(film, GW_HWNDNEXT) == window; }, 2500));
+        EXPECT_EQ(fullScreen, WaitFor([&] { return !topmost() && GetWindow(film, GW_HWNDNEXT) == window; }, 3000));
         DestroyWindow(film);
         EXPECT_TRUE(WaitFor(topmost)) << "on top again";
     }
