@@ -21,11 +21,13 @@ bool shellSaysFullScreen;     // the shell announced it (ABN_FULLSCREENAPP)
 bool foregroundHookTried;     // SetWinEventHook looked up, and called where it exists
 bool foregroundEventsArrive;  // the system tells of each new active window: no poll
 
-// FullScreenForeground: the active window when it is another program's
+HWND lastLookedAt;            // the active window at the last look
+int sameLooks;                // looks since, with the same window active
+
+// FullScreenOrNull: the active window when it is another program's
 // full-screen window, else null.
-HWND FullScreenForeground()
+HWND FullScreenOrNull(HWND active)
 {
-    HWND active = GetForegroundWindow();
     if (!active) return nullptr;
     RECT client = {};
     POINT origin = {0, 0};
@@ -40,26 +42,42 @@ HWND FullScreenForeground()
     return IsFullScreen(covered, screen, className, ours) ? active : nullptr;
 }
 
+// SchedulePoll: where no events come, the bar on top looks at the active
+// window every 2 s, and every second while a full-screen window stands over
+// it, so that it is on top again about a second after the window went.
+void SchedulePoll()
+{
+    if (userVariables.alwaysOnTop && !foregroundEventsArrive)
+        SetTimer(barWindowHandle, FOREGROUND_TIMER_ID, fullScreenWindow ? 1000 : 2000, nullptr);
+    else
+        KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
+}
+
 // StandBehind: the bar below that full-screen window, or (null) in the place
 // its "always on top" option gives it.
 void StandBehind(HWND window)
 {
     if (window == fullScreenWindow) return;
     fullScreenWindow = window;
+    SchedulePoll();
     if (!window || !userVariables.alwaysOnTop) {
         ApplyAlwaysOnTop();  // a bar that is not on top stays where it is
         return;
     }
-    const UINT keep = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
-    SetWindowPos(barWindowHandle, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
-    // Not topmost itself, the window is still below the top of the others.
-    if (!(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST)) SetWindowPos(barWindowHandle, window, 0, 0, 0, 0, keep);
+    // At the bottom, no longer topmost: below the full-screen window whether
+    // that is topmost or not, and out of its way until it goes.
+    SetWindowPos(barWindowHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
-void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND active, LONG, LONG, DWORD, DWORD)
 {
-    if (!foregroundEventsArrive) KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
-    foregroundEventsArrive = true;
+    // Wine tells only of the bar's own windows; news of another program's
+    // window shows that the system tells of all, and the look can stop.
+    bool ours = GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(barWindowHandle, nullptr);
+    if (!ours && !foregroundEventsArrive) {
+        foregroundEventsArrive = true;
+        KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
+    }
     CheckForeground();
 }
 
@@ -215,6 +233,8 @@ int CreateBarWindow()
         UpdateStatusLine();
     else
         SlideBar(true);
+    fullScreenWindow = nullptr;  // a new window stands where its option puts it
+    shellSaysFullScreen = false;
     WatchForeground();
     return 1;
 }
@@ -238,6 +258,7 @@ void TaskbarRestarted()
     if (!newShell) return;
     // A full-screen window the old shell announced is never called off by the new one.
     shellSaysFullScreen = false;
+    lastLookedAt = nullptr;
     CheckForeground();
     bool autoHide = userVariables.autoHide != 0;
     DockWithShell();
@@ -312,17 +333,22 @@ void WatchForeground()
             hook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, ForegroundChanged, 0, 0,
                  WINEVENT_OUTOFCONTEXT);
     }
-    // Only a bar that is on top can stand over a full-screen window.
-    if (userVariables.alwaysOnTop && !foregroundEventsArrive)
-        SetTimer(barWindowHandle, FOREGROUND_TIMER_ID, 1000, nullptr);
-    else
-        KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
+    lastLookedAt = nullptr;  // a fresh look now
+    SchedulePoll();  // only a bar on top can stand over a full-screen window
     CheckForeground();
 }
 
 void CheckForeground()
 {
-    if (!shellSaysFullScreen) StandBehind(FullScreenForeground());
+    if (shellSaysFullScreen) return;
+    HWND active = GetForegroundWindow();
+    // Under Wine every question about another program's window goes to the
+    // server: the same active window keeps its verdict for one more look, and
+    // one that goes full-screen in place is seen within four seconds.
+    if (active == lastLookedAt && ++sameLooks < 2) return;
+    lastLookedAt = active;
+    sameLooks = 0;
+    StandBehind(FullScreenOrNull(active));
 }
 
 void FollowShell()

@@ -190,14 +190,18 @@ TEST_F(Docking, TheBarStandsBesideOtherBarsAndBehindAnotherProgramsFullScreenWin
                                : strips(bottom - 40 - Height(window), top, bottom - 40 - Height(window))) << round;
     }
     PressButton(options, IDOK);
-    // Another program's window of screen size without a frame goes over the bar, a maximised one does not.
+    // Another program's frameless window of screen size goes over the bar; a maximised one once full-screen in place.
     auto topmost = [&] { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
     for (bool fullScreen : {true, false}) {
         HWND film = CreateWindowExA(0, "STATIC", "", fullScreen ? WS_POPUP : WS_OVERLAPPEDWINDOW, 0, 0, width,
                                     GetSystemMetrics(SM_CYSCREEN), 0, 0, 0, 0);
         ShowWindow(film, fullScreen ? SW_SHOW : SW_SHOWMAXIMIZED);
         SetForegroundWindow(film);
-        EXPECT_EQ(fullScreen, WaitFor([&] { return !topmost() && GetWindow(film, GW_HWNDNEXT) == window; }, 3000));
+        auto behind = [&] { return !topmost() && Below(window, film); };
+        EXPECT_EQ(fullScreen, WaitFor(behind, 4000));
+        SetWindowLongA(film, GWL_STYLE, WS_POPUP | WS_VISIBLE);  // the maximised one goes full-screen in place
+        SetWindowPos(film, nullptr, 0, 0, width, GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_FRAMECHANGED);
+        EXPECT_TRUE(WaitFor(behind, 9000)) << "full-screen";
         DestroyWindow(film);
         EXPECT_TRUE(WaitFor(topmost)) << "on top again";
     }

@@ -136,7 +136,6 @@ protected:
     HWND options = nullptr;
 };
 
-bool Topmost() { return GetWindowLongA(barWindowHandle, GWL_EXSTYLE) & WS_EX_TOPMOST; }
 }  // namespace
 
 TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFullScreenWindow)
@@ -159,7 +158,8 @@ TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFull
         for (LPARAM on : {n.first, n.second}) SendMessageA(barWindowHandle, n.message ? n.message : callback, n.code, on);
         EXPECT_EQ(n.docking, docking) << &n - notes;
         EXPECT_EQ(n.top, Top() < 0 ? -1 : Top()) << &n - notes;
-        EXPECT_TRUE(n.onTop == Topmost() && n.onTop != (GetWindow(film, GW_HWNDNEXT) == barWindowHandle)) << &n - notes;
+        bool topmost = GetWindowLongA(barWindowHandle, GWL_EXSTYLE) & WS_EX_TOPMOST;
+        EXPECT_TRUE(n.onTop == topmost && n.onTop != driver::Below(barWindowHandle, film)) << &n - notes;
     }
     DestroyWindow(film);
 }
