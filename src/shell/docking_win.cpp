@@ -74,7 +74,7 @@ void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND active, LONG, LONG, D
     // Wine tells only of the bar's own windows; news of another program's
     // window shows that the system tells of all, and the look can stop.
     bool ours = GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(barWindowHandle, nullptr);
-    if (!ours && !foregroundEventsArrive) {
+    if (active && !ours && !foregroundEventsArrive) {
         foregroundEventsArrive = true;
         KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
     }
