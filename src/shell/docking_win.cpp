@@ -69,15 +69,10 @@ void StandBehind(HWND window)
     SetWindowPos(barWindowHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
-void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND active, LONG, LONG, DWORD, DWORD)
+void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
 {
-    // Wine tells only of the bar's own windows; news of another program's
-    // window shows that the system tells of all, and the look can stop.
-    bool ours = GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(barWindowHandle, nullptr);
-    if (active && !ours && !foregroundEventsArrive) {
-        foregroundEventsArrive = true;
-        KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
-    }
+    if (!foregroundEventsArrive) KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
+    foregroundEventsArrive = true;
     CheckForeground();
 }
 

@@ -108,7 +108,7 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     ClickBox(options, IDC_ALWAYS_ON_TOP);
     EXPECT_TRUE(WaitFor([&] { return !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST); })) << "no longer on top";
     ClickBox(options, IDC_AUTO_HIDE);
-    EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && StripEdge(ABE_TOP) == top + Height(window); }));
+    EXPECT_TRUE(WaitFor([&] { return WindowRect(window).top == top && StripEdge(ABE_TOP) == top + Height(window); }));
     // The status: the menu line without the time, then the time drawn over it as here (a minute
     // turning between the two clocks, the bar's next tick draws the new time).
     Pixels timed = Picture(Height(window)), under, last;  // the wiped line must hold no time to draw over
