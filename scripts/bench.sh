@@ -31,9 +31,11 @@ echo "== idle (Wine)"
 # left alone; the pointer rests in the middle of the screen, away from it.
 # store_options AUTOHIDE: the options record of user "idle": always on top,
 # free memory, time, auto-hide as given (00 or 01).
+# Exactly the 160 bytes of the record, or the bar starts with a box.
 store_options() {
-    local flags="0100000000000000000000000100000000000000${1}000000010000000000000000"
-    wine reg add 'HKCU\Software\DeskRail\idle' /v User_Variables /t REG_BINARY /d "${flags}$(printf '0%.0s' $(seq 256))" /f >/dev/null 2>&1
+    local record
+    record=$(python3 -c "r = bytearray(160); r[0] = r[12] = r[24] = 1; r[20] = int('$1'); print(r.hex())")
+    wine reg add 'HKCU\Software\DeskRail\idle' /v User_Variables /t REG_BINARY /d "$record" /f >/dev/null 2>&1
 }
 idle_cpu() {
     local seconds=${DESKRAIL_IDLE_SECONDS:-60}
