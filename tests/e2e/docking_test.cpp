@@ -190,6 +190,7 @@ TEST_F(Docking, TheBarStandsBesideOtherBarsAndBehindAnotherProgramsFullScreenWin
                                : strips(bottom - 40 - Height(window), top, bottom - 40 - Height(window))) << round;
     }
     PressButton(options, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(options); })) << "the bar is active again, the dialog gone";
     // Another program's frameless window of screen size goes over the bar; a maximised one once full-screen in place.
     auto topmost = [&] { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
     for (bool fullScreen : {true, false}) {

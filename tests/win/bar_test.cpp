@@ -143,10 +143,9 @@ TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFull
     // A 20-pixel bar came to the top, a film is active; each message twice (0: the callback); top -1: hidden.
     const std::string twice = " querypos(top) setpos(top) querypos(top)";
     const struct { uint32_t autoHide; UINT message; WPARAM code; LPARAM first, second; std::string docking; int top; bool onTop; }
-        notes[] = {{0, 0, ABN_POSCHANGED, 0, 0, twice, 20, 1}, {1, 0, ABN_POSCHANGED, 0, 0, "", -1, 1},
-                   {0, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, 0, twice, 20, 1}, {0, 0, ABN_STATECHANGE, 0, 0, "", 0, 1},
-                   {0, 0, ABN_WINDOWARRANGE, 0, 0, "", 0, 1}, {0, 0, ABN_FULLSCREENAPP, TRUE, TRUE, "", 0, 0},
-                   {0, 0, ABN_FULLSCREENAPP, TRUE, FALSE, "", 0, 1}};
+        notes[] = {{0, 0, ABN_POSCHANGED, 0, 0, twice, 20, 1}, {1, 0, ABN_POSCHANGED, 0, 0, "", -1, 1}, {0, 0, ABN_STATECHANGE, 0, 0, "", 0, 1},
+                   {0, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, 0, twice, 20, 1}, {0, 0, ABN_WINDOWARRANGE, 0, 0, "", 0, 1},
+                   {0, 0, ABN_FULLSCREENAPP, TRUE, TRUE, "", 0, 0}, {0, 0, ABN_FULLSCREENAPP, TRUE, FALSE, "", 0, 1}};
     HWND film = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, screenWidth, screenHeight, 0, 0, 0, 0);
     for (const auto& n : notes) {
         TearDown();
@@ -156,10 +155,9 @@ TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFull
         SetForegroundWindow(film);
         docking.clear(), otherBar = 20;
         for (LPARAM on : {n.first, n.second}) SendMessageA(barWindowHandle, n.message ? n.message : callback, n.code, on);
-        EXPECT_EQ(n.docking, docking) << &n - notes;
-        EXPECT_EQ(n.top, Top() < 0 ? -1 : Top()) << &n - notes;
-        bool topmost = GetWindowLongA(barWindowHandle, GWL_EXSTYLE) & WS_EX_TOPMOST;
-        EXPECT_TRUE(n.onTop == topmost && n.onTop != driver::Below(barWindowHandle, film)) << &n - notes;
+        EXPECT_TRUE(n.docking == docking && n.top == (Top() < 0 ? -1 : Top())) << &n - notes << docking << " at " << Top();
+        bool onTop = GetWindowLongA(barWindowHandle, GWL_EXSTYLE) & WS_EX_TOPMOST, below = driver::Below(barWindowHandle, film);
+        EXPECT_TRUE(n.onTop == onTop && n.onTop != below) << &n - notes;
     }
     DestroyWindow(film);
 }
