@@ -126,10 +126,11 @@ endforeach()
 file(GLOB WIN_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win.cpp)
 foreach(src ${WIN_BENCHES})
   get_filename_component(name ${src} NAME_WE)
-  if(name STREQUAL "minimal_window_win")
-    # The yardstick is built as DeskRail.exe is, so only the work differs.
+  if(name STREQUAL "minimal_window_win" OR name STREQUAL "appbar_floor_win")
+    # The yardsticks are built as DeskRail.exe is, so only the work differs.
     add_executable(${name} WIN32 ${src})
     use_own_runtime(${name})
+    target_link_libraries(${name} PRIVATE shell32 advapi32)
   else()
     add_executable(${name} ${src})
     target_link_libraries(${name} PRIVATE deskrail_win deskrail_win_test_support psapi)

@@ -1,5 +1,7 @@
 #include "shell/bar_geometry.h"
 
+#include <cstring>
+
 int32_t BarHeight(int32_t menuHeight) { return menuHeight + 10; }
 
 int32_t InViewTop(int dockBottom, int32_t screenHeight, int32_t menuHeight)
@@ -40,4 +42,19 @@ StripRect ReleasedStrip(int dockBottom, int32_t screenHeight)
 {
     if (dockBottom) return StripRect{0, screenHeight, 0, screenHeight};
     return StripRect{0, 0, 0, 0};
+}
+
+bool SameStrip(StripRect a, StripRect b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+bool IsFullScreen(StripRect client, StripRect screen, const char* className, bool ours)
+{
+    static const char* const shellClasses[] = {"Progman", "WorkerW", "Shell_TrayWnd"};
+    if (ours) return false;
+    for (const char* shell : shellClasses)
+        if (std::strcmp(className, shell) == 0) return false;
+    return client.left <= screen.left && client.top <= screen.top && client.right >= screen.right &&
+           client.bottom >= screen.bottom;
 }

@@ -33,3 +33,13 @@ StripRect StripAfterQuery(StripRect answered, int dockBottom, int32_t menuHeight
 
 // ReleasedStrip: the empty rectangle that gives the reserved space back.
 StripRect ReleasedStrip(int dockBottom, int32_t screenHeight);
+
+// SameStrip: the two rectangles are one.
+bool SameStrip(StripRect a, StripRect b);
+
+// IsFullScreen: the active window is another program's film, game or
+// presentation: its client area covers the whole screen. A maximised window
+// keeps its caption and frame on the screen, so its client area does not;
+// the desktop and the taskbar (by their class names) belong to the shell,
+// and the bar's own windows (ours: its dialogs and boxes) never count.
+bool IsFullScreen(StripRect client, StripRect screen, const char* className, bool ours);

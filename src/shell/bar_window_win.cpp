@@ -119,6 +119,9 @@ void TimerTick(HWND bar, WPARAM id)
     case AUTOHIDE_TIMER_ID:
         AutoHidePoll(bar);
         break;
+    case FOREGROUND_TIMER_ID:
+        CheckForeground();
+        break;
     case ALIGN_TIMER_ID:
         // Only the alignment timer goes; a running auto-hide poll must go on,
         // or a bar the mouse has left stays in view.
@@ -214,6 +217,15 @@ LRESULT SecondStartArrived(HWND bar, const COPYDATASTRUCT* data)
     return SECOND_START_TAKEN;
 }
 
+// RealignStatusTimer: the status ticks on the clock's ten seconds again, after
+// the clock was set or the machine slept.
+void RealignStatusTimer()
+{
+    KillTimer(barWindowHandle, STATUS_TIMER_ID);
+    KillTimer(barWindowHandle, ALIGN_TIMER_ID);
+    StartStatusTimer();
+}
+
 void TellShell(HWND bar, DWORD message)
 {
     if (!newShell) return;
@@ -271,8 +283,15 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         StartStatusTimer();
         break;
     case WM_TIMECHANGE:
+        RealignStatusTimer();
         UpdateStatusLine();
         break;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA) FollowShell();
+        break;
+    case BAR_CALLBACK_MESSAGE:
+        OnShellNotification(wParam, lParam);
+        return 0;
     case WM_WINDOWPOSCHANGED:
         TellShell(bar, ABM_WINDOWPOSCHANGED);
         break;
@@ -319,6 +338,13 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         if (powerStatusAvailable) {
             SYSTEM_POWER_STATUS power = {};
             onBattery = GetSystemPowerStatus(&power) && power.ACLineStatus == 0;
+        }
+        if (wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMECRITICAL) {
+            // The timer kept its old phase through the sleep; the display may have changed.
+            RealignStatusTimer();
+            FollowShell();
+            StatusAfterSleep();
+        } else if (powerStatusAvailable) {
             UpdateStatusLine();
         }
         break;
@@ -329,7 +355,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         UpdateStatusLine();
         return 0;
     case WM_OPTIONS_TOPMOST_CHANGED:
-        ApplyAlwaysOnTop();
+        ChangeAlwaysOnTop();
         return 0;
     case WM_OPTIONS_AUTOHIDE_CHANGED:
         return ChangeAutoHide();

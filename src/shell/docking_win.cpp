@@ -1,5 +1,6 @@
 // docking_win.cpp: the bar window on the screen edge and its conversation
 // with the shell's app-bar host.
+#include "base/lazy_import_win.h"
 #include "base/messages.h"
 #include "base/process_state_win.h"
 #include "base/texts.h"
@@ -17,6 +18,70 @@ namespace {
 int32_t MenuHeight() { return GetSystemMetrics(SM_CYMENU) * menuBarRows; }
 UINT CurrentEdge() { return userVariables.dockBottom ? ABE_BOTTOM : ABE_TOP; }
 
+HWND fullScreenWindow;        // another program's full-screen window the bar stands behind
+bool shellSaysFullScreen;     // the shell announced it (ABN_FULLSCREENAPP)
+bool foregroundHookTried;     // SetWinEventHook looked up, and called where it exists
+bool foregroundEventsArrive;  // the system tells of each new active window: no poll
+
+HWND lastLookedAt;            // the active window at the last look
+int sameLooks;                // looks since, with the same window active
+
+// FullScreenOrNull: the active window when it is another program's
+// full-screen window, else null.
+HWND FullScreenOrNull(HWND active)
+{
+    if (!active) return nullptr;
+    RECT client = {};
+    POINT origin = {0, 0};
+    char className[32] = "";
+    GetClientRect(active, &client);
+    ClientToScreen(active, &origin);
+    GetClassNameA(active, className, sizeof className);
+    StripRect covered = {origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
+    StripRect screen = {0, 0, screenWidth, screenHeight};
+    // Every window of the bar lives on its one thread.
+    bool ours = GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(barWindowHandle, nullptr);
+    return IsFullScreen(covered, screen, className, ours) ? active : nullptr;
+}
+
+// SchedulePoll: where no events come, the bar on top looks at the active
+// window every 2 s, and every second while a full-screen window stands over
+// it, so that it is on top again about a second after the window went.
+void SchedulePoll()
+{
+    if (userVariables.alwaysOnTop && !foregroundEventsArrive)
+        SetTimer(barWindowHandle, FOREGROUND_TIMER_ID, fullScreenWindow ? 1000 : 2000, nullptr);
+    else
+        KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
+}
+
+// StandBehind: the bar below that full-screen window, or (null) in the place
+// its "always on top" option gives it.
+void StandBehind(HWND window)
+{
+    if (window == fullScreenWindow) return;
+    fullScreenWindow = window;
+    SchedulePoll();
+    if (!window || !userVariables.alwaysOnTop) {
+        ApplyAlwaysOnTop();  // a bar that is not on top stays where it is
+        return;
+    }
+    // At the bottom, no longer topmost: below the full-screen window whether
+    // that is topmost or not, and out of its way until it goes.
+    SetWindowPos(barWindowHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+{
+    if (!foregroundEventsArrive) KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
+    foregroundEventsArrive = true;
+    CheckForeground();
+}
+
+typedef HWINEVENTHOOK(WINAPI* SetWinEventHookFunction)(DWORD first, DWORD last, HMODULE module,
+                                                       WINEVENTPROC procedure, DWORD process, DWORD thread,
+                                                       DWORD flags);
+
 // Every message carries the record's size and the bar.
 void AddressDockData()
 {
@@ -29,34 +94,32 @@ void AddressDockData()
 UINT_PTR RegisterWithShell()
 {
     AddressDockData();
-    dockData.uCallbackMessage = 0;  // the bar asks for no notifications
+    // The shell tells of other bars and full-screen windows with this message.
+    dockData.uCallbackMessage = BAR_CALLBACK_MESSAGE;
     dockData.uEdge = CurrentEdge();
     return appBarMessage(ABM_NEW, &dockData);
 }
 
-void ReserveStrip()
-{
-    AddressDockData();
-    dockData.uEdge = CurrentEdge();
-    dockData.rc = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    appBarMessage(ABM_QUERYPOS, &dockData);
-    StripRect answered = {dockData.rc.left, dockData.rc.top, dockData.rc.right, dockData.rc.bottom};
-    StripRect strip = StripAfterQuery(answered, userVariables.dockBottom, MenuHeight(), screenWidth);
-    MoveWindow(barWindowHandle, strip.left, strip.top, screenWidth, BarHeight(MenuHeight()), TRUE);
-    dockData.rc = RECT{strip.left, strip.top, strip.right, strip.bottom};
-    appBarMessage(ABM_SETPOS, &dockData);
-}
-
-void ReserveStripInPlace()
+void ReserveStrip(bool onlyWhenMoved)
 {
     AddressDockData();
     dockData.uEdge = CurrentEdge();
     dockData.rc = RECT{0, 0, screenWidth, screenHeight};
     appBarMessage(ABM_QUERYPOS, &dockData);
-    StripRect answered = {0, dockData.rc.top, dockData.rc.right, dockData.rc.bottom};
+    StripRect answered = {dockData.rc.left, dockData.rc.top, dockData.rc.right, dockData.rc.bottom};
     StripRect strip = StripAfterQuery(answered, userVariables.dockBottom, MenuHeight(), screenWidth);
+    RECT held;
+    GetWindowRect(barWindowHandle, &held);
+    // Setting the strip the bar already covers would have the shell notify
+    // every other bar again, and they would answer in turn.
+    if (onlyWhenMoved && SameStrip(strip, StripRect{held.left, held.top, held.right, held.bottom})) return;
     dockData.rc = RECT{strip.left, strip.top, strip.right, strip.bottom};
     appBarMessage(ABM_SETPOS, &dockData);
+    // The window covers the strip the shell set aside, not the raw screen edge:
+    // the shell may have put it beside another bar.
+    const RECT& set = dockData.rc;
+    SetWindowPos(barWindowHandle, nullptr, set.left, set.top, set.right - set.left, set.bottom - set.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ReleaseStrip()
@@ -145,7 +208,7 @@ void DockWithShell()
 {
     if (!RegisterWithShell()) return;
     if (!userVariables.autoHide) {
-        ReserveStrip();
+        ReserveStrip(false);
     } else if (!SetShellAutoHide(true)) {
         // Another auto-hide bar holds the edge: stay in view, reserve nothing.
         ShowWarning(AUTOHIDE_REFUSED_TEXT);
@@ -172,23 +235,33 @@ int CreateBarWindow()
         UpdateStatusLine();
     else
         SlideBar(true);
+    fullScreenWindow = nullptr;  // a new window stands where its option puts it
+    shellSaysFullScreen = false;
+    WatchForeground();
     return 1;
 }
 
 bool ChangeAutoHide()
 {
     if (!SetShellAutoHide(userVariables.autoHide != 0)) return false;
-    if (userVariables.autoHide)
+    if (userVariables.autoHide) {
         ReleaseStrip();
-    else
-        ReserveStrip();
-    SlideBar(userVariables.autoHide != 0);
+        SlideBar(true);
+        return true;
+    }
+    ReserveStrip(false);  // moves the window into the strip at once
+    barShown = true;
+    UpdateStatusLine();
     return true;
 }
 
 void TaskbarRestarted()
 {
     if (!newShell) return;
+    // A full-screen window the old shell announced is never called off by the new one.
+    shellSaysFullScreen = false;
+    lastLookedAt = nullptr;
+    CheckForeground();
     bool autoHide = userVariables.autoHide != 0;
     DockWithShell();
     if (autoHide && !userVariables.autoHide) SlideBar(false);
@@ -202,12 +275,24 @@ void FollowDisplayChange()
                      screenWidth, BarHeight(menuHeight), SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
-    MoveToEdge();
-    if (newShell && !userVariables.autoHide) ReserveStripInPlace();
+    if (newShell && !userVariables.autoHide)
+        ReserveStrip(false);
+    else
+        MoveToEdge();
 }
 
 bool ChangeEdge()
 {
+    if (newShell && !userVariables.autoHide) {
+        // The shell stacks bars of one edge in the order they registered: at
+        // the new edge the bar comes last, beside the bars already there.
+        AddressDockData();
+        appBarMessage(ABM_REMOVE, &dockData);
+        RegisterWithShell();
+        ReserveStrip(false);
+        UpdateStatusLine();
+        return true;
+    }
     MoveToEdge();
     UpdateStatusLine();
     if (!newShell) {
@@ -217,10 +302,6 @@ bool ChangeEdge()
     // The old edge's auto-hide place is given up before the new one is asked for.
     if (userVariables.autoHide) SetShellAutoHideAt(userVariables.dockBottom ? ABE_TOP : ABE_BOTTOM, false);
     dockData.uEdge = CurrentEdge();
-    if (!userVariables.autoHide) {
-        ReserveStripInPlace();
-        return true;
-    }
     if (SetShellAutoHide(true)) {
         SlideBar(true);
         return true;
@@ -234,4 +315,65 @@ bool ChangeEdge()
     barShown = true;  // put in view, so the status text is painted and the mouse rule holds
     SetShellAutoHide(true);
     return false;
+}
+
+void ChangeAlwaysOnTop()
+{
+    fullScreenWindow = nullptr;
+    ApplyAlwaysOnTop();
+    WatchForeground();
+}
+
+void WatchForeground()
+{
+    // Windows 98 and NT 4.0 SP3 on tell of each new active window; Windows 95,
+    // NT 3.51 and Wine (for other programs' windows) never do.
+    if (!foregroundHookTried) {
+        foregroundHookTried = true;
+        auto hook = LazyImport<SetWinEventHookFunction>("user32.dll", "SetWinEventHook");
+        if (hook)
+            hook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, ForegroundChanged, 0, 0,
+                 WINEVENT_OUTOFCONTEXT);
+    }
+    lastLookedAt = nullptr;  // a fresh look now
+    SchedulePoll();  // only a bar on top can stand over a full-screen window
+    CheckForeground();
+}
+
+void CheckForeground()
+{
+    if (shellSaysFullScreen) return;
+    HWND active = GetForegroundWindow();
+    // Under Wine every question about another program's window goes to the
+    // server: the same active window keeps its verdict for one more look, and
+    // one that goes full-screen in place is seen within four seconds.
+    if (active == lastLookedAt && ++sameLooks < 2) return;
+    lastLookedAt = active;
+    sameLooks = 0;
+    StandBehind(FullScreenOrNull(active));
+}
+
+void FollowShell()
+{
+    // An auto-hide bar, in view or not, holds no strip.
+    if (!newShell || userVariables.autoHide) return;
+    RECT before;
+    GetWindowRect(barWindowHandle, &before);
+    ReserveStrip(true);
+    RECT after;
+    GetWindowRect(barWindowHandle, &after);
+    if (after.top != before.top) UpdateStatusLine();  // the move wiped the text
+}
+
+void OnShellNotification(WPARAM code, LPARAM lParam)
+{
+    switch (code) {
+    case ABN_POSCHANGED:
+        FollowShell();
+        break;
+    case ABN_FULLSCREENAPP:
+        shellSaysFullScreen = lParam != 0;
+        StandBehind(shellSaysFullScreen ? GetForegroundWindow() : nullptr);
+        break;
+    }
 }

@@ -7,9 +7,10 @@
 
 int CreateBarWindow();
 UINT_PTR RegisterWithShell();
-void ReserveStrip();
-// ReserveStripInPlace: as ReserveStrip, for a bar already moved to its edge.
-void ReserveStripInPlace();
+// ReserveStrip: asks the shell for the edge's strip, sets it and puts the
+// window where the shell set it. onlyWhenMoved: nothing when the strip is
+// the one the window already covers.
+void ReserveStrip(bool onlyWhenMoved);
 void ReleaseStrip();
 UINT_PTR SetShellAutoHide(bool on);
 UINT_PTR SetShellAutoHideAt(UINT edge, bool on);
@@ -30,3 +31,16 @@ void TaskbarRestarted();
 // shell refused.
 bool ChangeAutoHide();
 bool ChangeEdge();
+// ChangeAlwaysOnTop: the Options dialog's request.
+void ChangeAlwaysOnTop();
+// WatchForeground: starts or stops watching for another program's
+// full-screen window, as "always on top" asks.
+void WatchForeground();
+// CheckForeground: the bar behind another program's full-screen active
+// window, or back in its own place.
+void CheckForeground();
+// FollowShell: another bar or the work area changed: a docked bar asks for
+// its strip again and moves only when the shell answers another place.
+void FollowShell();
+// OnShellNotification: an ABN_ code of the bar's callback message.
+void OnShellNotification(WPARAM code, LPARAM lParam);

@@ -5,10 +5,14 @@
 #include <shellapi.h>
 
 enum : UINT_PTR {
+    FOREGROUND_TIMER_ID = 0xC000,  // the look for full-screen windows where no events come
     ALIGN_TIMER_ID = 0xD000,
     STATUS_TIMER_ID = 0xE000,
     AUTOHIDE_TIMER_ID = 0xF000,
 };
+
+// The callback message of the bar's registration: the shell's ABN_ notifications.
+enum : UINT { BAR_CALLBACK_MESSAGE = WM_APP + 16 };
 
 // The shell's app-bar message function; tests put a shell of their own here.
 typedef UINT_PTR(WINAPI* AppBarMessageFunction)(DWORD message, PAPPBARDATA data);

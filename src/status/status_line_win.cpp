@@ -180,3 +180,13 @@ void RepaintStatusText()
 {
     if (barShown && !wiping && barWindowHandle) PaintStatusText(false);
 }
+
+void StatusAfterSleep()
+{
+    if (userVariables.hourlyChime) {
+        SYSTEMTIME now;
+        readChimeClock(&now);
+        ChimeAfterSleep(now.wMinute, chimePlayed);
+    }
+    UpdateStatusLine();
+}

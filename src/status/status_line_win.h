@@ -13,6 +13,10 @@ void UpdateStatusLine();
 // just painted (which wipes it), without the chime.
 void RepaintStatusText();
 
+// StatusAfterSleep: the machine woke up: the status at once, and no chime
+// for a full hour that passed while it slept.
+void StatusAfterSleep();
+
 // The status line's state: the chime of this hour has sounded.
 extern bool chimePlayed;
 

@@ -68,3 +68,5 @@ int ChimeDue(int minute, bool& chimePlayed)
     if (minute == 1) chimePlayed = false;
     return 0;
 }
+
+void ChimeAfterSleep(int minute, bool& chimePlayed) { chimePlayed = minute == 0; }

@@ -53,3 +53,8 @@ Rgb BatteryColour(int percent);
 // ChimeDue: the chime check of one refresh at that minute of the hour. The
 // first call in minute 0 sets the latch and answers 1; minute 1 clears it.
 int ChimeDue(int minute, bool& chimePlayed);
+
+// ChimeAfterSleep: the machine woke in that minute. A full hour that began
+// while it slept is not rung late, and the latch of an hour before the sleep
+// is let go, so the next full hour rings.
+void ChimeAfterSleep(int minute, bool& chimePlayed);

@@ -77,7 +77,7 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     EXPECT_EQ(BST_CHECKED, SendDlgItemMessageA(options, IDC_SHOW_TIME, BM_GETCHECK, 0, 0)) << "the time as stored";
     ClickBox(options, IDC_AUTO_HIDE);
     EXPECT_TRUE(WaitFor([&] {
-        return InViewAtTop(window) && StripEdge(ABE_TOP) == top + Height(window) &&
+        return WindowRect(window).top == top && StripEdge(ABE_TOP) == top + Height(window) &&
                !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     })) << "in view, the bar is on top only as the option says";
     ClickBox(options, IDC_ALWAYS_ON_TOP);  // kept, as the record at the end shows
@@ -152,4 +152,56 @@ TEST_F(Docking, TheOldShellsBarAlwaysHidesAndReservesNothing)
     PressButton(options, IDOK);
     Close(bar);
     EXPECT_EQ(BytesOf(Defaults(true)), Stored(user));
+}
+
+TEST_F(Docking, TheBarStandsBesideOtherBarsAndBehindAnotherProgramsFullScreenWindow)
+{
+    std::string user = UserWith("e2e_neighbours", Defaults(false));  // on top, at the top edge, docked
+    int top = StripEdge(ABE_TOP), bottom = StripEdge(ABE_BOTTOM), width = GetSystemMetrics(SM_CXSCREEN);
+    // This program's bars of 40 pixels, placed as the shell answers.
+    auto other = [&](UINT edge) {
+        APPBARDATA bar = {sizeof bar, CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, 0, 0, 0, 0), WM_APP, edge,
+                          {0, 0, width, GetSystemMetrics(SM_CYSCREEN)}, 0};
+        SHAppBarMessage(ABM_NEW, &bar);
+        SHAppBarMessage(ABM_QUERYPOS, &bar);
+        (edge == ABE_TOP ? bar.rc.bottom : bar.rc.top) = edge == ABE_TOP ? bar.rc.top + 40 : bar.rc.bottom - 40;
+        SHAppBarMessage(ABM_SETPOS, &bar);
+        return bar;
+    };
+    APPBARDATA above = other(ABE_TOP), below;
+    BarProcess bar;
+    HWND window = Start(bar, user, {});
+    auto strips = [&](int barTop, int reservedTop, int reservedBottom) { return WaitFor([&] {
+        return WindowRect(window).top == barTop && StripEdge(ABE_TOP) == reservedTop && StripEdge(ABE_BOTTOM) == reservedBottom;
+    }); };
+    EXPECT_TRUE(strips(top + 40, top + 40 + Height(window), bottom)) << "right below the other bar";
+    SHAppBarMessage(ABM_REMOVE, &above);
+    EXPECT_TRUE(strips(top, top + Height(window), bottom)) << "at the edge once the other bar left";
+    below = other(ABE_BOTTOM);
+    HWND options = OpenOptions(window);
+    for (int round = 0; round < 3; ++round) {
+        ClickBox(options, IDC_DOCK_BOTTOM);
+        EXPECT_TRUE(round == 1 ? strips(top, top + Height(window), bottom - 40)
+                               : strips(bottom - 40 - Height(window), top, bottom - 40 - Height(window))) << round;
+    }
+    PressButton(options, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(options); })) << "the bar is active again, the dialog gone";
+    // Another program's frameless window of screen size goes over the bar; a maximised one once full-screen in place.
+    auto topmost = [&] { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    for (bool fullScreen : {true, false}) {
+        HWND film = CreateWindowExA(0, "STATIC", "", fullScreen ? WS_POPUP : WS_OVERLAPPEDWINDOW, 0, 0, width,
+                                    GetSystemMetrics(SM_CYSCREEN), 0, 0, 0, 0);
+        ShowWindow(film, fullScreen ? SW_SHOW : SW_SHOWMAXIMIZED);
+        SetForegroundWindow(film);
+        auto behind = [&] { return !topmost() && Below(window, film); };
+        EXPECT_EQ(fullScreen, WaitFor(behind, 4000));
+        SetWindowLongA(film, GWL_STYLE, WS_POPUP | WS_VISIBLE);  // the maximised one goes full-screen in place
+        SetWindowPos(film, nullptr, 0, 0, width, GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_FRAMECHANGED);
+        EXPECT_TRUE(WaitFor(behind, 9000)) << "full-screen";
+        DestroyWindow(film);
+        EXPECT_TRUE(WaitFor(topmost)) << "on top again";
+    }
+    SHAppBarMessage(ABM_REMOVE, &below);
+    Close(bar);
+    EXPECT_EQ(bottom, StripEdge(ABE_BOTTOM)) << "the strip is given back at the end";
 }

@@ -326,6 +326,12 @@ inline RECT WindowRect(HWND window)
     return rect;
 }
 
+// Below: the window stands somewhere under the other one in the z-order.
+inline bool Below(HWND lower, HWND upper)
+{
+    return (upper = GetWindow(upper, GW_HWNDNEXT)) && (upper == lower || Below(lower, upper));
+}
+
 // StripEdge: where another program's strip at that edge may begin (top) or
 // end (bottom), as the shell answers ABM_QUERYPOS for the whole screen.
 inline int StripEdge(UINT edge)

@@ -148,10 +148,13 @@ TEST(StatusText, PartsInTheirOrderTheBatteryApartInItsColourAndTheChimeOnceAnHou
         const Rgb rgb = BatteryColour(c[0]);
         EXPECT_EQ(Formatted("%d,%d,%d", c[1], c[2], c[3]), Formatted("%d,%d,%d", rgb.red, rgb.green, rgb.blue)) << c[0];
     }
-    // Refreshes by minute: one chime at the full hour, and no new one until a minute 1 was seen.
-    const int steps[][2] = {{59, 0}, {0, 1}, {0, 0}, {1, 0}, {0, 1}, {5, 0}, {0, 0}};
+    // By minute: one chime a full hour, the next after a minute 1; woken (1) in a minute 0, silent, later, no latch.
+    const int steps[][3] = {{59, 0}, {0, 1}, {0, 0}, {1, 0}, {0, 1}, {5, 0}, {0, 0}, {7, 0, 1}, {0, 1}, {1, 0}, {0, 0, 1}};
     bool chimePlayed = false;
-    for (const auto& step : steps) EXPECT_EQ(step[1], ChimeDue(step[0], chimePlayed)) << &step - steps;
+    for (const auto& step : steps) {
+        if (step[2]) ChimeAfterSleep(step[0], chimePlayed);
+        EXPECT_EQ(step[1], ChimeDue(step[0], chimePlayed)) << &step - steps;
+    }
 }
 
 TEST(BarGeometry, TheBarStandsAtItsEdgeHidesAllButTwoPixelsAndSlides)
@@ -172,6 +175,11 @@ TEST(BarGeometry, TheBarStandsAtItsEdgeHidesAllButTwoPixelsAndSlides)
     // Start, target, elapsed, duration, top: toward zero, and no overflow.
     const int32_t slides[][5] = {{0, -26, 300, 300, -26}, {0, -26, 100, 300, -8}, {0, -1000000, 4000000, 4000000, -1000000}};
     for (const auto& s : slides) EXPECT_EQ(s[4], AnimationTop(s[0], s[1], s[2], s[3])) << s[0] << "+" << s[2];
+    // Full-screen: another program's client area over the whole screen; not a maximised window's, the shell's or ours.
+    const struct { StripRect client; const char* name; bool ours, full; } windows[] = {{{0, 0, 800, 600}, "Game", 0, 1},
+        {{-4, -4, 804, 604}, "Film", 0, 1}, {{0, 22, 800, 600}, "Maxed", 0, 0}, {{0, 0, 799, 600}, "Wide", 0, 0},
+        {{0, 0, 800, 600}, "Progman", 0, 0}, {{0, 0, 800, 600}, "Shell_TrayWnd", 0, 0}, {{0, 0, 800, 600}, "#32770", 1, 0}};
+    for (const auto& w : windows) EXPECT_EQ(w.full, IsFullScreen(w.client, {0, 0, 800, 600}, w.name, w.ours)) << w.name;
     // The status timer fires on the next full ten seconds.
     for (int at = 0; at < 60000; at += 333) {
         uint32_t delay = AlignTimerDelay(at / 1000, at % 1000);

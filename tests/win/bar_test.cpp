@@ -62,6 +62,8 @@ BOOL WINAPI Place(HWND window, HWND after, int x, int y, int width, int height, 
 std::string docking;  // the app-bar messages but activation and moves, e.g. " new(top) autohide(top,on)"
 int shellMessages;    // all of them
 bool refuseAutoHide;  // as when another bar holds the edge
+int otherBar;         // the height of another bar at the top edge
+UINT callback;        // the bar's callback message, as registered
 BOOL soundWorks;
 Lines played;
 
@@ -69,6 +71,8 @@ UINT_PTR WINAPI Shell(DWORD message, PAPPBARDATA data)
 {
     const char* names[] = {"new", "remove", "querypos", "setpos", "", "", "", "", "autohide"};
     ++shellMessages;
+    if (message == ABM_NEW) callback = data->uCallbackMessage;
+    if (message == ABM_QUERYPOS) data->rc.top += otherBar;
     if (message < 9 && *names[message])
         docking += std::string(" ") + names[message] + (data->uEdge == ABE_BOTTOM ? "(bottom" : "(top") +
                    (message != ABM_SETAUTOHIDEBAR ? ")" : data->lParam ? ",on)" : ",off)");
@@ -120,6 +124,7 @@ protected:
         docking.clear();
         shellMessages = 0;
         refuseAutoHide = false;
+        otherBar = 0;
         held = 0;
         fontSlot = Font, deleteSlot = Delete, dcSlot = Dc, releaseSlot = Release;
         ASSERT_NE(0, RegisterBarClass());
@@ -145,7 +150,32 @@ protected:
     }
     HWND options = nullptr;
 };
+
 }  // namespace
+
+TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFullScreenWindow)
+{
+    // A 20-pixel bar came to the top, a film is active; each message twice (0: the callback); top -1: hidden.
+    const std::string twice = " querypos(top) setpos(top) querypos(top)";
+    const struct { uint32_t autoHide; UINT message; WPARAM code; LPARAM first, second; std::string docking; int top; bool onTop; }
+        notes[] = {{0, 0, ABN_POSCHANGED, 0, 0, twice, 20, 1}, {1, 0, ABN_POSCHANGED, 0, 0, "", -1, 1}, {0, 0, ABN_STATECHANGE, 0, 0, "", 0, 1},
+                   {0, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, 0, twice, 20, 1}, {0, 0, ABN_WINDOWARRANGE, 0, 0, "", 0, 1},
+                   {0, 0, ABN_FULLSCREENAPP, TRUE, TRUE, "", 0, 0}, {0, 0, ABN_FULLSCREENAPP, TRUE, FALSE, "", 0, 1}};
+    HWND film = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, screenWidth, screenHeight, 0, 0, 0, 0);
+    for (const auto& n : notes) {
+        TearDown();
+        SetUp();
+        CreateBar(n.autoHide);
+        DestroyWindow(options);  // Wine keeps a window that owns another from becoming topmost again
+        SetForegroundWindow(film);
+        docking.clear(), otherBar = 20;
+        for (LPARAM on : {n.first, n.second}) SendMessageA(barWindowHandle, n.message ? n.message : callback, n.code, on);
+        EXPECT_TRUE(n.docking == docking && n.top == (Top() < 0 ? -1 : Top())) << &n - notes << docking << " at " << Top();
+        bool onTop = GetWindowLongA(barWindowHandle, GWL_EXSTYLE) & WS_EX_TOPMOST, below = driver::Below(barWindowHandle, film);
+        EXPECT_TRUE(n.onTop == onTop && n.onTop != below) << &n - notes;
+    }
+    DestroyWindow(film);
+}
 
 TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
 {
@@ -179,9 +209,7 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         EXPECT_EQ(c.refuse ? Lines{"Fehler beim automatischen Verstecken\nder Men\xfcleiste! Ist dort die Task-Leiste?"} : Lines{},
                   Texts(boxes));
         EXPECT_EQ(c.after, userVariables.autoHide);
-        if (c.box) {
-            EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(options, c.box)) << "the refused box";
-        }
+        EXPECT_TRUE(!c.box || IsDlgButtonChecked(options, c.box) == BST_UNCHECKED) << "the refused box";
     }
 }
 
@@ -210,10 +238,11 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
     CreateBar(0);
     const ClockFunction realClock = readChimeClock;
     const ChimeSoundFunction realSound = playChimeSound;
-    readChimeClock = FullHour, playChimeSound = Sound;
-    // The chime switched on; the bar in view; the sound plays; two ticks of the full hour play it so often.
-    const struct { uint32_t on; bool shown; BOOL works; size_t plays; } steps[] = {
-        {1, true, FALSE, 1}, {0, true, TRUE, 0}, {1, false, TRUE, 1}};
+    readChimeClock = FullHour;
+    playChimeSound = Sound;
+    // The chime on; the bar in view; the sound plays; woken in the full hour; two ticks of it play it so often.
+    const struct { uint32_t on; bool shown; BOOL works; bool woken; size_t plays; } steps[] = {
+        {1, true, FALSE, false, 1}, {0, true, TRUE, false, 0}, {1, false, TRUE, false, 1}, {1, true, TRUE, true, 0}};
     driver::BoxWatcher boxes;
     for (const auto& step : steps) {
         SCOPED_TRACE(&step - steps);
@@ -222,9 +251,10 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
         soundWorks = step.works;
         chimePlayed = false;
         played.clear();
-        UpdateStatusLine();
+        step.woken ? SendMessageA(barWindowHandle, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0) : (UpdateStatusLine(), 0);
         UpdateStatusLine();
         EXPECT_EQ(Lines(step.plays, "C:\\gong.wav"), played);
+        EXPECT_EQ(step.woken, KillTimer(barWindowHandle, ALIGN_TIMER_ID) != 0) << "the status on the clock's ten seconds";
         EXPECT_EQ(step.plays && !step.works ? Lines{WAV_FAILED_TEXT} : Lines{}, Texts(boxes));
     }
     readChimeClock = realClock, playChimeSound = realSound;
