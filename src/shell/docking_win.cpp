@@ -251,6 +251,7 @@ bool ChangeAutoHide()
     }
     ReserveStrip(false);  // moves the window into the strip at once
     barShown = true;
+    ApplyAlwaysOnTop();  // in view, the bar is on top only as its option says
     UpdateStatusLine();
     return true;
 }

@@ -83,16 +83,18 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     ClickBox(options, IDC_ALWAYS_ON_TOP);  // kept, as the record at the end shows
     // The status: the menu line without the time, then the time drawn over it as here (a minute
     // turning between the two clocks, the bar's next tick draws the new time).
-    Pixels timed = Picture(Height(window)), under, last;  // the wiped line must hold no time to draw over
+    auto shot = [&] { return Picture(Height(window), nullptr, WindowRect(window).top); };  // beside a bar left by others
+    Pixels timed, under, last;  // the wiped line must hold no time to draw over
+    WaitFor([&] { return (last = timed) == (timed = shot()); });  // the clicks before have taken effect
     ClickBox(options, IDC_SHOW_TIME);
-    EXPECT_TRUE(WaitFor([&] { return (last = under) == (under = Picture(Height(window))) && under != timed; }));
+    EXPECT_TRUE(WaitFor([&] { return (last = under) == (under = shot()) && under != timed; }));
     ClickBox(options, IDC_SHOW_TIME);
-    EXPECT_TRUE(WaitFor([&] { return Picture(Height(window)) == Picture(Height(window), &under); }, 12000))
+    EXPECT_TRUE(WaitFor([&] { return shot() == Picture(Height(window), &under); }, 12000))
         << "the drawn text differs from the time in the menu font at its place";
     // Free memory: drawn before the time (its figure the in-process tests check).
     auto left = [&](const Pixels& p) { return std::mismatch(p.begin(), p.end(), under.begin()).first - p.begin(); };
     ClickBox(options, IDC_SHOW_FREE_MEMORY);
-    EXPECT_TRUE(WaitFor([&] { return left(Picture(Height(window))) < left(Picture(Height(window), &under)); }));
+    EXPECT_TRUE(WaitFor([&] { return left(shot()) < left(Picture(Height(window), &under)); }));
     ClickBox(options, IDC_DOCK_BOTTOM);
     EXPECT_TRUE(WaitFor([&] {
         return WindowRect(window).bottom == GetSystemMetrics(SM_CYSCREEN) &&
