@@ -81,7 +81,6 @@ restore
 
 # shellcheck source=wine-rig.sh
 . scripts/wine-rig.sh
-trap 'restore; rig_stop' EXIT
 trap 'exit 130' INT TERM
 unset DISPLAY
 
@@ -90,14 +89,21 @@ nice cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >"$bu
     || { echo "native configure failed"; exit 1; }
 nice cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >"$build/win.configure.log" 2>&1 || { echo "windows configure failed"; exit 1; }
+# As the test command: each Wine layer in a rig of its own, both kept for the whole run.
+rig_start "$build/wineprefix-e2e" || { echo "wine rig failed"; exit 1; }
+e2e_rig=(WINEPREFIX="$WINEPREFIX" DISPLAY="$DISPLAY")
+e2e_xvfb=$RIG_XVFB_PID
+trap 'restore; rig_stop; WINEPREFIX="$build/wineprefix-e2e" wineserver -k >/dev/null 2>&1; kill "$e2e_xvfb" 2>/dev/null' EXIT
 rig_start "$build/wineprefix" || { echo "wine rig failed"; exit 1; }
 
 # After a crash or a timeout the programs the tests started may still run in
 # the prefix (a bar would answer the next start); end them, keep the server.
 rig_reset() {
-    wineserver -k >/dev/null 2>&1
-    wineserver -w >/dev/null 2>&1
-    wineserver -p 2>/dev/null || true
+    for prefix in "$WINEPREFIX" "$build/wineprefix-e2e"; do
+        WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
+        WINEPREFIX="$prefix" wineserver -w >/dev/null 2>&1
+        WINEPREFIX="$prefix" wineserver -p 2>/dev/null || true
+    done
 }
 
 # run_layer DIR NAME COMMAND...: sets result (ok, FAIL, crash) and names
@@ -158,7 +164,7 @@ run_case() {  # run_case ID
         win=$result; [ -n "$names" ] && failing+="w: $names"
         [ $result = crash ] || [ $result = hang ] && rig_reset
         tw=$((SECONDS - t0)); t0=$SECONDS
-        run_layer "$dir" e2e env LC_ALL=de_DE.UTF-8 TZ=Asia/Kolkata wine "$build/win/e2e_tests.exe"
+        run_layer "$dir" e2e env "${e2e_rig[@]}" LC_ALL=de_DE.UTF-8 TZ=Asia/Kolkata wine "$build/win/e2e_tests.exe"
         e2e=$result; [ -n "$names" ] && failing+="e: $names"
         [ $result = crash ] || [ $result = hang ] && rig_reset
     else
