@@ -112,7 +112,7 @@ file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TESTS})
 # The portable floors decode what the bar wrote, with its own rules.
 target_link_libraries(e2e_tests PRIVATE deskrail_win_driver deskrail_menus deskrail_settings deskrail_status gtest_main)
-add_dependencies(e2e_tests DeskRail)
+add_dependencies(e2e_tests DeskRail deskrail-profile)  # it copies both beside its journeys
 
 # Small programs the tests start (one per tests/helpers/*.cpp).
 file(GLOB TEST_HELPERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/helpers/*.cpp)

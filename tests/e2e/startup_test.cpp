@@ -156,7 +156,8 @@ TEST_F(Startup, InADriveRootStartedElsewhereTheProfileIsBesideTheProgramAndAnImp
         BarProcess bar, import;
         ASSERT_TRUE(bar.Start(root, user, "Q:\\sub"));
         ASSERT_TRUE(WaitFor([&] { return bar.Bar() != nullptr; }));
-        if (run && import.Start(tool, "import import.txt " + profile, "Q:\\sub")) {
+        if (run) {
+            ASSERT_TRUE(import.Start(tool, "import import.txt " + profile, "Q:\\sub")) << tool;
             ExpectExit0(import);
             PostMessageA(bar.Bar(), WM_COMMAND, EntryCommandId(1, 1), 0);  // queued behind the tool's announcement
             EXPECT_TRUE(WaitFor([&] { return ReadFileBytes(record, started); })) << "the imported entry is not in the bar";
