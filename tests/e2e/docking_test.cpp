@@ -1,5 +1,5 @@
 // The bar on the screen: auto-hide by the real pointer and the hot key, the Options dialog and the
-// strip the shell reserves, the status text it draws, the old shell's hidden bar, other bars beside
+// strip the shell reserves, the status text it draws, other bars beside
 // it and another program's full-screen window over it.
 #include "resources/resource.h"
 #include "win_bar_fixture.h"
@@ -120,28 +120,6 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInOptionsMoveItAndItsStripAndTh
     timeOnly.autoHide = 0, timeOnly.alwaysOnTop = timeOnly.showFreeMemory = timeOnly.hourlyChime = 1;
     wav.copy(timeOnly.chimeSound, wav.size());
     EXPECT_EQ(BytesOf(timeOnly), Stored(user)) << "the options as changed";
-}
-
-TEST_F(Docking, TheOldShellsBarAlwaysHidesAndReservesNothing)
-{
-    std::string user = UserWith("e2e_nt351", Defaults(false)), wine = "Software\\Wine\\AppDefaults\\DeskRail.exe";
-    ASSERT_TRUE(WriteRegistryValue(wine, "Version", REG_SZ, "nt351", 6));  // the version Wine reports to it
-    int top = StripEdge(ABE_TOP);
-    BarProcess bar;
-    HWND window = Start(bar, user, {}), options = OpenOptions(window);
-    DeleteRegistryKey(wine);
-    ASSERT_TRUE(options);
-    EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window); })) << "hidden although stored off";
-    EXPECT_EQ(top, StripEdge(ABE_TOP));
-    EXPECT_EQ(BST_CHECKED, SendDlgItemMessageA(options, IDC_AUTO_HIDE, BM_GETCHECK, 0, 0));
-    ClickBox(options, IDC_AUTO_HIDE);
-    Box box;
-    ASSERT_TRUE(bar.NextBox(box));
-    EXPECT_EQ("Automatisches Verstecken kann in Windows NT 3.x nicht abgeschaltet werden!", box.text);
-    EXPECT_EQ(BST_CHECKED, SendDlgItemMessageA(options, IDC_AUTO_HIDE, BM_GETCHECK, 0, 0)) << "still on";
-    PressButton(options, IDOK);
-    Close(bar);
-    EXPECT_EQ(BytesOf(Defaults(true)), Stored(user));
 }
 
 TEST_F(Docking, TheBarStandsBesideOtherBarsAndBehindAnotherProgramsFullScreenWindow)

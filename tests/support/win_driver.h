@@ -189,6 +189,12 @@ public:
         std::lock_guard<std::mutex> hold(lock);
         return std::move(answered);
     }
+    std::vector<std::string> Texts()
+    {
+        std::vector<std::string> texts;
+        for (const Box& box : Take()) texts.push_back(box.text);
+        return texts;
+    }
 
 private:
     std::atomic<bool> stop{false};

@@ -13,6 +13,7 @@
 #include "model_builders.h"
 #include "resources/resource.h"
 #include "settings/options_dialog_win.h"
+#include "settings/registry_store_win.h"
 #include "settings/user_variables.h"
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
@@ -80,12 +81,6 @@ UINT_PTR WINAPI Shell(DWORD message, PAPPBARDATA data)
 }
 void WINAPI FullHour(LPSYSTEMTIME now) { *now = SYSTEMTIME{2000, 1, 6, 1, 12, 0, 0, 0}; }
 BOOL WINAPI Sound(const char* path) { return played.push_back(path), soundWorks; }
-Lines Texts(driver::BoxWatcher& boxes)
-{
-    Lines texts;
-    for (const driver::Box& box : boxes.Take()) texts.push_back(box.text);
-    return texts;
-}
 // Read: a menu as the user sees it; "-" a separator; an entry whose command finds another marked.
 std::string Read(HMENU menu)
 {
@@ -207,20 +202,29 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         EXPECT_EQ(c.docking, docking);
         EXPECT_EQ(c.inView, Top() == 0) << Top();
         EXPECT_EQ(c.refuse ? Lines{"Fehler beim automatischen Verstecken\nder Men\xfcleiste! Ist dort die Task-Leiste?"} : Lines{},
-                  Texts(boxes));
+                  boxes.Texts());
         EXPECT_EQ(c.after, userVariables.autoHide);
         EXPECT_TRUE(!c.box || IsDlgButtonChecked(options, c.box) == BST_UNCHECKED) << "the refused box";
     }
 }
 
-TEST_F(Bar, TheOldShellAndTheEndOfAFatalStartSendNoAppBarMessage)
+TEST_F(Bar, TheOldShellsBarAlwaysHidesAndNeitherItNorTheEndOfAFatalStartSendsAnAppBarMessage)
 {
     ExitBar(true);  // a start that failed before the window was made
     newShell = false;
     ASSERT_NE(0, RegisterBarClass());
+    char key[USER_KEY_NAME_SIZE];
+    FormatUserKeyName(key, sizeof key, userName);
+    UserVariables stored = {1, 0, 0, 1, 0, 0, 1, 0, ""};  // auto-hide off
+    ASSERT_TRUE(driver::WriteRegistryValue(key, "User_Variables", REG_BINARY, &stored, sizeof stored));
+    LoadUserVariables(CommandLineSwitches{});
+    driver::DeleteRegistryKey(key);
+    EXPECT_EQ(1u, userVariables.autoHide) << "hidden although stored off";
     driver::BoxWatcher boxes;  // the old shell's auto-hide cannot be switched off
-    CreateBar(1);
+    CreateBar(userVariables.autoHide);
     for (int box : {IDC_DOCK_BOTTOM, IDC_AUTO_HIDE, IDC_DOCK_BOTTOM}) SendDlgItemMessageA(options, box, BM_CLICK, 0, 0);
+    EXPECT_EQ(Lines{"Automatisches Verstecken kann in Windows NT 3.x nicht abgeschaltet werden!"}, boxes.Texts());
+    EXPECT_TRUE(IsDlgButtonChecked(options, IDC_AUTO_HIDE) && Top() < 0) << "still on";
     SendMessageA(barWindowHandle, WM_ACTIVATE, WA_ACTIVE, 0);
     ExitBar(true);
     EXPECT_EQ(0, shellMessages);
@@ -255,7 +259,7 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
         UpdateStatusLine();
         EXPECT_EQ(Lines(step.plays, "C:\\gong.wav"), played);
         EXPECT_EQ(step.woken, KillTimer(barWindowHandle, ALIGN_TIMER_ID) != 0) << "the status on the clock's ten seconds";
-        EXPECT_EQ(step.plays && !step.works ? Lines{WAV_FAILED_TEXT} : Lines{}, Texts(boxes));
+        EXPECT_EQ(step.plays && !step.works ? Lines{WAV_FAILED_TEXT} : Lines{}, boxes.Texts());
     }
     readChimeClock = realClock, playChimeSound = realSound;
 }

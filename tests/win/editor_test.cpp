@@ -44,10 +44,9 @@ TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
     driver::BoxWatcher boxes;
     SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 
-    Lines added, warnings;
+    Lines added, warnings = boxes.Texts();
     for (ProgramItem* item = target->items; item; item = item->next)
         if (item->name[0]) added.push_back(item->name);
-    for (const driver::Box& box : boxes.Take()) warnings.push_back(box.text);
     EXPECT_EQ(Lines{"Zwei"}, added);
     EXPECT_EQ((Lines{tooLong, MENU_FULL_TEXT}), warnings);
     EXPECT_EQ(1, SendMessageA(list, LB_GETCURSEL, 0, 0));

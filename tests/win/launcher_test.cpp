@@ -90,9 +90,7 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
         call.clear();
         driver::BoxWatcher boxes;
         EXPECT_EQ(!c.warning, LaunchProgramItem(&item));
-        Lines warnings;
-        for (const driver::Box& box : boxes.Take()) warnings.push_back(box.text);
-        EXPECT_EQ(c.warning ? Lines{c.warning} : Lines{}, warnings);
+        EXPECT_EQ(c.warning ? Lines{c.warning} : Lines{}, boxes.Texts());
         EXPECT_EQ(c.call, call);
         DWORD flags;
         bool started = !c.oldShell && !c.warning;
