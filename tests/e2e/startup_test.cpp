@@ -1,10 +1,7 @@
 // Start and end, and what the bar keeps: warnings in order, the welcome, the options, the profile,
-// the strip (also for a restarted shell), one bar at a time, a logoff. A broken or held profile
-// stops the bar before it shows; a failed save at the end is reported once the hot key is free and
-// keeps the old file and what the registry holds.
-#include "menus/menu_model.h"
+// the strip (also for a restarted shell), one bar at a time, a logoff. A failed save at the end is
+// reported once the hot key is free and keeps the old file and what the registry holds.
 #include "menus/menu_numbering.h"
-#include "menus/profile_file.h"
 #include "resources/resource.h"
 #include "win_bar_fixture.h"
 
@@ -76,32 +73,6 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
     kept.dockBottom = 1, kept.showFreeMemory = 0;
     EXPECT_EQ(BytesOf(kept), Stored(user));
     EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved) && saved == ProfileBytes(PROFILE)) << "unchanged menus not written";
-}
-
-TEST_F(Startup, BrokenOrHeldProfileStopsTheBarAndNothingIsWritten)
-{
-    std::string user = UserWith("e2e_broken", Defaults(false)), name = "deskrail." + user;
-    Bytes whole = ProfileBytes(PROFILE), after;
-    // Broken (the unit tests read every kind); a whole file held by another program is no broken one, but
-    // the defaults must not be saved over it.
-    const struct { Bytes file; std::string text; bool held; } cases[] = {
-        {{whole[0], whole[1]}, PROFILE_OLD_FORMAT_TEXT, false}, {whole, Format(PROFILE_UNREADABLE_FORMAT, name.c_str()), true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        ASSERT_TRUE(WriteFileBytes(ProfileOf(user), c.file));
-        HANDLE held = c.held ? CreateFileA(ProfileOf(user).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0) : 0;
-        BarProcess bar;
-        ASSERT_TRUE(bar.Start(exe, user + " +b"));
-        ASSERT_TRUE(WaitFor([&] { return FirstBox(bar.Id()) != nullptr; }));
-        EXPECT_FALSE(FindProcessWindow(bar.Id(), "DRClass", nullptr)) << "no bar behind the box";
-        Box box;
-        ASSERT_TRUE(bar.NextBox(box));
-        EXPECT_EQ(FATAL_CAPTION + ("|" + c.text), box.caption + "|" + box.text);
-        ExpectExit0(bar);
-        if (held) CloseHandle(held);
-        EXPECT_TRUE(ReadFileBytes(ProfileOf(user), after) && after == c.file);
-        EXPECT_EQ(BytesOf(Defaults(false)), Stored(user));
-    }
 }
 
 TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)

@@ -81,15 +81,24 @@ TEST(Platform, AStartAfterAWindows95ReplaceCutShortBetweenItsMovesTakesTheOldFil
     EXPECT_EQ(std::string(old.begin(), old.end()) + "|(none)", Text(dir.File("deskrail.anna")) + "|" + Text(dir.File("deskrail.anna.$$$")));
 }
 
-TEST(Platform, AProfileBeyondMemoryIsSaidSoNotHeldByAnotherProgram)
+TEST(Platform, AProfileHeldByAnotherProgramOrBeyondMemoryIsSaidSoAndStopsTheStart)
 {
     driver::TempDir dir;
     lstrcpyA(programDirectory, dir.Path().c_str()), lstrcpyA(profileFileName, "deskrail.anna");
-    ASSERT_TRUE(driver::WriteFileBytes(dir.File("deskrail.anna"), {103, 0, 0, 0}));
-    const auto realSize = sizeSlot;
-    sizeSlot = BeyondFourGigabytes;
-    ProfileLoad load = LoadProfile();
-    sizeSlot = realSize;
-    EXPECT_TRUE(load.fatal);
-    EXPECT_EQ("Nicht gen\xfcgend Speicher zum Laden der Profildatei.", std::string(load.message));
+    const std::string path = dir.File("deskrail.anna");
+    ASSERT_TRUE(driver::WriteFileBytes(path, {103, 0, 0, 0}));
+    const std::pair<bool, std::string> cases[] = {  // held without sharing; or its size beyond 4 GB
+        {true, "Profildatei deskrail.anna kann nicht gelesen werden.\nVielleicht hält ein anderes Programm sie geöffnet.\n"
+               "Bitte starten Sie DeskRail danach erneut."},
+        {false, "Nicht genügend Speicher zum Laden der Profildatei."}};
+    for (const auto& [held, message] : cases) {
+        HANDLE file = held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
+        const auto realSize = sizeSlot;
+        if (!held) sizeSlot = BeyondFourGigabytes;
+        ProfileLoad load = LoadProfile();
+        sizeSlot = realSize;
+        if (file) CloseHandle(file);
+        EXPECT_TRUE(load.fatal && !menuListHead) << message;
+        EXPECT_EQ(message, load.message);
+    }
 }
