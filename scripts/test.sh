@@ -80,6 +80,8 @@ echo "== floor check"
 if python3 scripts/check-floors.py; then count "floor check" 0; else count "floor check" 1; fi
 echo "== spelling of the texts"
 if python3 scripts/check-texts.py; then count "spelling" 0; else count "spelling" 1; fi
+echo "== fault list"
+if python3 scripts/check-faults.py; then count "fault list" 0; else count "fault list" 1; fi
 
 # Native: portable core under the sanitizers.
 if configure_and_build native "$build/native" -DCMAKE_BUILD_TYPE=Debug; then
