@@ -127,10 +127,11 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
     WNDCLASSA owner = {0, Owner, 0, 0, appInstance, nullptr, nullptr, nullptr, nullptr, "OptionsOwner"};
     RegisterClassA(&owner);
     barWindowHandle = CreateWindowA("OptionsOwner", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, appInstance, nullptr);
-    driver::TempDir dir;  // a WAV file that plays: 8 kHz mono, no samples
-    const std::string wav = dir.File("gong.wav");
+    driver::TempDir dir;  // a WAV file that plays (8 kHz mono, no samples) whose path is the 79 characters the field takes
+    const std::string wav = dir.File(std::string(79 - 5 - dir.Path().size(), 'g') + ".wav"), noWav = dir.File("kein.wav");
     const char header[] = "RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0\x40\x1F\0\0\x01\0\x08\0data\0\0\0";
     ASSERT_TRUE(driver::WriteFileBytes(wav, std::vector<unsigned char>(header, header + sizeof header)));
+    ASSERT_TRUE(driver::WriteFileBytes(noWav, std::vector<unsigned char>(44, 'x')));
     UserVariables blank = {};
     CopyText(blank.chimeSound, wav.c_str());
     // Each box, its field, and the request to the bar a click makes (as numbered after WM_APP).
@@ -157,21 +158,25 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
         EXPECT_EQ(driver::BytesOf(stored), driver::BytesOf(userVariables)) << "on again, and OK keeps it";
         DestroyWindow(dialog);
     }
-    // OK and Testen with the chime on or off and a WAV path or none: the warnings, sounds, and whether it closed.
+    // OK and Testen with the chime on or off, a WAV path or none, the sound played or a stand-in: the warnings,
+    // sounds, and whether it closed. A path too long is refused as typed, not cut into another file's name.
     const ChimeSoundFunction realSound = playChimeSound;
-    playChimeSound = Play;
-    const std::string noWav = std::string(" ") + NO_WAV_TEXT;
-    const struct { int button; uint32_t chime; const char* path; std::string after; } presses[] = {
-        {IDOK, 0, "", " closed"}, {IDOK, 1, "", noWav}, {IDOK, 1, wav.c_str(), " closed"},
-        {IDC_TEST_SOUND, 0, "C:\\a.wav", " play C:\\a.wav"}, {IDC_TEST_SOUND, 1, "", noWav}};
+    const std::string none = " Bitte geben Sie den Namen einer WAV-Datei ein.", tooLong = wav + "X",
+                      failed = " Fehler beim Abspielen einer WAV-Datei.\nÜberprüfen Sie Pfad und Dateiname.";
+    const struct { int button; uint32_t chime; std::string path; bool real; std::string after; } presses[] = {
+        {IDOK, 0, "", 0, " closed"}, {IDOK, 1, "", 0, none}, {IDOK, 1, wav, 0, " closed"}, {IDOK, 1, noWav, 0, failed},
+        {IDOK, 1, dir.File("fehlt.wav"), 0, failed}, {IDOK, 0, tooLong, 0, " Der Pfad der WAV-Datei darf höchstens 79 Zeichen lang sein."},
+        {IDC_TEST_SOUND, 0, "C:\\a.wav", 0, " play C:\\a.wav"}, {IDC_TEST_SOUND, 1, "", 0, none},
+        {IDC_TEST_SOUND, 0, noWav, 1, failed}, {IDC_TEST_SOUND, 0, dir.File("fehlt.wav"), 1, failed}};
     for (const auto& p : presses) {
         SCOPED_TRACE(&p - presses);
         driver::BoxWatcher watcher;
         userVariables = blank;
         userVariables.hourlyChime = p.chime;
+        playChimeSound = p.real ? realSound : Play;
         HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
         ShowWindow(dialog, SW_SHOW);
-        SetDlgItemTextA(dialog, IDC_CHIME_SOUND, p.path);
+        SetDlgItemTextA(dialog, IDC_CHIME_SOUND, p.path.c_str());
         played.clear();
         SendDlgItemMessageA(dialog, p.button, BM_CLICK, 0, 0);
         for (const driver::Box& box : watcher.Take()) played += " " + box.text;
