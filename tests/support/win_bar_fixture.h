@@ -51,63 +51,26 @@ inline Bytes TwentyMenus()
     return ProfileBytes(text);
 }
 
-using Pixels = std::vector<DWORD>;
-
-// Picture: the screen's top rows; given the rows without a status, the time
-// drawn over them as the bar draws its status text: in the menu font and
-// colour, ending 7 pixels before the right edge, centred in the last menu line.
-inline Pixels Picture(int height, const Pixels* under = nullptr, int top = 0)
+// StatusDrawn: text stands in the right half of the bar's menu lines, where the status text is drawn (the
+// titles on the left may show the keyboard mode the hot key left, the frame the activation).
+inline bool StatusDrawn(HWND window)
 {
-    int width = GetSystemMetrics(SM_CXSCREEN);
+    const RECT bar = WindowRect(window);
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = bar.bottom - bar.top;
     BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     DWORD* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr), screen = GetDC(nullptr);
     HGDIOBJ bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-    NONCLIENTMETRICSA metrics = {};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0);
-    HGDIOBJ font = CreateFontIndirectA(&metrics.lfMenuFont);
     SelectObject(dc, bitmap);
-    SelectObject(dc, font);
-    if (!under) BitBlt(dc, 0, 0, width, height, screen, 0, top, SRCCOPY);
-    if (under) {
-        char time[20] = "";  // a part is followed by two blanks
-        GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time);
-        const std::string text = time + std::string("  ");
-        std::copy(under->begin(), under->end(), bits);
-        SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
-        SetBkMode(dc, TRANSPARENT);
-        SIZE size;
-        TEXTMETRICA tm;
-        GetTextExtentPoint32A(dc, text.c_str(), text.size(), &size);
-        GetTextMetricsA(dc, &tm);
-        int line = GetSystemMetrics(SM_CYMENU);
-        TextOutA(dc, width - size.cx - 7, height - 10 - line + (line - tm.tmHeight + 10) / 2, text.c_str(), text.size());
-    }
+    BitBlt(dc, 0, 0, width, height, screen, 0, bar.top, SRCCOPY);
     GdiFlush();
-    Pixels pixels(bits, bits + width * height);
-    // The menu titles on the left may show the keyboard mode the hot key left, the frame the
-    // activation; the status is on the right.
-    for (int y = 0; y < height; ++y) {
-        std::fill_n(pixels.begin() + y * width, width / 2, 0);
-        std::fill_n(pixels.begin() + y * width + width - 3, 3, 0);
-    }
+    bool drawn = false;
+    for (int y = 6; y < height - 6; ++y)
+        for (int x = width / 2; x < width - 10; ++x) drawn |= bits[y * width + x] != bits[y * width + width / 2];
     ReleaseDC(nullptr, screen);
     DeleteDC(dc);
     DeleteObject(bitmap);
-    DeleteObject(font);
-    return pixels;
-}
-
-// StatusDrawn: text stands in the right half of the menu lines.
-inline bool StatusDrawn(HWND window)
-{
-    int width = GetSystemMetrics(SM_CXSCREEN), height = WindowRect(window).bottom - WindowRect(window).top;
-    Pixels p = Picture(height, nullptr, WindowRect(window).top);
-    for (int y = 6; y < height - 6; ++y)
-        for (int x = width / 2; x < width - 10; ++x)
-            if (p[y * width + x] != p[y * width + width / 2]) return true;
-    return false;
+    return drawn;
 }
 
 class BarTest : public ::testing::Test {

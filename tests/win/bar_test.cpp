@@ -31,6 +31,8 @@ extern decltype(&GetWindowDC) dcSlot asm("__imp__GetWindowDC@4");
 extern decltype(&ReleaseDC) releaseSlot asm("__imp__ReleaseDC@8");
 extern decltype(&SetTimer) timerSlot asm("__imp__SetTimer@16");
 extern decltype(&GetSystemPowerStatus) powerSlot asm("__imp__GetSystemPowerStatus@4");
+extern decltype(&ExtTextOutA) textSlot asm("__imp__ExtTextOutA@32");
+extern decltype(&DrawMenuBar) menuBarSlot asm("__imp__DrawMenuBar@4");
 // The slide's clock and its moves, likewise.
 extern decltype(&GetTickCount) tickSlot asm("__imp__GetTickCount@0");
 extern decltype(&SetWindowPos) placeSlot asm("__imp__SetWindowPos@28");
@@ -46,6 +48,24 @@ BOOL WINAPI Delete(HGDIOBJ object) { return --held, realDelete(object); }
 HDC WINAPI Dc(HWND window) { return ++held, realDc(window); }
 int WINAPI Release(HWND window, HDC dc) { return --held, realRelease(window, dc); }
 BOOL WINAPI PowerFails(LPSYSTEM_POWER_STATUS) { return SetLastError(ERROR_GEN_FAILURE), FALSE; }
+BOOL WINAPI PowerAt57(LPSYSTEM_POWER_STATUS status) { return *status = {0, 0, 57, 0, 0, 0}, TRUE; }
+std::string drawn;  // each text the program draws: where it ends, whether centred in the bar, its font and colour
+const auto realText = textSlot;
+BOOL WINAPI Text(HDC dc, int x, int y, UINT options, const RECT* clip, LPCSTR text, UINT length, const INT* widths)
+{
+    SIZE size = {};
+    TEXTMETRICA metrics = {};
+    LOGFONTA font = {};
+    GetTextExtentPoint32A(dc, text, length, &size), GetTextMetricsA(dc, &metrics);
+    GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
+    const RECT bar = driver::WindowRect(barWindowHandle);
+    drawn += " " + std::string(text, length) + "|" + std::to_string(x + size.cx) + "|" +
+             (std::abs(2 * y + metrics.tmHeight - (bar.bottom - bar.top)) <= 1 ? "centred|" : "off|") + font.lfFaceName +
+             std::to_string(font.lfHeight) + "|" + std::to_string(GetTextColor(dc));
+    return realText(dc, x, y, options, clip, text, length, widths);
+}
+const auto realMenuBar = menuBarSlot;
+BOOL WINAPI MenuBar(HWND window) { return drawn += " wipe", realMenuBar(window); }  // the old text goes with the titles
 std::string timers;  // the periods of the timers set
 const auto realTimer = timerSlot;
 UINT_PTR WINAPI Timer(HWND w, UINT_PTR id, UINT ms, TIMERPROC f) { return timers += " " + std::to_string(ms), realTimer(w, id, ms, f); }
@@ -323,14 +343,28 @@ TEST_F(Bar, FreeMemoryFromTheLookedUpCallElseFromTheOldOne)
     memoryStatusEx = lookedUp;
 }
 
-TEST_F(Bar, AFailedPowerQueryIsNoBatteryAtZeroPercent)
+TEST_F(Bar, StatusTextAndBatteryEndSevenPixelsFromTheRightInTheMenuFontAndAFailedPowerQueryShowsNoBattery)
 {
+    userVariables.showTime = userVariables.showFreeMemory = 0, userVariables.showUserName = 1;
+    CopyText(userName, "anna");
     CreateBar(0);
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0);
+    const std::string end = "|" + std::to_string(screenWidth - 7) + "|centred|" + metrics.lfMenuFont.lfFaceName +
+                            std::to_string(metrics.lfMenuFont.lfHeight) + "|",
+                      text = end + std::to_string(GetSysColor(COLOR_MENUTEXT));
     const auto realPower = powerSlot;
-    powerSlot = PowerFails, powerStatusAvailable = true, onBattery = true;
-    SendMessageA(barWindowHandle, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
-    powerSlot = realPower;
-    EXPECT_FALSE(onBattery) << "its zeroed record read as on battery, 0 %";
+    powerStatusAvailable = true, textSlot = Text, menuBarSlot = MenuBar;
+    // On battery at 57 %, in green; a failed query, its zeroed record read as on battery, 0 %.
+    for (auto [query, status] : {std::make_pair(PowerAt57, " wipe anna  57%" + text + " 57%" + end + "32768"),
+                                 std::make_pair(PowerFails, " wipe anna  " + text)}) {
+        powerSlot = query, onBattery = true, drawn.clear();
+        SendMessageA(barWindowHandle, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
+        EXPECT_EQ(status, drawn);
+        EXPECT_EQ(query == PowerAt57, onBattery);
+    }
+    powerSlot = realPower, textSlot = realText, menuBarSlot = realMenuBar, userName[0] = 0;
 }
 
 TEST_F(Bar, StatusRefreshesEvery10SecondsAndThePollRunsEveryHalfSecondAndSparesTheBarWhileItsMenuIsOpen)
