@@ -9,7 +9,7 @@ using Lines = std::vector<std::string>;
 
 class Editor : public BarTest {};
 
-TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
+TEST_F(Editor, EditedMenusAreSavedAndTheRebuiltMenuBarStartsWhatEachEntryHolds)
 {
     // A program whose name has umlauts, as a Windows user names files.
     std::string helper = dir.File("Brief an Jürgen.exe"), record = dir.File("record.txt");
@@ -17,20 +17,16 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     SetEnvironmentVariableA("DESKRAIL_LAUNCH_RECORD", record.c_str());  // the bar passes it on
     std::string user = UserWith("e2e_editor", Defaults(false)), work = dir.File("Arbeit");
     ASSERT_TRUE(CreateDirectoryA(work.c_str(), nullptr));
-    // The first menu holds 101 entries, as another tool may write it; the
-    // first two share a name. The second of them is deleted below.
-    std::string full = "deskrail-profile 103\nmenu \"&Voll\"\n", kept = full;
-    for (int e = 1; e <= 101; ++e) {
-        std::string entry = std::string(" entry \"") + (e <= 2 ? "Spiel" : "x") + "\"\n";
-        entry += std::string("  path \"") + (e == 2 ? "zwei" : "eins") + "\"\n";
-        full += entry;
-        kept += e == 2 ? "" : entry;
-    }
-    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), ProfileBytes(full + "menu \"&Rest\"\n")));
+    // The first menu holds 101 entries, as another tool may write it; the second one entry for the helper.
+    std::string full = "menu \"&Voll\"\n", rest = "menu \"&Rest\"\n entry \"&Zähler\"\n  path \"" + helper +
+        "\"\n  directory \"" + work + "\"\n  parameters \"eins \\x22zwei drei\\x22\"\n  show " + std::to_string(SW_MINIMIZE) + "\n";
+    for (int e = 1; e <= 101; ++e) full += " entry \"x\"\n  path \"eins\"\n";
+    const Bytes before = ProfileBytes("deskrail-profile 103\n" + full + rest);
+    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), before));
     BarProcess bar;
     HWND window = Start(bar, user, {MENU_BAR_FULL_TEXT});
     PostMessageA(window, WM_COMMAND, IDM_MENUS, 0);
-    HWND editor = DialogOwnedBy(window), name, entry;
+    HWND editor = DialogOwnedBy(window), name;
     ASSERT_TRUE(editor);
     // A warning belongs to the editor: neither it nor the bar can be used under the warning, the
     // bar not after it either, and meanwhile the bar's popup opens no second editor.
@@ -48,36 +44,21 @@ TEST_F(Editor, EditedMenusAreSavedAndTheNewEntryStartsItsProgram)
     PressButton(editor, IDC_NEW_MENU);
     ASSERT_TRUE(name = DialogOwnedBy(editor));
     DWORD_PTR ignored;
-    Bytes saved, before = ProfileBytes(full + "menu \"&Rest\"\n");
+    Bytes saved;
     SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
     EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved) && saved == before);
     TypeInto(name, IDC_MENU_NAME, "&Werkzeüge");
     PressButton(name, IDOK);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(name); })) << "a dialog still open would take the next command";
     ASSERT_TRUE(WaitFor([&] { return ListOf(editor, IDC_MENUS) == Lines{"&Voll", "&Rest", "&Werkzeüge"}; }));
-    ChooseLine(editor, IDC_MENUS, 0);
-    ChooseLine(editor, IDC_PROGRAMS, 1);
-    PressButton(editor, IDC_DELETE_ENTRY);
-    ASSERT_TRUE(WaitFor([&] { return ListOf(editor, IDC_PROGRAMS).size() == 100; }));
-    ChooseLine(editor, IDC_MENUS, 2);
-    PressButton(editor, IDC_NEW_PROGRAM);
-    ASSERT_TRUE(entry = DialogOwnedBy(editor));
-    TypeInto(entry, IDC_ENTRY_NAME, "&Zähler");
-    TypeInto(entry, IDC_ENTRY_PATH, helper);
-    TypeInto(entry, IDC_ENTRY_DIRECTORY, work);
-    TypeInto(entry, IDC_ENTRY_PARAMETERS, "eins \"zwei drei\"");
-    ClickBox(entry, IDC_SHOW_MINIMIZED);
-    PressButton(entry, IDOK);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(entry); }));
-    ASSERT_TRUE(WaitFor([&] { return ListOf(editor, IDC_PROGRAMS) == Lines{"&Zähler"}; }));
+    ChooseLine(editor, IDC_MENUS, 1);
+    PressButton(editor, IDC_MENU_UP);
+    ASSERT_TRUE(WaitFor([&] { return ListOf(editor, IDC_MENUS) == Lines{"&Rest", "&Voll", "&Werkzeüge"}; }));
     PressButton(editor, IDOK);
-
-    std::string made = "menu \"&Werkzeüge\"\n entry \"&Zähler\"\n  path \"" + helper + "\"\n  directory \"" + work +
-                       "\"\n  parameters \"eins \\x22zwei drei\\x22\"\n  show " + std::to_string(SW_MINIMIZE) + "\n";
-    Bytes edited = ProfileBytes(kept + "menu \"&Rest\"\n" + made);
+    Bytes edited = ProfileBytes("deskrail-profile 103\n" + rest + full + "menu \"&Werkzeüge\"\n");
     EXPECT_TRUE(WaitFor([&] { return ReadFileBytes(ProfileOf(user), saved) && saved == edited; })) << "saved on OK";
-    // The new entry, third menu's first, starts its program in its folder, with its parameters and show command.
-    PostMessageA(window, WM_COMMAND, 301, 0);
+    // The moved menu's entry is now the first menu's first: it starts in its folder, with its parameters and show command.
+    PostMessageA(window, WM_COMMAND, 101, 0);
     Bytes started;
     ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(record, started); })) << "the entry started nothing";
     EXPECT_EQ("eins|zwei drei|\n" + work + "\n" + std::to_string(SW_MINIMIZE) + "\n",
