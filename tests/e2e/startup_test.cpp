@@ -103,6 +103,7 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
     ASSERT_TRUE(PostMessageA(bar.Bar(), WM_CLOSE, 0, 0));
     ASSERT_TRUE(WaitFor([&] { return FirstBox(bar.Id()) != nullptr; }));
     EXPECT_TRUE(HotKeyFree()) << "the hot key is free before the warning";
+    EXPECT_EQ(BytesOf(kept), Stored(user)) << "the options are saved after the menus";
     Box box;
     ASSERT_TRUE(bar.NextBox(box));
     EXPECT_EQ(Format(PROFILE_WRITE_FAILED_FORMAT, ("deskrail." + user).c_str()), box.text);
