@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <fstream>
-#include <string>
 
 int main(int argc, char** argv)
 {

@@ -1,12 +1,10 @@
 #include "native_platform.h"
 
 #include <cstdarg>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
-#include "base/text.h"
 #include "menus/profile_file.h"
 
 namespace {

@@ -2,14 +2,12 @@
 // editor's rules without its window, and the launcher's.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstring>
 #include <random>
 
 #include "base/texts.h"
 #include "editor/menu_editing.h"
 #include "launcher/launcher.h"
-#include "menus/menu_numbering.h"
 #include "native_platform.h"
 
 namespace {

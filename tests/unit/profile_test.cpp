@@ -2,13 +2,11 @@
 // fuzz corpus, the default menus, and the file in the program directory.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "base/platform.h"
 #include "base/process_state.h"
-#include "base/text.h"
 #include "base/texts.h"
 #include "menus/profile_text.h"
 #include "native_platform.h"

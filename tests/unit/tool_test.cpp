@@ -1,6 +1,5 @@
 // deskrail-profile's command line: both verbs, their exit codes, and that it never writes over its input.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>

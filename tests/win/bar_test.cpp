@@ -2,9 +2,7 @@
 // refuses auto-hide), the clock (the full hour cannot be waited for) and the sound device.
 #include <gtest/gtest.h>
 
-#include <thread>
 
-#include "base/process_state.h"
 #include "base/process_state_win.h"
 #include "base/sound_win.h"
 #include "base/texts.h"
@@ -14,8 +12,6 @@
 #include "resources/resource.h"
 #include "settings/options_dialog_win.h"
 #include "settings/registry_store_win.h"
-#include "settings/user_variables.h"
-#include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
 #include "shell/shell_state_win.h"
 #include "shell/startup_win.h"

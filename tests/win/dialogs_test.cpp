@@ -1,18 +1,13 @@
 // Every button, box and field of the Options dialog, the custom-menus dialog and its two entry dialogs does
 // its own action: driven with real messages in this process, the modal ones answered by a thread as a user.
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <thread>
 
 #include "base/process_state_win.h"
 #include "base/sound_win.h"
-#include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
 #include "model_builders.h"
 #include "resources/resource.h"
 #include "settings/options_dialog_win.h"
-#include "settings/user_variables.h"
 #include "win_bar_fixture.h"
 
 namespace {

@@ -2,14 +2,10 @@
 // as the shell makes it, and the system's file dialog, answered by a thread of the test as the user would.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commdlg.h>
-#include <dlgs.h>
 #include <shlobj.h>
 
-#include <thread>
 
 #include "base/process_state_win.h"
-#include "base/text.h"
 #include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
 #include "editor/entry_dialogs_win.h"

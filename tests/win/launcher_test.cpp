@@ -1,7 +1,6 @@
 // Starting an entry through the launcher's two shell seams: Wine's shell names a missing folder a missing
 // file and expands variables unasked.
 #include <gtest/gtest.h>
-#include <objbase.h>
 #include <shlobj.h>
 
 #include "base/process_state.h"
