@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # inject-faults.sh [faults-file] [ids...]: puts each fault of the list
 # (scripts/faults.txt by default; all of them, or only the ids given) into
-# src/ alone, runs the source checks (floors, spelling), rebuilds the native
-# and the Windows tree, runs unit_tests, win_tests and e2e_tests, notes which
-# layer failed and which tests, and puts src/ back exactly. First row: the suite on the unchanged tree.
+# src/ alone, runs the source checks (floors, spelling), rebuilds the native,
+# the fuzz and the Windows tree, runs unit_tests, each fuzzer from its seeds for
+# FAULT_FUZZ_SECONDS (default 10), win_tests and e2e_tests, notes which layer
+# failed and which tests, and puts src/ back exactly. First row: the suite on the unchanged tree.
 # Table on stdout and in build/faults-report.txt; logs in build/faults/.
 # A layer that runs longer than FAULT_TIMEOUT seconds (default 180; the
 # unchanged suite takes well under a minute a layer) counts as a crash.
@@ -17,6 +18,7 @@ logs="$build/faults"
 backup="$build/faults-backup"   # copy of the one changed file, and its path
 report="$build/faults-report.txt"
 layer_timeout="${FAULT_TIMEOUT:-180}"
+fuzz_seconds="${FAULT_FUZZ_SECONDS:-10}"
 mkdir -p "$logs"
 
 # fault_tool list FILE [ids] | apply FILE ID: parses the list; apply checks
@@ -87,6 +89,8 @@ unset DISPLAY
 echo "== configure"
 nice cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >"$build/native.configure.log" 2>&1 \
     || { echo "native configure failed"; exit 1; }
+CC=clang CXX=clang++ nice cmake -S "$root" -B "$build/fuzz" -G Ninja -DDESKRAIL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    >"$build/fuzz.configure.log" 2>&1 || { echo "fuzz configure failed"; exit 1; }
 nice cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >"$build/win.configure.log" 2>&1 || { echo "windows configure failed"; exit 1; }
 # As the test command: each Wine layer in a rig of its own, both kept for the whole run.
@@ -157,6 +161,21 @@ run_case() {  # run_case ID
         ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_layer "$dir" unit "$build/native/unit_tests"
         unit=$result; [ -n "$names" ] && failing+="u: $names"
     fi
+    # The fuzzers, each from a copy of its seeds; a finding stops it with a non-zero status.
+    fuzz=build
+    if nice cmake --build "$build/fuzz" >"$dir/fuzz-build.log" 2>&1; then
+        fuzz=ok
+        for target in fuzz/*.cpp; do
+            local name corpus
+            name=$(basename "$target" .cpp) corpus="$dir/corpus-$(basename "$target" .cpp)"
+            mkdir -p "$corpus" && cp -r "fuzz/corpus/$name/." "$corpus/" 2>/dev/null
+            if ! nice timeout "$layer_timeout" "$build/fuzz/$name" -max_total_time="$fuzz_seconds" \
+                -artifact_prefix="$dir/$name-" "$corpus" >"$dir/$name.log" 2>&1; then
+                fuzz=FAIL; failing+="f: $name "
+            fi
+            rm -rf "$corpus"
+        done
+    fi
     tu=$((SECONDS - t0)); t0=$SECONDS
     win=build; e2e=build
     if [ $win_built = 1 ]; then
@@ -172,11 +191,11 @@ run_case() {  # run_case ID
     fi
     local te=$((SECONDS - t0))
     local row
-    row=$(printf '%-28s | %-5s | %-5s | %-5s | %-5s | %s' "$id" "$checks" "$unit" "$win" "$e2e" "$failing")
+    row=$(printf '%-28s | %-5s | %-5s | %-5s | %-5s | %-5s | %s' "$id" "$checks" "$unit" "$fuzz" "$win" "$e2e" "$failing")
     rows+=("$row")
     times+=("$(printf '%-28s | %5s | %5s | %5s | %5s' "$id" "$tb" "$tu" "$tw" "$te")")
     echo "$row" | cut -c1-200
-    echo "   time: build ${tb}s unit ${tu}s win ${tw}s e2e ${te}s"
+    echo "   time: build ${tb}s unit and fuzz ${tu}s win ${tw}s e2e ${te}s"
 }
 
 mapfile -t ids < <(fault_tool list "$faults_file" "$@")
@@ -195,6 +214,7 @@ for id in "${ids[@]}"; do
 done
 # Leave both trees built from the unchanged sources.
 nice cmake --build "$build/native" --target unit_tests >/dev/null 2>&1
+nice cmake --build "$build/fuzz" >/dev/null 2>&1
 nice cmake --build "$build/win" --target DeskRail win_tests e2e_tests >/dev/null 2>&1
 
 {
@@ -202,11 +222,11 @@ nice cmake --build "$build/win" --target DeskRail win_tests e2e_tests >/dev/null
     echo "ok: layer passed; FAIL: tests failed; crash: no summary; hang: timed out; build: did not build"
     echo "checks: the floor and spelling checks of the sources"
     echo
-    printf '%-28s | %-5s | %-5s | %-5s | %-5s | %s\n' "fault id" "check" "unit" "win" "e2e" "failing (c/u/w/e: layer)"
+    printf '%-28s | %-5s | %-5s | %-5s | %-5s | %-5s | %s\n' "fault id" "check" "unit" "fuzz" "win" "e2e" "failing (c/u/f/w/e: layer)"
     printf '%s\n' "${rows[@]}"
     echo
     echo "Seconds per fault:"
-    printf '%-28s | %5s | %5s | %5s | %5s\n' "fault id" "build" "unit" "win" "e2e"
+    printf '%-28s | %5s | %5s | %5s | %5s\n' "fault id" "build" "unit+f" "win" "e2e"
     printf '%s\n' "${times[@]}"
 } >"$report"
 echo
