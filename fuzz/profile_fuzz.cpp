@@ -1,6 +1,7 @@
 // Fuzz target on the profile reader: any input loads without fault, leaves a
-// whole model (or none after a fatal end), and what loads saves to the
-// canonical form of the input, worked out here apart from the reader.
+// whole model (or none after a fatal end), what loads saves to the canonical
+// form of the input, worked out here apart from the reader, and exports to a
+// text that reads back to those bytes without touching the loaded menus.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include "base/process_state.h"
 #include "base/text.h"
 #include "menus/profile_file.h"
+#include "menus/profile_text.h"
 #include "native_platform.h"
 
 namespace {
@@ -55,7 +57,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (load.fatal ? menuListHead != nullptr || !load.message[0] : load.message[0] != '\0') std::abort();
     if (!ModelBreach().empty()) std::abort();
     // An empty file gives the default menus, which have no input to compare with.
-    if (!load.fatal && size > 0 && Encoded() != Canonical(data, size)) std::abort();
+    if (!load.fatal && size > 0) {
+        const Bytes saved = Encoded();
+        const std::string model = Describe();
+        std::string text;
+        unsigned char* bytes = nullptr;
+        size_t length = 0;
+        char message[400];
+        ExportProfileText(data, size, [](const char* piece, size_t n, void* out) { static_cast<std::string*>(out)->append(piece, n); }, &text);
+        if (saved != Canonical(data, size) || Describe() != model ||
+            !ProfileFromText(text.data(), text.size(), bytes, length, message, sizeof message) || Bytes(bytes, bytes + length) != Bytes(data, data + size))
+            std::abort();
+        delete[] bytes;
+    }
     FreeAllUserMenus();
     return 0;
 }
