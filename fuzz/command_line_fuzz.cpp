@@ -13,9 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The line as the system hands it over: the program's name first, no NUL inside.
     std::string line = "DeskRail.exe " + std::string(reinterpret_cast<const char*>(data), size);
     line = line.substr(0, line.find('\0'));
-    char* words[16];
-    int count = SplitCommandWords(line.data(), words, 16);
-    if (count < 1 || count > 16) __builtin_trap();
+    char* words[64];  // as many as the program takes
+    int count = SplitCommandWords(line.data(), words, 64);
+    if (count < 1 || count > 64) __builtin_trap();
 
     ParsedArguments parsed;
     ParseArguments(count, words, parsed);
