@@ -45,7 +45,6 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInAndOptionsChangeItsPlaceAndIt
     HWND other = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 0, 0, width, 500, 0, 0, 0, 0);
     SetForegroundWindow(other);
     EXPECT_TRUE(WaitFor([&] { return HiddenAtTop(window) && GetForegroundWindow() == other; }));
-    EXPECT_EQ(GetSystemMetrics(SM_CYMENU) + 10, Height(window));
     EXPECT_EQ(top, StripEdge(ABE_TOP)) << "a hidden bar reserves nothing";
 
     // The pointer at the edge brings it in (not in the rightmost tenth, the rules' own tests show).
@@ -73,7 +72,6 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInAndOptionsChangeItsPlaceAndIt
     EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == options; })) << "the hot key over the open dialog";
     UnregisterHotKey(nullptr, 1);
     DestroyWindow(other);
-    EXPECT_EQ(BST_CHECKED, SendDlgItemMessageA(options, IDC_SHOW_TIME, BM_GETCHECK, 0, 0)) << "the time as stored";
     ClickBox(options, IDC_AUTO_HIDE);
     EXPECT_TRUE(WaitFor([&] {
         return WindowRect(window).top == top && StripEdge(ABE_TOP) == top + Height(window) &&

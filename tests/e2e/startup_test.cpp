@@ -29,8 +29,9 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
     Bytes saved;
     {
         BarProcess bar, second;  // the second starts during the first one's welcome, and ends at once
-        Start(bar, user + " -x -f", {Format(UNKNOWN_OPTION_FORMAT, "-x"), BAD_FILE_NAME_TEXT, REGISTRY_OUTDATED_TEXT,
-                                     Format(WELCOME_FORMAT, ", ", user.c_str(), DESKRAIL_CONTACT)},
+        Start(bar, user + " -x -f", {"Unbekannte Option: -x", BAD_FILE_NAME_TEXT, REGISTRY_OUTDATED_TEXT,
+                                     "Vielen Dank für die Benutzung von DeskRail, " + user + "!\nSollten Sie einen Fehler "
+                                     "bemerken, schicken Sie\nbitte eine Email an: " DESKRAIL_CONTACT "!"},
               [&] { EXPECT_TRUE(second.Start(exe, user)), ExpectExit0(second); });
         EXPECT_EQ(1u, TopWindows(0, "DRClass").size()) << "one bar";
         BarProcess third;  // heard: the hidden bar comes into view
@@ -106,7 +107,7 @@ TEST_F(Startup, FailedSaveIsReportedOnceTheHotKeyIsFreeAndKeepsWhatWasStored)
     EXPECT_EQ(BytesOf(kept), Stored(user)) << "the options are saved after the menus";
     Box box;
     ASSERT_TRUE(bar.NextBox(box));
-    EXPECT_EQ(Format(PROFILE_WRITE_FAILED_FORMAT, ("deskrail." + user).c_str()), box.text);
+    EXPECT_EQ("Profildatei deskrail." + user + " konnte nicht geschrieben werden.\nBitte überprüfen Sie die Datei.", box.text);
     ExpectExit0(bar);
     CloseHandle(held);
     kept.showDate = 1;

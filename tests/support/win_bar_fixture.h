@@ -3,7 +3,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <functional>
 
@@ -15,15 +14,6 @@
 namespace driver {
 
 using Bytes = std::vector<unsigned char>;
-
-// Format: a text of base/texts.h filled in.
-template <typename... Values>
-std::string Format(const char* format, Values... values)
-{
-    char text[400];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
-}
 
 inline Bytes BytesOf(const UserVariables& options)
 {

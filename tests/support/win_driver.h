@@ -43,21 +43,15 @@ inline std::string ClassOf(HWND window)
     return std::string(name, GetClassNameA(window, name, sizeof name));
 }
 
-inline DWORD ProcessOf(HWND window)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return process;
-}
-
 // TopWindows: the top-level windows of a process (0: any) and class, the
 // shown ones only or all of them, oldest first.
 inline std::vector<HWND> TopWindows(DWORD processId, const char* className, bool shownOnly = true)
 {
     std::vector<HWND> found;
+    DWORD process = 0;
     for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT))
         if ((!shownOnly || IsWindowVisible(window)) && ClassOf(window) == className &&
-            (!processId || ProcessOf(window) == processId))
+            (!processId || (GetWindowThreadProcessId(window, &process), process == processId)))
             found.insert(found.begin(), window);
     return found;
 }
