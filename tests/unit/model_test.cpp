@@ -2,7 +2,6 @@
 // (random edits of the menu model run as a fuzzer).
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "base/texts.h"
 #include "editor/menu_editing.h"

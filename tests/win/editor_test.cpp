@@ -1,7 +1,6 @@
 // The editor's dialogs in this process, with what cannot come from another one: a drop handle, made here
 // as the shell makes it, and the system's file dialog, answered by a thread of the test as the user would.
 #include <gtest/gtest.h>
-#include <windows.h>
 #include <shlobj.h>
 
 
@@ -28,8 +27,6 @@ TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
     RECT line = {};
     SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
     const std::string deep = "C:\\" + std::string(130, 'o') + "\\TIEF.EXE";
-    char tooLong[400];
-    FormatTextN(tooLong, sizeof tooLong, PATH_TOO_LONG_FORMAT, deep.c_str());
     const std::string files = "C:\\A\\EINS.EXE|C:\\B\\ZWEI.EXE|" + deep + "||";  // '|': the terminators
     HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + files.size());
     DROPFILES* header = static_cast<DROPFILES*>(GlobalLock(drop));
@@ -44,7 +41,8 @@ TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
     for (ProgramItem* item = target->items; item; item = item->next)
         if (item->name[0]) added.push_back(item->name);
     EXPECT_EQ(Lines{"Zwei"}, added);
-    EXPECT_EQ((Lines{tooLong, MENU_FULL_TEXT}), warnings);
+    EXPECT_EQ((Lines{"Der Pfad ist zu lang, die Datei wird nicht aufgenommen:\n" + deep,
+                     "Ein Menü kann höchstens 99 Einträge aufnehmen."}), warnings);
     EXPECT_EQ(1, SendMessageA(list, LB_GETCURSEL, 0, 0));
     EXPECT_EQ(0u, GlobalSize(drop)) << "the drop handle is given back";
     DestroyWindow(dialog);

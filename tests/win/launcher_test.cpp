@@ -5,7 +5,6 @@
 
 #include "base/process_state.h"
 #include "base/text.h"
-#include "base/texts.h"
 #include "launcher/launcher_win.h"
 #include "menus/menu_model.h"
 #include "win_driver.h"
@@ -64,17 +63,16 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
     CoUninitialize();
 
     const char old[] = "%SystemRoot%\\Kein Ordner\\Programm.lnk";
-    char folderMissing[300];
-    FormatTextN(folderMissing, sizeof folderMissing, PATH_NOT_FOUND_FORMAT, old);
+    const std::string folderMissing = "Dateipfad nicht gefunden:\n" + std::string(old);
     const std::string asEntered = "|-p 1|%TEMP%|" + std::to_string(SW_SHOWMINNOACTIVE);
     const std::string mask = "|" + std::to_string(SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST) + "|COM";
     // The old shell; the entry's path; what the shell got; the warning.
     const struct { bool oldShell; std::string path, call; const char* warning; } cases[] = {
-        {true, old, "open|" + std::string(old) + asEntered, folderMissing},
+        {true, old, "open|" + std::string(old) + asEntered, folderMissing.c_str()},
         {false, "C:\\notepad.exe", "open|C:\\notepad.exe" + asEntered + mask, nullptr},
         {false, shortcut, "open|" + target + "|" + arguments + "|" + dir.Path() + "|1" + mask, nullptr},
         {false, computer, "open|" + computer + "|-|-|1" + mask, nullptr},  // the shell opens the shortcut itself
-        {false, dir.File("fehlt.lnk"), "", SHORTCUT_FAILED_TEXT}};
+        {false, dir.File("fehlt.lnk"), "", "Fehler beim Starten einer Verknüpfung."}};
     ProgramItem item = {};
     CopyText(item.parameters, "-p 1");
     CopyText(item.workingDirectory, "%TEMP%");
