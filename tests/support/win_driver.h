@@ -16,6 +16,15 @@
 
 namespace driver {
 
+// Seam: a function slot of the program given a test's stand-in until the end of the scope.
+template <typename Function>
+struct Seam {
+    Function& slot;
+    const Function real;
+    Seam(Function& at, Function with) : slot(at), real(at) { at = with; }
+    ~Seam() { slot = real; }
+};
+
 // WaitFor: polls a condition until it holds or the time is up (generous: a
 // loaded machine starts a Wine process in seconds).
 template <typename Condition>

@@ -262,10 +262,8 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
     CopyText(userVariables.chimeSound, "C:\\gong.wav");
     userVariables.hourlyChime = 0;
     CreateBar(0);
-    const ClockFunction realClock = readChimeClock;
-    const ChimeSoundFunction realSound = playChimeSound;
-    readChimeClock = FullHour;
-    playChimeSound = Sound;
+    driver::Seam<ClockFunction> clock(readChimeClock, FullHour);
+    driver::Seam<ChimeSoundFunction> sound(playChimeSound, Sound);
     // The chime on; the bar in view; the sound plays; woken in the full hour; two ticks of it play it so often.
     const struct { uint32_t on; bool shown; BOOL works; bool woken; size_t plays; } steps[] = {
         {1, true, FALSE, false, 1}, {0, true, TRUE, false, 0}, {1, false, TRUE, false, 1}, {1, true, TRUE, true, 0}};
@@ -283,7 +281,6 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
         EXPECT_EQ(step.woken, KillTimer(barWindowHandle, ALIGN_TIMER_ID) != 0) << "the status on the clock's ten seconds";
         EXPECT_EQ(step.plays && !step.works ? Lines{WAV_FAILED_TEXT} : Lines{}, boxes.Texts());
     }
-    readChimeClock = realClock, playChimeSound = realSound;
 }
 
 TEST_F(Bar, MenuBarShowsEveryMenuAndEntryAndEachCommandFindsItsEntry)
@@ -308,13 +305,12 @@ TEST_F(Bar, FreeMemoryFromTheLookedUpCallElseFromTheOldOne)
     GlobalMemoryStatusEx(&now);  // the system's own figures move a little between two readings
     const uint64_t lookedUp = AvailableMemory();
     EXPECT_LT((lookedUp > now.ullAvailPhys ? lookedUp - now.ullAvailPhys : now.ullAvailPhys - lookedUp), 64u << 20);
-    const MemoryStatusExFunction real = memoryStatusEx;
+    driver::Seam<MemoryStatusExFunction> seam(memoryStatusEx, memoryStatusEx);
     // Beyond the 2 GB of the old call; a failed call and none give the old call's figure, below 4 GB.
     for (auto [call, most] : {std::make_pair(SixGigabytes, 6ull << 30), {Fails, 4ull << 30}, {nullptr, 4ull << 30}}) {
         memoryStatusEx = call;
         EXPECT_TRUE(most == 6ull << 30 ? AvailableMemory() == most : AvailableMemory() < most);
     }
-    memoryStatusEx = real;
 }
 
 TEST_F(Bar, StatusTextAndBatteryEndSevenPixelsFromTheRightInTheMenuFontAndAFailedPowerQueryShowsNoBattery)

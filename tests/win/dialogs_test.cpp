@@ -156,7 +156,7 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
     }
     // OK and Testen with the chime on or off, a WAV path or none, the sound played or a stand-in: the warnings,
     // sounds, and whether it closed. A path too long is refused as typed, not cut into another file's name.
-    const ChimeSoundFunction realSound = playChimeSound;
+    driver::Seam<ChimeSoundFunction> sound(playChimeSound, playChimeSound);
     const std::string none = " Bitte geben Sie den Namen einer WAV-Datei ein.", tooLong = wav + "X",
                       failed = " Fehler beim Abspielen einer WAV-Datei.\nÜberprüfen Sie Pfad und Dateiname.";
     const struct { int button; uint32_t chime; std::string path; bool real; std::string after; } presses[] = {
@@ -169,7 +169,7 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
         driver::BoxWatcher watcher;
         userVariables = blank;
         userVariables.hourlyChime = p.chime;
-        playChimeSound = p.real ? realSound : Play;
+        playChimeSound = p.real ? sound.real : Play;
         HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
         ShowWindow(dialog, SW_SHOW);
         SetDlgItemTextA(dialog, IDC_CHIME_SOUND, p.path.c_str());
@@ -179,7 +179,6 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
         EXPECT_EQ(p.after, played + (IsWindowVisible(dialog) ? "" : " closed"));
         DestroyWindow(dialog);
     }
-    playChimeSound = realSound;
     DestroyWindow(barWindowHandle);
     barWindowHandle = nullptr;
 }

@@ -77,8 +77,8 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
     CopyText(item.parameters, "-p 1");
     CopyText(item.workingDirectory, "%TEMP%");
     item.showCommand = SW_SHOWMINNOACTIVE;
-    shellExecute = OldShell;
-    shellExecuteEx = NewShell;
+    driver::Seam<decltype(shellExecute)> oldShell(shellExecute, OldShell);
+    driver::Seam<decltype(shellExecuteEx)> newShellCall(shellExecuteEx, NewShell);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         CopyText(item.path, c.path.c_str());
@@ -94,7 +94,5 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
         EXPECT_EQ(started, !GetHandleInformation(process, &flags)) << "the started program's handle is closed";
         if (!started) CloseHandle(process);
     }
-    shellExecute = ShellExecuteA;
-    shellExecuteEx = ShellExecuteExA;
     newShell = true;
 }

@@ -44,14 +44,11 @@ TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
             ASSERT_TRUE(driver::WriteFileBytes(path, {'o', 'l', 'd'}));
         }
         HANDLE held = c.held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
-        moveFileEx = c.windows95 ? NotImplemented : MoveFileExA;
-        flushFileBuffers = c.unflushed ? DiskGone : FlushFileBuffers;
-        writeFile = c.full ? DiskFull : WriteFile;
+        driver::Seam<decltype(moveFileEx)> move(moveFileEx, c.windows95 ? NotImplemented : MoveFileExA);
+        driver::Seam<decltype(flushFileBuffers)> flush(flushFileBuffers, c.unflushed ? DiskGone : FlushFileBuffers);
+        driver::Seam<decltype(writeFile)> write(writeFile, c.full ? DiskFull : WriteFile);
         const unsigned char bytes[] = {'n', 'e', 'w'};
         EXPECT_EQ(std::string(c.after) == "new", ReplaceFileWith(path.c_str(), bytes, sizeof bytes));
-        moveFileEx = MoveFileExA;
-        flushFileBuffers = FlushFileBuffers;
-        writeFile = WriteFile;
         if (held) CloseHandle(held);
         EXPECT_EQ(c.after, Text(path));
         EXPECT_EQ("anna.tmp", Text(other)) << "another user's profile";
@@ -93,10 +90,8 @@ TEST(Platform, AProfileHeldByAnotherProgramOrBeyondMemoryIsSaidSoAndStopsTheStar
         {false, "Nicht genügend Speicher zum Laden der Profildatei."}};
     for (const auto& [held, message] : cases) {
         HANDLE file = held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
-        const auto realSize = sizeSlot;
-        if (!held) sizeSlot = BeyondFourGigabytes;
+        driver::Seam<decltype(sizeSlot)> size(sizeSlot, held ? sizeSlot : BeyondFourGigabytes);
         ProfileLoad load = LoadProfile();
-        sizeSlot = realSize;
         if (file) CloseHandle(file);
         EXPECT_TRUE(load.fatal && !menuListHead) << message;
         EXPECT_EQ(message, load.message);
