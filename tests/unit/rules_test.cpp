@@ -33,10 +33,9 @@ TEST(CommandLine, TypedLinesGiveNamesOptionsKeysAndWarningsInOrder)
         {"dr +s -c +d -m +b -a +t -u", "", "", "sdbt", {}},
         {"dr -S - +x -b +bxyz", "", "", "smbat", {unknown("-S"), unknown("-"), unknown("+x")}},
         {"dr " + q60 + " " + q60 + "Z", "", "", "smat", {unknown(q60), unknown(q60 + "...")}},
-        // A name that would climb out of the program's folder or nest registry keys; words past the list's end.
-        {"dr x\\..\\..\\name", "", "", "smat", {bad}},
         {"dr anna. \"anna \" anna", "anna", "deskrail.anna", "smat", {bad, bad}},  // Windows drops the last "." or " "
         {"dr " + n29.substr(1) + ".x", "", "", "smat", {bad}},  // a name that ends in "." once cut
+        // Names that would climb out of the program's folder or nest registry keys; words past the list's end.
         {"dr anna a/b c:d e*f g?h i\\\"j k<l m>n o|p \"q\tr\" beyond", "anna", "deskrail.anna", "smat",
          std::vector<std::string>(9, bad)},
     };
