@@ -5,8 +5,6 @@
 
 using namespace driver;
 
-using Lines = std::vector<std::string>;
-
 class Editor : public BarTest {};
 
 TEST_F(Editor, EditedMenusAreSavedAndTheRebuiltMenuBarStartsWhatEachEntryHolds)

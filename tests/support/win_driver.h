@@ -16,6 +16,8 @@
 
 namespace driver {
 
+using Lines = std::vector<std::string>;
+
 // Seam: a function slot of the program given a test's stand-in until the end of the scope.
 template <typename Function>
 struct Seam {
@@ -192,9 +194,9 @@ public:
         std::lock_guard<std::mutex> hold(lock);
         return std::move(answered);
     }
-    std::vector<std::string> Texts()
+    Lines Texts()
     {
-        std::vector<std::string> texts;
+        Lines texts;
         for (const Box& box : Take()) texts.push_back(box.text);
         return texts;
     }

@@ -18,8 +18,6 @@
 #include "status/status_line_win.h"
 #include "win_driver.h"
 
-using Lines = std::vector<std::string>;
-
 // Wine counts no GDI objects, so the program's own calls are counted in the executable's import slots.
 extern decltype(&CreateFontIndirectA) fontSlot asm("__imp__CreateFontIndirectA@4");
 extern decltype(&DeleteObject) deleteSlot asm("__imp__DeleteObject@4");
@@ -82,7 +80,7 @@ bool refuseAutoHide;  // as when another bar holds the edge
 int otherBar;         // the height of another bar at the top edge
 UINT callback;        // the bar's callback message, as registered
 BOOL soundWorks;
-Lines played;
+driver::Lines played;
 
 UINT_PTR WINAPI Shell(DWORD message, PAPPBARDATA data)
 {
@@ -223,7 +221,7 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         EXPECT_EQ(c.docking, docking);
         const int height = GetSystemMetrics(SM_CYSCREEN), top = Top(), bottom = driver::WindowRect(barWindowHandle).bottom;
         EXPECT_TRUE(c.inView ? (c.bottom ? bottom == height : top == 0) : (c.bottom ? top == height - 2 : bottom == 2)) << top;
-        EXPECT_EQ(c.refuse ? Lines{"Fehler beim automatischen Verstecken\nder Men\xfcleiste! Ist dort die Task-Leiste?"} : Lines{},
+        EXPECT_EQ(c.refuse ? driver::Lines{"Fehler beim automatischen Verstecken\nder Men\xfcleiste! Ist dort die Task-Leiste?"} : driver::Lines{},
                   boxes.Texts());
         EXPECT_EQ(c.after, userVariables.autoHide);
         EXPECT_TRUE(!c.box || IsDlgButtonChecked(options, c.box) == BST_UNCHECKED) << "the refused box";
@@ -245,7 +243,7 @@ TEST_F(Bar, TheOldShellsBarAlwaysHidesAndNeitherItNorTheEndOfAFatalStartSendsAnA
     driver::BoxWatcher boxes;  // the old shell's auto-hide cannot be switched off
     CreateBar(userVariables.autoHide);
     for (int box : {IDC_DOCK_BOTTOM, IDC_AUTO_HIDE, IDC_DOCK_BOTTOM}) SendDlgItemMessageA(options, box, BM_CLICK, 0, 0);
-    EXPECT_EQ(Lines{"Automatisches Verstecken kann in Windows NT 3.x nicht abgeschaltet werden!"}, boxes.Texts());
+    EXPECT_EQ(driver::Lines{"Automatisches Verstecken kann in Windows NT 3.x nicht abgeschaltet werden!"}, boxes.Texts());
     EXPECT_TRUE(IsDlgButtonChecked(options, IDC_AUTO_HIDE) && Top() < 0) << "still on";
     SendMessageA(barWindowHandle, WM_ACTIVATE, WA_ACTIVE, 0);
     ExitBar(true);
@@ -277,9 +275,9 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
         played.clear();
         step.woken ? SendMessageA(barWindowHandle, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0) : (UpdateStatusLine(), 0);
         UpdateStatusLine();
-        EXPECT_EQ(Lines(step.plays, "C:\\gong.wav"), played);
+        EXPECT_EQ(driver::Lines(step.plays, "C:\\gong.wav"), played);
         EXPECT_EQ(step.woken, KillTimer(barWindowHandle, ALIGN_TIMER_ID) != 0) << "the status on the clock's ten seconds";
-        EXPECT_EQ(step.plays && !step.works ? Lines{WAV_FAILED_TEXT} : Lines{}, boxes.Texts());
+        EXPECT_EQ(step.plays && !step.works ? driver::Lines{WAV_FAILED_TEXT} : driver::Lines{}, boxes.Texts());
     }
 }
 

@@ -14,8 +14,6 @@
 #include "settings/options_dialog_win.h"
 #include "win_driver.h"
 
-using Lines = std::vector<std::string>;
-
 TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
 {
     appInstance = GetModuleHandleA(nullptr);
@@ -37,11 +35,11 @@ TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
     driver::BoxWatcher boxes;
     SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 
-    Lines added, warnings = boxes.Texts();
+    driver::Lines added, warnings = boxes.Texts();
     for (ProgramItem* item = target->items; item; item = item->next)
         if (item->name[0]) added.push_back(item->name);
-    EXPECT_EQ(Lines{"Zwei"}, added);
-    EXPECT_EQ((Lines{"Der Pfad ist zu lang, die Datei wird nicht aufgenommen:\n" + deep,
+    EXPECT_EQ(driver::Lines{"Zwei"}, added);
+    EXPECT_EQ((driver::Lines{"Der Pfad ist zu lang, die Datei wird nicht aufgenommen:\n" + deep,
                      "Ein Menü kann höchstens 99 Einträge aufnehmen."}), warnings);
     EXPECT_EQ(1, SendMessageA(list, LB_GETCURSEL, 0, 0));
     EXPECT_EQ(0u, GlobalSize(drop)) << "the drop handle is given back";

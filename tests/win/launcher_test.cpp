@@ -9,8 +9,6 @@
 #include "menus/menu_model.h"
 #include "win_driver.h"
 
-using Lines = std::vector<std::string>;
-
 namespace {
 std::string call;  // "verb|file|parameters|directory|show|mask|COM" as the shell got it ("-": null)
 HANDLE process;  // handed out as the started program's
@@ -87,7 +85,7 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
         call.clear();
         driver::BoxWatcher boxes;
         EXPECT_EQ(!c.warning, LaunchProgramItem(&item));
-        EXPECT_EQ(c.warning ? Lines{c.warning} : Lines{}, boxes.Texts());
+        EXPECT_EQ(c.warning ? driver::Lines{c.warning} : driver::Lines{}, boxes.Texts());
         EXPECT_EQ(c.call, call);
         DWORD flags;
         bool started = !c.oldShell && !c.warning;
