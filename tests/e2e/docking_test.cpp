@@ -19,12 +19,6 @@ HWND OpenOptions(HWND window)
     return DialogOwnedBy(window);
 }
 
-bool InMenuMode(HWND window)
-{
-    GUITHREADINFO info = {sizeof info};
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && (info.flags & GUI_INMENUMODE);
-}
-
 class Docking : public BarTest {};
 
 }  // namespace
@@ -57,7 +51,8 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInAndOptionsChangeItsPlaceAndIt
     PressKeys({VK_CONTROL, VK_MENU, 'A'});
     EXPECT_TRUE(WaitFor([&] { return InViewAtTop(window) && GetForegroundWindow() == window; }));
     EXPECT_TRUE(WaitFor([&] { return StatusDrawn(window); }, 1000)) << "no status text after the hot key";
-    ASSERT_TRUE(WaitFor([&] { return InMenuMode(window); }));
+    GUITHREADINFO info = {sizeof info, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, {}};
+    ASSERT_TRUE(WaitFor([&] { return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && (info.flags & GUI_INMENUMODE); }));
     PressKeys({VK_ESCAPE});
     EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == other && HiddenAtTop(window); }));
     PressKeys({'X'});
