@@ -45,7 +45,7 @@ TEST_F(Editor, EditedMenusAreSavedAndTheRebuiltMenuBarStartsWhatEachEntryHolds)
     Bytes saved;
     SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
     EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved) && saved == before);
-    TypeInto(name, IDC_MENU_NAME, "&Werkzeüge");
+    SetDlgItemTextA(name, IDC_MENU_NAME, "&Werkzeüge");
     PressButton(name, IDOK);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(name); })) << "a dialog still open would take the next command";
     ASSERT_TRUE(WaitFor([&] { return ListOf(editor, IDC_MENUS) == Lines{"&Voll", "&Rest", "&Werkzeüge"}; }));

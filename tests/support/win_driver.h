@@ -67,13 +67,6 @@ inline std::vector<HWND> TopWindows(DWORD processId, const char* className, bool
     return found;
 }
 
-inline HWND FindProcessWindow(DWORD processId, const char* className, const char* title)
-{
-    for (HWND window : TopWindows(processId, className, false))
-        if (!title || WindowText(window) == title) return window;
-    return nullptr;
-}
-
 // Box: a message box (#32770 with texts and push buttons only); its text is
 // the longest static. A dialog with other controls reads as no box (window null).
 struct Box {
@@ -110,11 +103,6 @@ inline void PressButton(HWND dialog, int id)
 }
 
 inline void ClickBox(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
-inline void TypeInto(HWND dialog, int id, const std::string& text)
-{
-    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
 
 inline void ChooseLine(HWND dialog, int listId, int line)
 {
@@ -239,7 +227,12 @@ public:
         return true;
     }
     bool ExpectNoBox() { return !WaitFor([&] { return FirstBox(Id()) != nullptr; }, 300); }
-    HWND Bar() const { return FindProcessWindow(Id(), "DRClass", "DeskRail"); }
+    HWND Bar() const
+    {
+        for (HWND window : TopWindows(Id(), "DRClass", false))
+            if (WindowText(window) == "DeskRail") return window;
+        return nullptr;
+    }
     bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = 15000)
     {
         return WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
