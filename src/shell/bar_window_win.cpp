@@ -245,8 +245,11 @@ void RebuildMenuBar()
 
 void FollowMenuRows()
 {
-    // Before the window shows, start-up docks it with the rows already counted.
+    // Not shown yet: the window was made before its titles were counted. Only
+    // a reserved strip would set its height later, so it takes the rows' height
+    // now, or a bar kept in view (auto-hide refused) shows its second row cut.
     if (IsWindowVisible(barWindowHandle)) FollowDisplayChange();
+    else MoveToEdge();
 }
 
 UINT_PTR StartStatusTimer()

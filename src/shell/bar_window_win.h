@@ -7,6 +7,6 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 UINT_PTR StartStatusTimer();
 // RebuildMenuBar: the menu bar anew from the menus, with the status text.
 void RebuildMenuBar();
-// FollowMenuRows: a shown bar takes the height of the rows its titles now
-// need, with its strip or hidden place.
+// FollowMenuRows: the bar takes the height of the rows its titles now need,
+// with its strip or hidden place once shown.
 void FollowMenuRows();

@@ -41,9 +41,9 @@ inline Bytes TwentyMenus()
     return ProfileBytes(text);
 }
 
-// StatusDrawn: text stands in the right half of the bar's menu lines, where the status text is drawn (the
-// titles on the left may show the keyboard mode the hot key left, the frame the activation).
-inline bool StatusDrawn(HWND window)
+// StatusDrawn: text stands in the right half of the bar's menu lines from that row on, where the status text
+// is drawn (the titles on the left may show the keyboard mode the hot key left, the frame the activation).
+inline bool StatusDrawn(HWND window, int fromRow = 6)
 {
     const RECT bar = WindowRect(window);
     const int width = GetSystemMetrics(SM_CXSCREEN), height = bar.bottom - bar.top;
@@ -55,7 +55,7 @@ inline bool StatusDrawn(HWND window)
     BitBlt(dc, 0, 0, width, height, screen, 0, bar.top, SRCCOPY);
     GdiFlush();
     bool drawn = false;
-    for (int y = 6; y < height - 6; ++y)
+    for (int y = fromRow; y < height - 6; ++y)
         for (int x = width / 2; x < width - 10; ++x) drawn |= bits[y * width + x] != bits[y * width + width / 2];
     ReleaseDC(nullptr, screen);
     DeleteDC(dc);

@@ -210,6 +210,7 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         driver::BoxWatcher boxes;
         refuseAutoHide = c.refuse && !c.box && !c.message;
         userVariables.dockBottom = c.bottom;
+        if (&c == cases) for (int m = 10; m < 30; ++m) AddEntry(AddMenu(("Menü " + std::to_string(m)).c_str()), "x");
         CreateBar(c.autoHide);
         if (c.box || c.message) {
             docking.clear();
@@ -221,6 +222,7 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         EXPECT_EQ(c.docking, docking);
         const int height = GetSystemMetrics(SM_CYSCREEN), top = Top(), bottom = driver::WindowRect(barWindowHandle).bottom;
         EXPECT_TRUE(c.inView ? (c.bottom ? bottom == height : top == 0) : (c.bottom ? top == height - 2 : bottom == 2)) << top;
+        EXPECT_TRUE(&c != cases || bottom - top == 2 * GetSystemMetrics(SM_CYMENU) + 10) << "both lines of twenty titles";
         EXPECT_EQ(c.refuse ? driver::Lines{"Fehler beim automatischen Verstecken\nder Men\xfcleiste! Ist dort die Task-Leiste?"} : driver::Lines{},
                   boxes.Texts());
         EXPECT_EQ(c.after, userVariables.autoHide);
