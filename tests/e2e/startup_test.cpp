@@ -42,7 +42,9 @@ TEST_F(Startup, FirstStartWarnsInOrderAndWelcomesTheNextKeepsItsSwitchesAndStrip
     // The default menus, two with two entries each (their fields the unit tests compare with the Python writer's).
     EXPECT_TRUE(ReadFileBytes(ProfileOf(user), saved) && saved.size() == 4 + 2 * 48 + 4 * 392) << saved.size();
 
-    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), TwentyMenus()));  // the bar docks with both lines
+    std::string twenty = "deskrail-profile 103\n";  // titles that need two lines of a 1024-pixel screen
+    for (int m = 10; m < 30; ++m) twenty += "menu \"Menü " + std::to_string(m) + "\"\n entry \"x\"\n  path \"x\"\n";
+    ASSERT_TRUE(WriteFileBytes(ProfileOf(user), ProfileBytes(twenty)));  // the bar docks with both lines
     int bottom = StripEdge(ABE_BOTTOM);
     {
         BarProcess bar;

@@ -33,14 +33,6 @@ inline Bytes ProfileBytes(const std::string& text)
     return bytes;
 }
 
-// TwentyMenus: a profile whose titles need two lines of a 1024-pixel screen.
-inline Bytes TwentyMenus()
-{
-    std::string text = "deskrail-profile 103\n";
-    for (int m = 10; m < 30; ++m) text += "menu \"Men\xfc " + std::to_string(m) + "\"\n entry \"x\"\n  path \"x\"\n";
-    return ProfileBytes(text);
-}
-
 // StatusDrawn: text stands in the right half of the bar's menu lines from that row on, where the status text
 // is drawn (the titles on the left may show the keyboard mode the hot key left, the frame the activation).
 inline bool StatusDrawn(HWND window, int fromRow = 6)
