@@ -92,10 +92,18 @@ ProgramItem* SelectedEntry(HWND dialog, int* line)
     return static_cast<ProgramItem*>(LineRecord(dialog, IDC_PROGRAMS, *line));
 }
 
-void OpenEntryDialog(HWND dialog, int resource, DLGPROC procedure, ProgramItem* item, UserMenu* menu, int isNew)
+// OpenEntryDialog: true when the dialog stored its record, which params then names.
+bool OpenEntryDialog(HWND dialog, int resource, DLGPROC procedure, EntryDialogParams& params)
 {
-    EntryDialogParams params = {item, menu, isNew};
-    DialogBoxParamA(appInstance, MAKEINTRESOURCEA(resource), dialog, procedure, reinterpret_cast<LPARAM>(&params));
+    return DialogBoxParamA(appInstance, MAKEINTRESOURCEA(resource), dialog, procedure,
+                           reinterpret_cast<LPARAM>(&params)) == IDOK;
+}
+
+// ReplaceLine: an edited record's line written anew in place.
+void ReplaceLine(HWND dialog, int list, int line, const char* text, const void* record)
+{
+    List(dialog, list, LB_DELETESTRING, line);
+    InsertLine(dialog, list, line, text, record);
 }
 
 void MenuSelected(HWND dialog)
@@ -109,7 +117,9 @@ void RenameMenu(HWND dialog)
     int line;
     UserMenu* menu = SelectedMenu(dialog, &line);
     if (!menu) return;
-    OpenEntryDialog(dialog, IDD_MENU_NAME, MenuNameDialogProc, nullptr, menu, 0);
+    EntryDialogParams params = {nullptr, menu, 0};
+    if (OpenEntryDialog(dialog, IDD_MENU_NAME, MenuNameDialogProc, params))
+        ReplaceLine(dialog, IDC_MENUS, line, menu->name, menu);
     List(dialog, IDC_MENUS, LB_SETCURSEL, line);
 }
 
@@ -121,7 +131,9 @@ void EditEntry(HWND dialog)
     if (line == LB_ERR) return;
     ProgramItem* entry = static_cast<ProgramItem*>(LineRecord(dialog, IDC_PROGRAMS, line));
     if (!entry) return;
-    OpenEntryDialog(dialog, IDD_PROGRAM_ENTRY, ProgramItemDialogProc, entry, menu, 0);
+    EntryDialogParams params = {entry, menu, 0};
+    if (OpenEntryDialog(dialog, IDD_PROGRAM_ENTRY, ProgramItemDialogProc, params))
+        ReplaceLine(dialog, IDC_PROGRAMS, line, entry->name, entry);
     List(dialog, IDC_PROGRAMS, LB_SETCURSEL, line);
 }
 
@@ -133,7 +145,9 @@ void NewMenu(HWND dialog)
     }
     UserMenu* last = menuListHead;
     while (last && last->next) last = last->next;
-    OpenEntryDialog(dialog, IDD_MENU_NAME, MenuNameDialogProc, nullptr, last, 1);
+    EntryDialogParams params = {nullptr, last, 1};
+    if (OpenEntryDialog(dialog, IDD_MENU_NAME, MenuNameDialogProc, params))
+        InsertLine(dialog, IDC_MENUS, -1, params.targetMenu->name, params.targetMenu);
 }
 
 void NewEntry(HWND dialog)
@@ -146,7 +160,9 @@ void NewEntry(HWND dialog)
     }
     ProgramItem* last = menu->items;
     while (last && last->next) last = last->next;
-    OpenEntryDialog(dialog, IDD_PROGRAM_ENTRY, ProgramItemDialogProc, last, menu, 1);
+    EntryDialogParams params = {last, menu, 1};
+    if (OpenEntryDialog(dialog, IDD_PROGRAM_ENTRY, ProgramItemDialogProc, params))
+        InsertLine(dialog, IDC_PROGRAMS, -1, params.targetItem->name, params.targetItem);
 }
 
 void DeleteMenu(HWND dialog)
@@ -326,16 +342,6 @@ void InitDialog(HWND dialog)
 }
 
 }  // namespace
-
-void PutListLine(int list, int line, bool isNew, const char* text, const void* record)
-{
-    if (isNew) {
-        InsertLine(customMenusDialog, list, -1, text, record);
-    } else if (line >= 0) {
-        List(customMenusDialog, list, LB_DELETESTRING, line);
-        InsertLine(customMenusDialog, list, line, text, record);
-    }
-}
 
 void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId)
 {

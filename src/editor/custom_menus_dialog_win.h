@@ -3,16 +3,12 @@
 #pragma once
 #include <windows.h>
 
-// The open dialog, for the entry dialogs that put their lines into its lists.
+// The open dialog, while it is open: a profile written meanwhile waits for it.
 extern HWND customMenusDialog;
 
 // The four arrow pictures, loaded at the first drawing and kept for the life
 // of the process: up (114), down (115), up pressed (117), down pressed (116).
 extern HICON arrowIcons[4];
-
-// PutListLine: the line of an edited record replaced in place, or a new one
-// appended, in the open dialog's list.
-void PutListLine(int list, int line, bool isNew, const char* text, const void* record);
 
 // CustomMenusDialogProc: ends with 1 when OK was pressed, which is the only way
 // out; the owner then saves the menus and rebuilds its menu bar.

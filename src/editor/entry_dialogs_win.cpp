@@ -8,7 +8,6 @@
 #include "base/messages.h"
 #include "base/text.h"
 #include "base/texts.h"
-#include "editor/custom_menus_dialog_win.h"
 #include "editor/menu_editing.h"
 #include "menus/menu_model.h"
 #include "resources/resource.h"
@@ -20,7 +19,6 @@ struct MenuNameState {
     EntryDialogParams* params;
     UserMenu* menu;
     int isNew;
-    int line;  // of the menu in the menus list
 } menuName;
 
 struct ProgramItemState {
@@ -28,7 +26,6 @@ struct ProgramItemState {
     ProgramItem* item;
     int isNew;
     UserMenu* menu;  // receives a new entry
-    int line;        // of the entry in the programs list
 } programItem;
 
 // ReadField: the edit's text, cut to the field it goes into.
@@ -37,11 +34,6 @@ void ReadField(HWND dialog, int id, char (&field)[N])
 {
     field[0] = '\0';
     GetDlgItemTextA(dialog, id, field, static_cast<int>(N));
-}
-
-int SelectedLine(int list)
-{
-    return static_cast<int>(SendDlgItemMessageA(customMenusDialog, list, LB_GETCURSEL, 0, 0));
 }
 
 BOOL InitMenuName(HWND dialog, EntryDialogParams* params)
@@ -53,13 +45,12 @@ BOOL InitMenuName(HWND dialog, EntryDialogParams* params)
         menuName.menu = CreateUserMenu();
         if (!menuName.menu) {
             ShowWarning(OUT_OF_MEMORY_TEXT);
-            EndDialog(dialog, 1);
+            EndDialog(dialog, IDCANCEL);
             return FALSE;
         }
     }
     SetFocus(GetDlgItem(dialog, IDC_MENU_NAME));
     SetDlgItemTextA(dialog, IDC_MENU_NAME, menuName.menu->name);
-    menuName.line = SelectedLine(IDC_MENUS);
     return FALSE;
 }
 
@@ -74,8 +65,8 @@ void StoreMenuName(HWND dialog)
     StoreText(menuName.menu->name, name);
     // Linked only now: a save while the dialog was open kept the menus as they were.
     if (menuName.isNew) AppendUserMenu(menuName.menu);
-    PutListLine(IDC_MENUS, menuName.line, menuName.isNew, menuName.menu->name, menuName.menu);
-    EndDialog(dialog, 1);
+    menuName.params->targetMenu = menuName.menu;
+    EndDialog(dialog, IDOK);
 }
 
 int ShowCommandButton(int showCommand)
@@ -96,13 +87,12 @@ BOOL InitProgramItem(HWND dialog, EntryDialogParams* params)
         programItem.item = CreateProgramItem();
         if (!programItem.item) {
             ShowWarning(OUT_OF_MEMORY_TEXT);
-            EndDialog(dialog, 1);
+            EndDialog(dialog, IDCANCEL);
             return FALSE;
         }
     }
     ProgramItem* item = programItem.item;
     CheckRadioButton(dialog, IDC_SHOW_NORMAL, IDC_SHOW_MINIMIZED, ShowCommandButton(item->showCommand));
-    programItem.line = SelectedLine(IDC_PROGRAMS);
     SetDlgItemTextA(dialog, IDC_ENTRY_PATH, item->path);
     SetDlgItemTextA(dialog, IDC_ENTRY_NAME, item->name);
     SetDlgItemTextA(dialog, IDC_ENTRY_DIRECTORY, item->workingDirectory);
@@ -143,8 +133,8 @@ void StoreProgramItem(HWND dialog)
         item->showCommand = SW_MINIMIZE;
     // The caller passes the menu's last entry, so this links it behind that one.
     if (programItem.isNew) AppendProgramItem(programItem.menu, item);
-    PutListLine(IDC_PROGRAMS, programItem.line, programItem.isNew, item->name, item);
-    EndDialog(dialog, 1);
+    programItem.params->targetItem = item;
+    EndDialog(dialog, IDOK);
 }
 
 }  // namespace
@@ -161,7 +151,7 @@ INT_PTR CALLBACK MenuNameDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         // Never linked: freeing it leaves the menus as they were.
         if (menuName.isNew) FreeUserMenu(menuName.menu);
         menuName.isNew = 0;
-        EndDialog(dialog, 1);
+        EndDialog(dialog, IDCANCEL);
         break;
     }
     return TRUE;
@@ -179,7 +169,7 @@ INT_PTR CALLBACK ProgramItemDialogProc(HWND dialog, UINT message, WPARAM wParam,
         // Never linked: freeing it leaves the menu as it was.
         if (programItem.isNew) FreeProgramItem(programItem.item);
         programItem.isNew = 0;
-        EndDialog(dialog, 1);
+        EndDialog(dialog, IDCANCEL);
         break;
     case IDC_ENTRY_BROWSE:
         BrowseForFile(BROWSE_PROGRAM, dialog);
