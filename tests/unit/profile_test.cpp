@@ -106,7 +106,6 @@ TEST_F(Profile, TheFileInTheProgramDirectoryIsKeptAsBakAtTheFirstSaveAfterACutLo
     FreeAllUserMenus();
     ASSERT_EQ(0, chdir("/"));
     EXPECT_FALSE(LoadProfile().fatal);
-    ASSERT_EQ(0, chdir("/"));
     ASSERT_EQ(1, SaveProfile());
     ASSERT_EQ(1, SaveProfile());
     EXPECT_EQ(whole, ReadBytes(file));
