@@ -13,11 +13,7 @@ int Height(HWND window) { return WindowRect(window).bottom - WindowRect(window).
 bool HiddenAtTop(HWND window) { return WindowRect(window).bottom == 2; }
 bool InViewAtTop(HWND window) { return WindowRect(window).top == 0; }
 
-HWND OpenOptions(HWND window)
-{
-    PostMessageA(window, WM_COMMAND, IDM_OPTIONS, 0);
-    return DialogOwnedBy(window);
-}
+HWND OpenOptions(HWND window) { return PostMessageA(window, WM_COMMAND, IDM_OPTIONS, 0), DialogOwnedBy(window); }
 
 class Docking : public BarTest {};
 

@@ -11,11 +11,7 @@ namespace {
 
 const char PROFILE[] = "deskrail-profile 103\nmenu \"A\"\nmenu \"B\"\n entry \"b\"\n";
 
-bool HotKeyFree()
-{
-    bool free = RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z');
-    return free && UnregisterHotKey(nullptr, 1);
-}
+bool HotKeyFree() { return RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, 'Z') && UnregisterHotKey(nullptr, 1); }
 
 class Startup : public BarTest {};
 
