@@ -25,24 +25,12 @@ mkdir -p "$logs"
 # that the text occurs once in src/, saves the file to $backup and changes it.
 fault_tool() {
     python3 - "$@" <<'EOF'
-import os, shutil, sys
+import importlib.util, os, shutil, sys
 
-def parse(path):
-    faults, cur = [], {}
-    for line in open(path, encoding="utf-8").read().split("\n") + [""]:
-        if line.startswith("#"):
-            continue
-        if not line.strip():
-            if cur:
-                faults.append(cur)
-            cur = {}
-            continue
-        key, _, value = line.partition(":")
-        value = value[1:] if value.startswith(" ") else value
-        if key in ("find", "replace"):
-            value = value.replace("\\\\", "\0").replace("\\n", "\n").replace("\0", "\\")
-        cur[key] = value
-    return faults
+spec = importlib.util.spec_from_file_location("check_faults", "scripts/check-faults.py")
+check_faults = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(check_faults)
+parse = check_faults.parse
 
 cmd, path = sys.argv[1], sys.argv[2]
 faults = parse(path)
