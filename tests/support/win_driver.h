@@ -144,9 +144,9 @@ inline bool ShownBox(DWORD processId, Box& box, DWORD timeoutMs = 15000)
 {
     HWND window = nullptr;
     if (!WaitFor([&] { return (window = FirstBox(processId)) != nullptr; }, timeoutMs)) return false;
-    // The text is set after the window shows.
-    WaitFor([&] { return !(box = ReadBox(window)).text.empty(); });
-    return true;
+    // The text is set after the window shows; a box gone meanwhile is none.
+    WaitFor([&] { return !(box = ReadBox(window)).text.empty() || !IsWindow(window); });
+    return !box.text.empty();
 }
 
 inline void PressOk(const Box& box)
