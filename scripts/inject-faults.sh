@@ -25,12 +25,9 @@ mkdir -p "$logs"
 # that the text occurs once in src/, saves the file to $backup and changes it.
 fault_tool() {
     python3 - "$@" <<'EOF'
-import importlib.util, os, shutil, sys
+import os, runpy, shutil, sys
 
-spec = importlib.util.spec_from_file_location("check_faults", "scripts/check-faults.py")
-check_faults = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(check_faults)
-parse = check_faults.parse
+parse = runpy.run_path("scripts/check-faults.py")["parse"]
 
 cmd, path = sys.argv[1], sys.argv[2]
 faults = parse(path)
