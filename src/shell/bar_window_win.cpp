@@ -114,7 +114,7 @@ void TimerTick(HWND bar, WPARAM id)
 {
     switch (id) {
     case STATUS_TIMER_ID:
-        UpdateStatusLine();
+        TickStatusLine();
         break;
     case AUTOHIDE_TIMER_ID:
         AutoHidePoll(bar);
@@ -127,7 +127,7 @@ void TimerTick(HWND bar, WPARAM id)
         // or a bar the mouse has left stays in view.
         KillTimer(bar, ALIGN_TIMER_ID);
         SetTimer(bar, STATUS_TIMER_ID, 10000, nullptr);
-        UpdateStatusLine();
+        TickStatusLine();
         break;
     }
 }
