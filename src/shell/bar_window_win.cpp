@@ -292,6 +292,9 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
     case BAR_CALLBACK_MESSAGE:
         OnShellNotification(wParam, lParam);
         return 0;
+    case ACTIVE_WINDOW_CHANGED_MESSAGE:
+        CheckForeground();
+        return 0;
     case WM_WINDOWPOSCHANGED:
         TellShell(bar, ABM_WINDOWPOSCHANGED);
         break;
@@ -302,6 +305,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         // The new width may fold the titles into more rows, or fewer.
         if (MeasureMenuBarRows()) FollowMenuRows();
         UpdateStatusLine();
+        CheckForeground();  // whether the active window covers the screen depends on the screen
         break;
     case WM_NCPAINT:
     case WM_NCACTIVATE: {
