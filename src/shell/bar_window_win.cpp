@@ -114,7 +114,7 @@ void TimerTick(HWND bar, WPARAM id)
 {
     switch (id) {
     case STATUS_TIMER_ID:
-        UpdateStatusLine();
+        TickStatusLine();
         break;
     case AUTOHIDE_TIMER_ID:
         AutoHidePoll(bar);
@@ -127,7 +127,7 @@ void TimerTick(HWND bar, WPARAM id)
         // or a bar the mouse has left stays in view.
         KillTimer(bar, ALIGN_TIMER_ID);
         SetTimer(bar, STATUS_TIMER_ID, 10000, nullptr);
-        UpdateStatusLine();
+        TickStatusLine();
         break;
     }
 }
@@ -295,6 +295,9 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
     case BAR_CALLBACK_MESSAGE:
         OnShellNotification(wParam, lParam);
         return 0;
+    case ACTIVE_WINDOW_CHANGED_MESSAGE:
+        CheckForeground();
+        return 0;
     case WM_WINDOWPOSCHANGED:
         TellShell(bar, ABM_WINDOWPOSCHANGED);
         break;
@@ -305,6 +308,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         // The new width may fold the titles into more rows, or fewer.
         if (MeasureMenuBarRows()) FollowMenuRows();
         UpdateStatusLine();
+        CheckForeground();  // whether the active window covers the screen depends on the screen
         break;
     case WM_NCPAINT:
     case WM_NCACTIVATE: {

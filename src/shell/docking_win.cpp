@@ -23,9 +23,6 @@ bool shellSaysFullScreen;     // the shell announced it (ABN_FULLSCREENAPP)
 bool foregroundHookTried;     // SetWinEventHook looked up, and called where it exists
 bool foregroundEventsArrive;  // the system tells of each new active window: no poll
 
-HWND lastLookedAt;            // the active window at the last look
-int sameLooks;                // looks since, with the same window active
-
 // FullScreenOrNull: the active window when it is another program's
 // full-screen window, else null.
 HWND FullScreenOrNull(HWND active)
@@ -44,15 +41,74 @@ HWND FullScreenOrNull(HWND active)
     return IsFullScreen(covered, screen, className, ours) ? active : nullptr;
 }
 
-// SchedulePoll: where no events come, the bar on top looks at the active
-// window every 2 s, and every second while a full-screen window stands over
-// it, so that it is on top again about a second after the window went.
+// Where no events come, a thread of the bar looks at the active window. It
+// sleeps between looks, which under Wine costs a fraction of a timer message
+// in the bar's loop, and wakes the bar only when the active window, its place
+// or its size changed: a new window, or one that went full-screen in place.
+volatile LONG lookPeriod;  // ms from one look to the next; 0: none wanted
+HANDLE looksWanted;        // set when looks are wanted again
+bool lookerRuns;           // else the bar's own timer looks
+
+struct Look {
+    HWND active;
+    StripRect window, client;
+};
+
+Look LookNow()
+{
+    Look look = {GetForegroundWindow(), {}, {}};
+    RECT window = {}, client = {};
+    if (look.active && GetWindowRect(look.active, &window) && GetClientRect(look.active, &client)) {
+        look.window = {window.left, window.top, window.right, window.bottom};
+        look.client = {client.left, client.top, client.right, client.bottom};
+    }
+    return look;
+}
+
+DWORD WINAPI LookForChanges(LPVOID)
+{
+    Look last = {};
+    for (;;) {
+        DWORD period = static_cast<DWORD>(lookPeriod);
+        if (!period) {
+            WaitForSingleObject(looksWanted, INFINITE);
+            continue;
+        }
+        Sleep(period);
+        Look now = LookNow();
+        if (now.active == last.active && SameStrip(now.window, last.window) && SameStrip(now.client, last.client))
+            continue;
+        last = now;
+        HWND bar = barWindowHandle;
+        if (bar && lookPeriod) PostMessageA(bar, ACTIVE_WINDOW_CHANGED_MESSAGE, 0, 0);
+    }
+}
+
+bool StartLooker()
+{
+    looksWanted = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    DWORD id;
+    HANDLE thread = looksWanted ? CreateThread(nullptr, 0, LookForChanges, nullptr, 0, &id) : nullptr;
+    if (!thread) return false;
+    CloseHandle(thread);  // it runs as long as the process
+    return true;
+}
+
+// SchedulePoll: where no events come, the bar on top has the active window
+// looked at every 2 s, and every second while a full-screen window stands
+// over it, so that it is on top again about a second after the window went.
 void SchedulePoll()
 {
-    if (userVariables.alwaysOnTop && !foregroundEventsArrive)
-        SetTimer(barWindowHandle, FOREGROUND_TIMER_ID, fullScreenWindow ? 1000 : 2000, nullptr);
-    else
+    LONG period = !userVariables.alwaysOnTop || foregroundEventsArrive ? 0 : fullScreenWindow ? 1000 : 2000;
+    if (period && !lookerRuns) lookerRuns = StartLooker();
+    if (lookerRuns) {
+        lookPeriod = period;
+        if (period) SetEvent(looksWanted);
+    } else if (period) {
+        SetTimer(barWindowHandle, FOREGROUND_TIMER_ID, static_cast<UINT>(period), nullptr);
+    } else {
         KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
+    }
 }
 
 // StandBehind: the bar below that full-screen window, or (null) in the place
@@ -73,8 +129,10 @@ void StandBehind(HWND window)
 
 void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
 {
-    if (!foregroundEventsArrive) KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
-    foregroundEventsArrive = true;
+    if (!foregroundEventsArrive) {
+        foregroundEventsArrive = true;
+        SchedulePoll();
+    }
     CheckForeground();
 }
 
@@ -261,7 +319,6 @@ void TaskbarRestarted()
     if (!newShell) return;
     // A full-screen window the old shell announced is never called off by the new one.
     shellSaysFullScreen = false;
-    lastLookedAt = nullptr;
     CheckForeground();
     bool autoHide = userVariables.autoHide != 0;
     DockWithShell();
@@ -336,7 +393,6 @@ void WatchForeground()
             hook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, ForegroundChanged, 0, 0,
                  WINEVENT_OUTOFCONTEXT);
     }
-    lastLookedAt = nullptr;  // a fresh look now
     SchedulePoll();  // only a bar on top can stand over a full-screen window
     CheckForeground();
 }
@@ -344,14 +400,7 @@ void WatchForeground()
 void CheckForeground()
 {
     if (shellSaysFullScreen) return;
-    HWND active = GetForegroundWindow();
-    // Under Wine every question about another program's window goes to the
-    // server: the same active window keeps its verdict for one more look, and
-    // one that goes full-screen in place is seen within four seconds.
-    if (active == lastLookedAt && ++sameLooks < 2) return;
-    lastLookedAt = active;
-    sameLooks = 0;
-    StandBehind(FullScreenOrNull(active));
+    StandBehind(FullScreenOrNull(GetForegroundWindow()));
 }
 
 void FollowShell()
@@ -375,6 +424,9 @@ void OnShellNotification(WPARAM code, LPARAM lParam)
     case ABN_FULLSCREENAPP:
         shellSaysFullScreen = lParam != 0;
         StandBehind(shellSaysFullScreen ? GetForegroundWindow() : nullptr);
+        // Called off: the bar's own look judges the active window again at once,
+        // not only once it changes.
+        if (!shellSaysFullScreen) CheckForeground();
         break;
     }
 }

@@ -11,8 +11,10 @@ enum : UINT_PTR {
     AUTOHIDE_TIMER_ID = 0xF000,
 };
 
-// The callback message of the bar's registration: the shell's ABN_ notifications.
-enum : UINT { BAR_CALLBACK_MESSAGE = WM_APP + 16 };
+enum : UINT {
+    BAR_CALLBACK_MESSAGE = WM_APP + 16,  // the shell's ABN_ notifications, the bar's registration asks for
+    ACTIVE_WINDOW_CHANGED_MESSAGE,       // posted by the look: another active window, or it moved or changed size
+};
 
 // The shell's app-bar message function; tests put a shell of their own here.
 typedef UINT_PTR(WINAPI* AppBarMessageFunction)(DWORD message, PAPPBARDATA data);

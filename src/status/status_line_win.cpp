@@ -2,6 +2,8 @@
 // bar's menu line, and plays the hourly chime.
 #include "status/status_line_win.h"
 
+#include <cstring>
+
 #include "base/lazy_import_win.h"
 #include "base/menu_titles_win.h"
 #include "base/messages.h"
@@ -55,6 +57,18 @@ const int32_t STATUS_MARGIN = 7;
 // Set while the status text wipes its old self by redrawing the menu bar: the
 // frame painted then is drawn over once, afterwards.
 bool wiping;
+
+// The text on the bar, and the box it was drawn in (window coordinates): every
+// frame the system paints gets the text again, and a tick with the same text
+// has nothing to do.
+StatusSnapshot onBar;
+RECT onBarBox;
+
+bool SameStatus(const StatusSnapshot& a, const StatusSnapshot& b)
+{
+    return std::strcmp(a.text, b.text) == 0 && std::strcmp(a.battery, b.battery) == 0 &&
+           a.batteryPercent == b.batteryPercent;
+}
 
 void ComposeNow(StatusSnapshot& snapshot)
 {
@@ -113,19 +127,11 @@ int32_t TitlesEnd(HWND bar, int32_t& rowOffset)
     return last.right;
 }
 
-void PaintStatusText(bool wipeFirst)
+// PaintStatusText: the text on the bar, over the menu line in dc.
+void PaintStatusText(HDC dc)
 {
-    StatusSnapshot snapshot;
-    ComposeNow(snapshot);
+    const StatusSnapshot& snapshot = onBar;
     HWND bar = barWindowHandle;
-    WindowDC window(bar);
-    HDC dc = window.dc;
-    if (!dc) return;
-    if (wipeFirst) {
-        wiping = true;
-        DrawMenuBar(bar);
-        wiping = false;
-    }
     GdiObject font(CreateMenuFont());
     HGDIOBJ previousFont = font.object ? SelectObject(dc, font.object) : nullptr;
     COLORREF previousColour = SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
@@ -143,7 +149,10 @@ void PaintStatusText(bool wipeFirst)
     GetTextMetricsA(dc, &metrics);
     int y = rowOffset + (GetSystemMetrics(SM_CYMENU) - metrics.tmHeight + 10) / 2;
     RECT room = {titlesEnd ? titlesEnd + STATUS_MARGIN : 0, rowOffset, screenWidth, y + metrics.tmHeight};
-    ExtTextOutA(dc, right - TextWidth(dc, shown), y, ETO_CLIPPED, &room, shown, lstrlenA(shown), nullptr);
+    int32_t left = right - TextWidth(dc, shown);
+    ExtTextOutA(dc, left, y, ETO_CLIPPED, &room, shown, lstrlenA(shown), nullptr);
+    // A glyph's ink may reach a pixel beyond its cell.
+    onBarBox = RECT{left > room.left ? left - 1 : room.left, y, right + 2, y + metrics.tmHeight};
     if (snapshot.battery[0]) {
         Rgb colour = BatteryColour(snapshot.batteryPercent);
         SetTextColor(dc, RGB(colour.red, colour.green, colour.blue));
@@ -154,6 +163,36 @@ void PaintStatusText(bool wipeFirst)
     // Our font leaves the DC before it is deleted.
     if (font.object) SelectObject(dc, previousFont);
     SetTextColor(dc, previousColour);
+}
+
+// WipeOldText: the box of the text on the bar painted over, row by row, in
+// the colours of the menu line right beside it, which the system painted. An
+// idle bar's new text every ten seconds costs a few pixels instead of the
+// frame and menu line painted anew (under Wine a round trip to the desktop's
+// process as well). False, and nothing painted, where that column is covered
+// or there is none between the text and the frame.
+bool WipeOldText(HDC dc)
+{
+    RECT frame, client;
+    POINT origin = {0, 0};
+    HWND bar = barWindowHandle;
+    if (!GetWindowRect(bar, &frame) || !GetClientRect(bar, &client) || !ClientToScreen(bar, &origin)) return false;
+    const int32_t column = onBarBox.right, menuRight = origin.x - frame.left + client.right;
+    COLORREF rows[64];
+    const int count = onBarBox.bottom - onBarBox.top;
+    if (column >= menuRight || count <= 0 || count > 64) return false;
+    for (int row = 0; row < count; ++row)
+        if ((rows[row] = GetPixel(dc, column, onBarBox.top + row)) == CLR_INVALID) return false;
+    COLORREF previous = GetBkColor(dc);
+    for (int row = 0, end; row < count; row = end) {
+        for (end = row + 1; end < count && rows[end] == rows[row];) ++end;
+        // An opaque empty text fills its rectangle without a brush to create.
+        RECT band = {onBarBox.left, onBarBox.top + row, onBarBox.right, onBarBox.top + end};
+        SetBkColor(dc, rows[row]);
+        ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &band, nullptr, 0, nullptr);
+    }
+    SetBkColor(dc, previous);
+    return true;
 }
 
 void CheckChime()
@@ -168,17 +207,54 @@ void CheckChime()
     if (!playChimeSound(path)) ShowWarning(WAV_FAILED_TEXT);
 }
 
-}  // namespace
-
-void UpdateStatusLine()
+// ShowOnBar: the text on the bar in place of the one drawn before.
+void ShowOnBar()
 {
-    if (barShown) PaintStatusText(true);
+    {
+        WindowDC window(barWindowHandle);
+        if (!window.dc) return;
+        if (WipeOldText(window.dc)) return PaintStatusText(window.dc);
+    }
+    // The system paints the frame and menu line anew, which wipes the old text.
+    wiping = true;
+    DrawMenuBar(barWindowHandle);
+    wiping = false;
+    WindowDC window(barWindowHandle);
+    if (window.dc) PaintStatusText(window.dc);
+}
+
+// RefreshStatus: the status text composed now and shown where the bar is in
+// view (evenUnchanged: also when it reads as before), and the hourly chime.
+void RefreshStatus(bool evenUnchanged)
+{
+    if (barShown) {
+        StatusSnapshot now;
+        ComposeNow(now);
+        if (evenUnchanged || !SameStatus(now, onBar)) {
+            onBar = now;
+            ShowOnBar();
+        }
+    }
     CheckChime();
 }
 
+}  // namespace
+
+void UpdateStatusLine() { RefreshStatus(true); }
+
+void TickStatusLine() { RefreshStatus(false); }
+
 void RepaintStatusText()
 {
-    if (barShown && !wiping && barWindowHandle) PaintStatusText(false);
+    if (wiping || !barWindowHandle) return;
+    if (!barShown) {
+        // The frame was painted without the text: where any is left is not
+        // known, so the next one has the system paint the menu line anew.
+        onBarBox = RECT{};
+        return;
+    }
+    WindowDC window(barWindowHandle);
+    if (window.dc) PaintStatusText(window.dc);
 }
 
 void StatusAfterSleep()

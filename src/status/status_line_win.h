@@ -9,6 +9,10 @@
 // line of a bar in view and checks the hourly chime.
 void UpdateStatusLine();
 
+// TickStatusLine: the timer's refresh: as UpdateStatusLine, but a text that
+// did not change is left as it stands.
+void TickStatusLine();
+
 // RepaintStatusText: the same text drawn again over a frame the system has
 // just painted (which wipes it), without the chime.
 void RepaintStatusText();

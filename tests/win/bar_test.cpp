@@ -47,6 +47,7 @@ std::string drawn;  // each text the program draws: where it ends, whether centr
 const auto realText = textSlot;
 BOOL WINAPI Text(HDC dc, int x, int y, UINT options, const RECT* clip, LPCSTR text, UINT length, const INT* widths)
 {
+    if (!length && options & ETO_OPAQUE) return drawn += " wipe", realText(dc, x, y, options, clip, text, length, widths);
     SIZE size = {};
     TEXTMETRICA metrics = {};
     LOGFONTA font = {};
@@ -331,6 +332,12 @@ TEST_F(Bar, StatusTextAndBatteryEndSevenPixelsFromTheRightInTheMenuFontAndAFaile
         SendMessageA(barWindowHandle, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
         EXPECT_EQ(status, drawn);
         EXPECT_EQ(query == PowerAt57, onBattery);
+    }
+    // The tick draws a text that changed, and only that.
+    for (auto [name, status] : {std::make_pair("anna", std::string()), {"ben", " wipe ben  " + text}}) {
+        CopyText(userName, name), drawn.clear();
+        SendMessageA(barWindowHandle, WM_TIMER, STATUS_TIMER_ID, 0);
+        EXPECT_EQ(status, drawn);
     }
     powerSlot = realPower, textSlot = realText, menuBarSlot = realMenuBar, userName[0] = 0;
 }
