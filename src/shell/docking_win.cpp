@@ -7,15 +7,15 @@
 #include "menus/menu_bar_win.h"
 #include "settings/user_variables.h"
 #include "shell/bar_geometry.h"
-#include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
 #include "shell/shell_state_win.h"
 #include "status/status_line_win.h"
 
-namespace {
-
 // The menu lines the titles need: the bar, its strip and its hidden place grow by whole lines.
 int32_t MenuHeight() { return GetSystemMetrics(SM_CYMENU) * menuBarRows; }
+
+namespace {
+
 UINT CurrentEdge() { return userVariables.dockBottom ? ABE_BOTTOM : ABE_TOP; }
 
 HWND fullScreenWindow;        // another program's full-screen window the bar stands behind
@@ -274,31 +274,6 @@ void DockWithShell()
     }
 }
 
-int CreateBarWindow()
-{
-    DWORD exStyle = WS_EX_TOOLWINDOW | (userVariables.alwaysOnTop ? WS_EX_TOPMOST : 0);
-    int32_t menuHeight = MenuHeight();
-    barWindowHandle = CreateWindowExA(exStyle, BAR_CLASS_NAME, BAR_TITLE, WS_POPUP | WS_DLGFRAME, 0,
-                                      InViewTop(userVariables.dockBottom, screenHeight, menuHeight), screenWidth,
-                                      BarHeight(menuHeight), nullptr, nullptr, appInstance, nullptr);
-    if (!barWindowHandle) return 0;
-    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
-
-    // The menus first: the titles' rows decide the height the strip reserves.
-    RebuildMenuBar();
-    if (newShell) DockWithShell();
-
-    ShowWindow(barWindowHandle, SW_SHOW);
-    if (newShell && !userVariables.autoHide)
-        UpdateStatusLine();
-    else
-        SlideBar(true);
-    fullScreenWindow = nullptr;  // a new window stands where its option puts it
-    shellSaysFullScreen = false;
-    WatchForeground();
-    return 1;
-}
-
 bool ChangeAutoHide()
 {
     if (!SetShellAutoHide(userVariables.autoHide != 0)) return false;
@@ -395,6 +370,13 @@ void WatchForeground()
     }
     SchedulePoll();  // only a bar on top can stand over a full-screen window
     CheckForeground();
+}
+
+void WatchForegroundAfresh()
+{
+    fullScreenWindow = nullptr;  // a new window stands where its option puts it
+    shellSaysFullScreen = false;
+    WatchForeground();
 }
 
 void CheckForeground()

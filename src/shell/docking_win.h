@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-int CreateBarWindow();
+// MenuHeight: the menu lines the titles need.
+int32_t MenuHeight();
 UINT_PTR RegisterWithShell();
 // ReserveStrip: asks the shell for the edge's strip, sets it and puts the
 // window where the shell set it. onlyWhenMoved: nothing when the strip is
@@ -36,6 +37,9 @@ void ChangeAlwaysOnTop();
 // WatchForeground: starts or stops watching for another program's
 // full-screen window, as "always on top" asks.
 void WatchForeground();
+// WatchForegroundAfresh: the same for a new window, which stands where its
+// option puts it.
+void WatchForegroundAfresh();
 // CheckForeground: the bar behind another program's full-screen active
 // window, or back in its own place.
 void CheckForeground();

@@ -24,8 +24,6 @@
 namespace {
 // More words than anybody types; the rest are ignored.
 enum { COMMAND_WORDS_LIMIT = 64 };
-// LoadMenuA's menu, kept so that destroying it also frees the popup inside it.
-HMENU popupMenuResource;
 
 int FindProgramDirectory()
 {
@@ -112,29 +110,13 @@ int InitInstance()
     ShowArgumentWarnings(parsed);
     LoadUserVariables(parsed.switches);
 
-    popupMenuResource = LoadMenuA(appInstance, MAKEINTRESOURCEA(IDM_POPUP));
-    barPopupMenu = GetSubMenu(popupMenuResource, 0);
+    LoadBarPopup();
     return 1;
 }
 
-ATOM RegisterBarClass()
+int InitBar(WNDPROC procedure)
 {
-    barClass.style = 0;
-    barClass.lpfnWndProc = BarWindowProc;
-    barClass.cbClsExtra = 0;
-    barClass.cbWndExtra = 0;
-    barClass.hInstance = appInstance;
-    barClass.hIcon = LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_PROGRAM));
-    barClass.hCursor = nullptr;
-    barClass.hbrBackground = newShell ? reinterpret_cast<HBRUSH>(COLOR_MENU + 1) : nullptr;
-    barClass.lpszMenuName = MAKEINTRESOURCEA(IDM_POPUP);
-    barClass.lpszClassName = BAR_CLASS_NAME;
-    return RegisterClassA(&barClass);
-}
-
-int InitBar()
-{
-    if (!RegisterBarClass()) return 0;
+    if (!RegisterBarClass(procedure)) return 0;
     ProfileLoad load = LoadProfile();
     if (load.fatal) {
         FatalError(load.message);
@@ -143,18 +125,6 @@ int InitBar()
     if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
     profileWrittenMessage = RegisterWindowMessageA(PROFILE_WRITTEN_MESSAGE);
     return CreateBarWindow();
-}
-
-void ReloadWrittenProfile()
-{
-    // The editor holds the menus while it is open; its OK writes them anyway.
-    if (customMenusDialog || !ProfileFileChanged()) return;
-    ProfileLoad load = ReloadProfile();
-    // The menu bar's commands lead to the new entries before a box lets the user pick one.
-    RebuildMenuBar();
-    UpdateStatusLine();
-    if (load.fatal) ShowWarning(load.message);
-    else if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
 }
 
 void FatalError(const char* text)
@@ -182,38 +152,11 @@ void ExitBar(bool afterFatalError)
     ReleaseBar();
 }
 
-void ReleaseBar()
-{
-    // After a fatal start the window never existed, nor did its registration.
-    if (newShell && barWindowHandle) UnregisterFromShell();
-    if (barClass.hIcon) {
-        DestroyIcon(barClass.hIcon);
-        barClass.hIcon = nullptr;
-    }
-    if (menuBarHandle) {
-        DestroyMenu(menuBarHandle);
-        menuBarHandle = nullptr;
-    }
-    if (popupMenuResource) {
-        DestroyMenu(popupMenuResource);
-        popupMenuResource = nullptr;
-        barPopupMenu = nullptr;
-    }
-    if (barWindowHandle) {
-        KillTimer(barWindowHandle, STATUS_TIMER_ID);
-        KillTimer(barWindowHandle, AUTOHIDE_TIMER_ID);
-        KillTimer(barWindowHandle, ALIGN_TIMER_ID);
-        DestroyWindow(barWindowHandle);
-        barWindowHandle = nullptr;
-    }
-    UnregisterClassA(BAR_CLASS_NAME, appInstance);
-}
-
-int DeskRailMain(HINSTANCE instance)
+int DeskRailMain(HINSTANCE instance, WNDPROC procedure)
 {
     appInstance = instance;
     if (!InitInstance()) return 0;
-    if (!InitBar()) return 0;
+    if (!InitBar(procedure)) return 0;
 
     MSG message = {};
     int got;

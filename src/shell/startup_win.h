@@ -10,16 +10,11 @@ void ShowArgumentWarnings(const ParsedArguments& parsed);
 // switches to the running bar once its window exists, or says that the bar
 // runs for another user.
 void ActOnRunningBar(const ParsedArguments& parsed);
-// ReloadWrittenProfile: the menus read again when another program wrote this
-// bar's profile.
-void ReloadWrittenProfile();
-int InitBar();
-ATOM RegisterBarClass();
+int InitBar(WNDPROC procedure);
 void ExitBar(bool afterFatalError);
 // SaveProfileOrWarn: SaveProfile with the write-failed warning.
 void SaveProfileOrWarn();
-void ReleaseBar();
 // FatalError: the fatal box, then release without saving; start-up stops.
 void FatalError(const char* text);
 // DeskRailMain: everything WinMain does; returns the exit code.
-int DeskRailMain(HINSTANCE instance);
+int DeskRailMain(HINSTANCE instance, WNDPROC procedure);

@@ -12,6 +12,8 @@
 #include "resources/resource.h"
 #include "settings/options_dialog_win.h"
 #include "settings/registry_store_win.h"
+#include "shell/bar_messages_win.h"
+#include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
 #include "shell/shell_state_win.h"
 #include "shell/startup_win.h"
@@ -137,7 +139,7 @@ protected:
         otherBar = 0;
         held = 0;
         fontSlot = Font, deleteSlot = Delete, dcSlot = Dc, releaseSlot = Release;
-        ASSERT_NE(0, RegisterBarClass());
+        ASSERT_NE(0, RegisterBarClass(BarWindowProc));
     }
     // Every test's status repaints gave back what they took.
     void TearDown() override
@@ -235,7 +237,7 @@ TEST_F(Bar, TheOldShellsBarAlwaysHidesAndNeitherItNorTheEndOfAFatalStartSendsAnA
 {
     ExitBar(true);  // a start that failed before the window was made
     newShell = false;
-    ASSERT_NE(0, RegisterBarClass());
+    ASSERT_NE(0, RegisterBarClass(BarWindowProc));
     char key[USER_KEY_NAME_SIZE];
     FormatUserKeyName(key, sizeof key, userName);
     UserVariables stored = {1, 0, 0, 1, 0, 0, 1, 0, ""};  // auto-hide off
