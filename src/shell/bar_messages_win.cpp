@@ -115,7 +115,7 @@ void TimerTick(HWND bar, WPARAM id)
 {
     switch (id) {
     case STATUS_TIMER_ID:
-        TickStatusLine();
+        StatusTick(BarStatus());
         break;
     case AUTOHIDE_TIMER_ID:
         AutoHidePoll(bar);
@@ -128,7 +128,7 @@ void TimerTick(HWND bar, WPARAM id)
         // or a bar the mouse has left stays in view.
         KillTimer(bar, ALIGN_TIMER_ID);
         SetTimer(bar, STATUS_TIMER_ID, 10000, nullptr);
-        TickStatusLine();
+        StatusTick(BarStatus());
         break;
     }
 }
@@ -138,7 +138,7 @@ void TimerTick(HWND bar, WPARAM id)
 void MenusEdited()
 {
     RebuildMenuBar();
-    UpdateStatusLine();
+    DrawStatusText(BarStatus());
     SaveProfileOrWarn();
 }
 
@@ -200,7 +200,7 @@ void ApplyLaterSwitches(const CommandLineSwitches& switches)
         userVariables.dockBottom = wanted.dockBottom;
         if (!ChangeEdge()) ShowWarning(AUTOHIDE_REFUSED_TEXT);
     }
-    UpdateStatusLine();
+    DrawStatusText(BarStatus());
 }
 
 LRESULT SecondStartArrived(HWND bar, const COPYDATASTRUCT* data)
@@ -251,7 +251,7 @@ void ReloadWrittenProfile()
     ProfileLoad load = ReloadProfile();
     // The menu bar's commands lead to the new entries before a box lets the user pick one.
     RebuildMenuBar();
-    UpdateStatusLine();
+    DrawStatusText(BarStatus());
     if (load.fatal) ShowWarning(load.message);
     else if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
 }
@@ -286,7 +286,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_TIMECHANGE:
         RealignStatusTimer();
-        UpdateStatusLine();
+        DrawStatusText(BarStatus());
         break;
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETWORKAREA) FollowShell();
@@ -306,14 +306,14 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         FollowDisplayChange();
         // The new width may fold the titles into more rows, or fewer.
         if (MeasureMenuBarRows()) FollowMenuRows();
-        UpdateStatusLine();
+        DrawStatusText(BarStatus());
         CheckForeground();  // whether the active window covers the screen depends on the screen
         break;
     case WM_NCPAINT:
     case WM_NCACTIVATE: {
         // Painting the frame paints the menu line over the status text.
         LRESULT result = DefWindowProcA(bar, message, wParam, lParam);
-        RepaintStatusText();
+        RepaintStatusText(BarStatus());
         return result;
     }
     case WM_EXITMENULOOP:
@@ -349,16 +349,16 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
             // The timer kept its old phase through the sleep; the display may have changed.
             RealignStatusTimer();
             FollowShell();
-            StatusAfterSleep();
+            StatusAfterSleep(BarStatus());
         } else if (powerStatusAvailable) {
-            UpdateStatusLine();
+            DrawStatusText(BarStatus());
         }
         break;
     case WM_HOTKEY:
         HotKeyAction(bar);
         return 1;
     case WM_OPTIONS_STATUS_CHANGED:
-        UpdateStatusLine();
+        DrawStatusText(BarStatus());
         return 0;
     case WM_OPTIONS_TOPMOST_CHANGED:
         ChangeAlwaysOnTop();

@@ -52,7 +52,7 @@ int CreateBarWindow()
 
     ShowWindow(barWindowHandle, SW_SHOW);
     if (newShell && !userVariables.autoHide)
-        UpdateStatusLine();
+        DrawStatusText(BarStatus());
     else
         SlideBar(true);
     WatchForegroundAfresh();
@@ -62,7 +62,7 @@ int CreateBarWindow()
 void RebuildMenuBar()
 {
     int rows = menuBarRows;
-    if (BuildMenuBar() == 0) UpdateStatusLine();
+    if (BuildMenuBar() == 0) DrawStatusText(BarStatus());
     if (menuBarRows != rows) FollowMenuRows();
 }
 

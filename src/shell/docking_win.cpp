@@ -257,7 +257,7 @@ void SlideBar(bool hide)
                      SWP_NOZORDER | SWP_NOACTIVATE);
     barShown = !hide;
     ApplyAlwaysOnTop();
-    if (!hide) UpdateStatusLine();
+    if (!hide) DrawStatusText(BarStatus());
 }
 
 // DockWithShell: registers the bar, then takes its edge's auto-hide place or
@@ -285,7 +285,7 @@ bool ChangeAutoHide()
     ReserveStrip(false);  // moves the window into the strip at once
     barShown = true;
     ApplyAlwaysOnTop();  // in view, the bar is on top only as its option says
-    UpdateStatusLine();
+    DrawStatusText(BarStatus());
     return true;
 }
 
@@ -323,11 +323,11 @@ bool ChangeEdge()
         appBarMessage(ABM_REMOVE, &dockData);
         RegisterWithShell();
         ReserveStrip(false);
-        UpdateStatusLine();
+        DrawStatusText(BarStatus());
         return true;
     }
     MoveToEdge();
-    UpdateStatusLine();
+    DrawStatusText(BarStatus());
     if (!newShell) {
         SlideBar(true);  // the old shell's bar always hides
         return true;
@@ -394,7 +394,7 @@ void FollowShell()
     ReserveStrip(true);
     RECT after;
     GetWindowRect(barWindowHandle, &after);
-    if (after.top != before.top) UpdateStatusLine();  // the move wiped the text
+    if (after.top != before.top) DrawStatusText(BarStatus());  // the move wiped the text
 }
 
 void OnShellNotification(WPARAM code, LPARAM lParam)

@@ -1,5 +1,8 @@
 #include "shell/shell_state_win.h"
 
+#include "base/process_state_win.h"
+#include "settings/user_variables.h"
+
 AppBarMessageFunction appBarMessage = SHAppBarMessage;
 HMENU barPopupMenu;
 WNDCLASSA barClass;
@@ -9,3 +12,8 @@ UINT taskbarCreatedMessage;
 UINT profileWrittenMessage;
 
 static_assert(sizeof(APPBARDATA) == 36, "the 32-bit app-bar record");
+
+StatusScene BarStatus()
+{
+    return {barWindowHandle, barShown, newShell, powerStatusAvailable && onBattery, screenWidth, &userVariables, userName};
+}

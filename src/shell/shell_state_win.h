@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "status/status_line_win.h"
+
 enum : UINT_PTR {
     FOREGROUND_TIMER_ID = 0xC000,  // the look for full-screen windows where no events come
     ALIGN_TIMER_ID = 0xD000,
@@ -32,3 +34,6 @@ extern APPBARDATA dockData;         // the record of every app-bar message
 extern bool autoHideTimerSet;       // the auto-hide poll runs
 extern UINT taskbarCreatedMessage;  // a restarted shell broadcasts it
 extern UINT profileWrittenMessage;  // deskrail-profile broadcasts it
+
+// BarStatus: what the status line needs of the bar and the run, now.
+StatusScene BarStatus();

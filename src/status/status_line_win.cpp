@@ -7,7 +7,6 @@
 #include "base/lazy_import_win.h"
 #include "base/menu_titles_win.h"
 #include "base/messages.h"
-#include "base/process_state_win.h"
 #include "base/sound_win.h"
 #include "base/text.h"
 #include "base/texts.h"
@@ -15,7 +14,6 @@
 #include "settings/user_variables.h"
 #include "status/status_text.h"
 
-bool chimePlayed;
 // The local clock: the full hour of the user's time zone, half-hour ones included.
 ClockFunction readChimeClock = GetLocalTime;
 
@@ -64,26 +62,30 @@ bool wiping;
 StatusSnapshot onBar;
 RECT onBarBox;
 
+// The chime of this hour has sounded.
+bool chimePlayed;
+
 bool SameStatus(const StatusSnapshot& a, const StatusSnapshot& b)
 {
     return std::strcmp(a.text, b.text) == 0 && std::strcmp(a.battery, b.battery) == 0 &&
            a.batteryPercent == b.batteryPercent;
 }
 
-void ComposeNow(StatusSnapshot& snapshot)
+void ComposeNow(const StatusScene& scene, StatusSnapshot& snapshot)
 {
+    const UserVariables& options = *scene.options;
     char time[20], date[25];
     StatusInputs in = {};
-    in.showUserName = userVariables.showUserName != 0;
-    in.userName = userName;
-    in.showTime = userVariables.showTime != 0;
+    in.showUserName = options.showUserName != 0;
+    in.userName = scene.userName;
+    in.showTime = options.showTime != 0;
     in.timeText =
         GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time) ? time : nullptr;
-    in.showDate = userVariables.showDate != 0;
+    in.showDate = options.showDate != 0;
     in.dateText = GetDateFormatA(LOCALE_SYSTEM_DEFAULT, 0, nullptr, nullptr, date, sizeof date) ? date : nullptr;
-    in.showFreeMemory = userVariables.showFreeMemory != 0;
+    in.showFreeMemory = options.showFreeMemory != 0;
     in.availableBytes = AvailableMemory();
-    in.showBattery = powerStatusAvailable && onBattery;
+    in.showBattery = scene.onBattery;
     snapshot.batteryPercent = 255;
     if (in.showBattery) {
         SYSTEM_POWER_STATUS power = {};
@@ -96,7 +98,7 @@ void ComposeNow(StatusSnapshot& snapshot)
 }
 
 // CreateMenuFont: the font of menus; null where the old shell has none.
-HFONT CreateMenuFont()
+HFONT CreateMenuFont(bool newShell)
 {
     if (!newShell) return nullptr;
     static_assert(sizeof(NONCLIENTMETRICSA) == 340, "the metrics record of the older shells");
@@ -128,11 +130,12 @@ int32_t TitlesEnd(HWND bar, int32_t& rowOffset)
 }
 
 // PaintStatusText: the text on the bar, over the menu line in dc.
-void PaintStatusText(HDC dc)
+void PaintStatusText(const StatusScene& scene, HDC dc)
 {
     const StatusSnapshot& snapshot = onBar;
-    HWND bar = barWindowHandle;
-    GdiObject font(CreateMenuFont());
+    HWND bar = scene.bar;
+    const int32_t screenWidth = scene.screenWidth;
+    GdiObject font(CreateMenuFont(scene.newShell));
     HGDIOBJ previousFont = font.object ? SelectObject(dc, font.object) : nullptr;
     COLORREF previousColour = SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
     SetBkMode(dc, TRANSPARENT);
@@ -171,11 +174,10 @@ void PaintStatusText(HDC dc)
 // frame and menu line painted anew (under Wine a round trip to the desktop's
 // process as well). False, and nothing painted, where that column is covered
 // or there is none between the text and the frame.
-bool WipeOldText(HDC dc)
+bool WipeOldText(HWND bar, HDC dc)
 {
     RECT frame, client;
     POINT origin = {0, 0};
-    HWND bar = barWindowHandle;
     if (!GetWindowRect(bar, &frame) || !GetClientRect(bar, &client) || !ClientToScreen(bar, &origin)) return false;
     const int32_t column = onBarBox.right, menuRight = origin.x - frame.left + client.right;
     COLORREF rows[64];
@@ -195,74 +197,76 @@ bool WipeOldText(HDC dc)
     return true;
 }
 
-void CheckChime()
+void CheckChime(const UserVariables& options)
 {
-    if (!userVariables.hourlyChime) return;
+    if (!options.hourlyChime) return;
     SYSTEMTIME now;
     readChimeClock(&now);
     if (!ChimeDue(now.wMinute, chimePlayed)) return;
     // The stored path may fill its field without a terminator.
-    char path[sizeof userVariables.chimeSound + 1];
-    FieldText(path, userVariables.chimeSound);
+    char path[sizeof options.chimeSound + 1];
+    FieldText(path, options.chimeSound);
     if (!playChimeSound(path)) ShowWarning(WAV_FAILED_TEXT);
 }
 
 // ShowOnBar: the text on the bar in place of the one drawn before.
-void ShowOnBar()
+void ShowOnBar(const StatusScene& scene)
 {
     {
-        WindowDC window(barWindowHandle);
+        WindowDC window(scene.bar);
         if (!window.dc) return;
-        if (WipeOldText(window.dc)) return PaintStatusText(window.dc);
+        if (WipeOldText(scene.bar, window.dc)) return PaintStatusText(scene, window.dc);
     }
     // The system paints the frame and menu line anew, which wipes the old text.
     wiping = true;
-    DrawMenuBar(barWindowHandle);
+    DrawMenuBar(scene.bar);
     wiping = false;
-    WindowDC window(barWindowHandle);
-    if (window.dc) PaintStatusText(window.dc);
+    WindowDC window(scene.bar);
+    if (window.dc) PaintStatusText(scene, window.dc);
 }
 
 // RefreshStatus: the status text composed now and shown where the bar is in
-// view (evenUnchanged: also when it reads as before), and the hourly chime.
-void RefreshStatus(bool evenUnchanged)
+// view (evenUnchanged: also when it reads as before).
+void RefreshStatus(const StatusScene& scene, bool evenUnchanged)
 {
-    if (barShown) {
-        StatusSnapshot now;
-        ComposeNow(now);
-        if (evenUnchanged || !SameStatus(now, onBar)) {
-            onBar = now;
-            ShowOnBar();
-        }
+    if (!scene.shown) return;
+    StatusSnapshot now;
+    ComposeNow(scene, now);
+    if (evenUnchanged || !SameStatus(now, onBar)) {
+        onBar = now;
+        ShowOnBar(scene);
     }
-    CheckChime();
 }
 
 }  // namespace
 
-void UpdateStatusLine() { RefreshStatus(true); }
+void DrawStatusText(const StatusScene& scene) { RefreshStatus(scene, true); }
 
-void TickStatusLine() { RefreshStatus(false); }
-
-void RepaintStatusText()
+void StatusTick(const StatusScene& scene)
 {
-    if (wiping || !barWindowHandle) return;
-    if (!barShown) {
+    RefreshStatus(scene, false);
+    CheckChime(*scene.options);
+}
+
+void RepaintStatusText(const StatusScene& scene)
+{
+    if (wiping || !scene.bar) return;
+    if (!scene.shown) {
         // The frame was painted without the text: where any is left is not
         // known, so the next one has the system paint the menu line anew.
         onBarBox = RECT{};
         return;
     }
-    WindowDC window(barWindowHandle);
-    if (window.dc) PaintStatusText(window.dc);
+    WindowDC window(scene.bar);
+    if (window.dc) PaintStatusText(scene, window.dc);
 }
 
-void StatusAfterSleep()
+void StatusAfterSleep(const StatusScene& scene)
 {
-    if (userVariables.hourlyChime) {
+    if (scene.options->hourlyChime) {
         SYSTEMTIME now;
         readChimeClock(&now);
         ChimeAfterSleep(now.wMinute, chimePlayed);
     }
-    UpdateStatusLine();
+    DrawStatusText(scene);
 }

@@ -5,24 +5,34 @@
 
 #include <cstdint>
 
-// UpdateStatusLine: composes the status text anew, paints it over the menu
-// line of a bar in view and checks the hourly chime.
-void UpdateStatusLine();
+struct UserVariables;
 
-// TickStatusLine: the timer's refresh: as UpdateStatusLine, but a text that
-// did not change is left as it stands.
-void TickStatusLine();
+// What the status line needs of the bar and of the run, as they are now.
+struct StatusScene {
+    HWND bar;
+    bool shown;      // in view, not at the hidden position
+    bool newShell;   // menus have a font of their own
+    bool onBattery;  // and the power status may be asked
+    int32_t screenWidth;
+    const UserVariables* options;
+    const char* userName;
+};
+
+// DrawStatusText: composes the status text anew and paints it over the menu
+// line of a bar in view.
+void DrawStatusText(const StatusScene& scene);
+
+// StatusTick: the timer's turn: a text that changed is drawn, one that did
+// not is left as it stands; then the hourly chime.
+void StatusTick(const StatusScene& scene);
 
 // RepaintStatusText: the same text drawn again over a frame the system has
-// just painted (which wipes it), without the chime.
-void RepaintStatusText();
+// just painted (which wipes it).
+void RepaintStatusText(const StatusScene& scene);
 
 // StatusAfterSleep: the machine woke up: the status at once, and no chime
 // for a full hour that passed while it slept.
-void StatusAfterSleep();
-
-// The status line's state: the chime of this hour has sounded.
-extern bool chimePlayed;
+void StatusAfterSleep(const StatusScene& scene);
 
 // Seam: the clock cannot be set to a full hour, so tests put their own here.
 typedef void(WINAPI* ClockFunction)(LPSYSTEMTIME now);

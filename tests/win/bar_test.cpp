@@ -96,7 +96,8 @@ UINT_PTR WINAPI Shell(DWORD message, PAPPBARDATA data)
                    (message != ABM_SETAUTOHIDEBAR ? ")" : data->lParam ? ",on)" : ",off)");
     return !(message == ABM_SETAUTOHIDEBAR && data->lParam && refuseAutoHide);
 }
-void WINAPI FullHour(LPSYSTEMTIME now) { *now = SYSTEMTIME{2000, 1, 6, 1, 12, 0, 0, 0}; }
+WORD minute;  // of the clock the chime reads
+void WINAPI Clock(LPSYSTEMTIME now) { *now = SYSTEMTIME{2000, 1, 6, 1, 12, minute, 0, 0}; }
 BOOL WINAPI Sound(const char* path) { return played.push_back(path), soundWorks; }
 // Read: a menu as the user sees it; "-" a separator; an entry whose command finds another marked.
 std::string Read(HMENU menu)
@@ -265,7 +266,7 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
     CopyText(userVariables.chimeSound, "C:\\gong.wav");
     userVariables.hourlyChime = 0;
     CreateBar(0);
-    driver::Seam<ClockFunction> clock(readChimeClock, FullHour);
+    driver::Seam<ClockFunction> clock(readChimeClock, Clock);
     driver::Seam<ChimeSoundFunction> sound(playChimeSound, Sound);
     // The chime on; the bar in view; the sound plays; woken in the full hour; two ticks of it play it so often.
     const struct { uint32_t on; bool shown; BOOL works; bool woken; size_t plays; } steps[] = {
@@ -273,13 +274,14 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
     driver::BoxWatcher boxes;
     for (const auto& step : steps) {
         SCOPED_TRACE(&step - steps);
-        userVariables.hourlyChime = step.on;
+        userVariables.hourlyChime = 1, minute = 1;
+        SendMessageA(barWindowHandle, WM_TIMER, STATUS_TIMER_ID, 0);  // a new hour
+        userVariables.hourlyChime = step.on, minute = 0;
         barShown = step.shown;
         soundWorks = step.works;
-        chimePlayed = false;
         played.clear();
-        step.woken ? SendMessageA(barWindowHandle, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0) : (UpdateStatusLine(), 0);
-        UpdateStatusLine();
+        SendMessageA(barWindowHandle, step.woken ? WM_POWERBROADCAST : WM_TIMER, step.woken ? PBT_APMRESUMEAUTOMATIC : STATUS_TIMER_ID, 0);
+        SendMessageA(barWindowHandle, WM_TIMER, STATUS_TIMER_ID, 0);
         EXPECT_EQ(driver::Lines(step.plays, "C:\\gong.wav"), played);
         EXPECT_EQ(step.woken, KillTimer(barWindowHandle, ALIGN_TIMER_ID) != 0) << "the status on the clock's ten seconds";
         EXPECT_EQ(step.plays && !step.works ? driver::Lines{WAV_FAILED_TEXT} : driver::Lines{}, boxes.Texts());
