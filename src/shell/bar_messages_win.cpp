@@ -115,7 +115,7 @@ void TimerTick(HWND bar, WPARAM id)
 {
     switch (id) {
     case STATUS_TIMER_ID:
-        StatusTick(BarStatus());
+        UpdateStatusLine(BarStatus());
         break;
     case AUTOHIDE_TIMER_ID:
         AutoHidePoll(bar);
@@ -128,7 +128,7 @@ void TimerTick(HWND bar, WPARAM id)
         // or a bar the mouse has left stays in view.
         KillTimer(bar, ALIGN_TIMER_ID);
         SetTimer(bar, STATUS_TIMER_ID, 10000, nullptr);
-        StatusTick(BarStatus());
+        UpdateStatusLine(BarStatus());
         break;
     }
 }

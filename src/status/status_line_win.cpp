@@ -242,7 +242,7 @@ void RefreshStatus(const StatusScene& scene, bool evenUnchanged)
 
 void DrawStatusText(const StatusScene& scene) { RefreshStatus(scene, true); }
 
-void StatusTick(const StatusScene& scene)
+void UpdateStatusLine(const StatusScene& scene)
 {
     RefreshStatus(scene, false);
     CheckChime(*scene.options);

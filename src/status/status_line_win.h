@@ -22,9 +22,9 @@ struct StatusScene {
 // line of a bar in view.
 void DrawStatusText(const StatusScene& scene);
 
-// StatusTick: the timer's turn: a text that changed is drawn, one that did
+// UpdateStatusLine: the timer's turn: a text that changed is drawn, one that did
 // not is left as it stands; then the hourly chime.
-void StatusTick(const StatusScene& scene);
+void UpdateStatusLine(const StatusScene& scene);
 
 // RepaintStatusText: the same text drawn again over a frame the system has
 // just painted (which wipes it).
