@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "base/messages.h"
-#include "base/process_state_win.h"
+#include "base/messages_win.h"
 #include "base/texts.h"
 
 void LoadDialogControls()
@@ -10,9 +10,14 @@ void LoadDialogControls()
     if (!loaded) loaded = LoadLibraryA("comctl32.dll") != nullptr;
 }
 
-HWND EnabledBarWindow()
+namespace {
+HWND boxOwner;  // the bar whose windows own the boxes; null before it exists and after its end
+}  // namespace
+
+void SetBoxOwner(HWND bar) { boxOwner = bar; }
+
+HWND EnabledBarWindow(HWND bar)
 {
-    HWND bar = barWindowHandle;
     if (!bar) return nullptr;
     // The bar's dialogs are its popups; the one active last is the one open on top.
     HWND popup = GetLastActivePopup(bar);
@@ -23,10 +28,10 @@ HWND EnabledBarWindow()
 int ShowWarning(const char* text)
 {
     LoadDialogControls();
-    HWND owner = EnabledBarWindow();
+    HWND owner = EnabledBarWindow(boxOwner);
     // No enabled window of the bar: a box owned by a disabled one would enable
     // it when it closes, under the dialog that disabled it.
-    UINT modality = owner || !barWindowHandle ? MB_APPLMODAL : MB_TASKMODAL;
+    UINT modality = owner || !boxOwner ? MB_APPLMODAL : MB_TASKMODAL;
     return MessageBoxA(owner, text, WARNING_CAPTION, MB_ICONEXCLAMATION | modality);
 }
 

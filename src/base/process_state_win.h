@@ -7,8 +7,3 @@
 
 extern HINSTANCE appInstance;
 extern HWND barWindowHandle;  // null until the bar window exists
-
-// EnabledBarWindow: the bar's window the user can work in now: its open
-// dialog or box (the popup active last), else the bar; null while neither is
-// enabled. Boxes belong to it, and the hot key brings it to the front.
-HWND EnabledBarWindow();

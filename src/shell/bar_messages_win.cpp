@@ -1,6 +1,7 @@
 // bar_messages_win.cpp: the bar window procedure: commands, timers, the hot
 // key, the auto-hide rules, what other programs tell the bar, and the end.
 #include "base/messages.h"
+#include "base/messages_win.h"
 #include "base/process_state_win.h"
 #include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
@@ -65,7 +66,7 @@ LRESULT ExitSequence(HWND bar)
 
 void HotKeyAction(HWND bar)
 {
-    HWND open = EnabledBarWindow();
+    HWND open = EnabledBarWindow(barWindowHandle);
     if (open != bar) {
         // A dialog or box of the bar is open: it is what the user works in.
         if (open) SetForegroundWindow(open);
@@ -155,7 +156,7 @@ LRESULT Command(HWND bar, WORD id)
     keyboardOwner = nullptr;  // a choice was made: the keyboard goes where it leads
     if (id == IDM_EXIT) return ExitSequence(bar);
     if (dialogOpen) {
-        if (HWND open = EnabledBarWindow()) SetForegroundWindow(open);
+        if (HWND open = EnabledBarWindow(barWindowHandle)) SetForegroundWindow(open);
         return 0;
     }
     if (id == IDM_MENUS || id == IDM_OPTIONS || id == IDM_ABOUT) LoadDialogControls();

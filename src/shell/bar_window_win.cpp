@@ -1,5 +1,6 @@
 // bar_window_win.cpp: the bar window's lifetime: its class, the window made
 // at its edge, the menu bar built anew, and everything released at the end.
+#include "base/messages_win.h"
 #include "base/process_state_win.h"
 #include "menus/menu_bar_win.h"
 #include "resources/resource.h"
@@ -44,6 +45,7 @@ int CreateBarWindow()
                                       InViewTop(userVariables.dockBottom, screenHeight, menuHeight), screenWidth,
                                       BarHeight(menuHeight), nullptr, nullptr, appInstance, nullptr);
     if (!barWindowHandle) return 0;
+    SetBoxOwner(barWindowHandle);
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 
     // The menus first: the titles' rows decide the height the strip reserves.
@@ -98,6 +100,7 @@ void ReleaseBar()
         KillTimer(barWindowHandle, ALIGN_TIMER_ID);
         DestroyWindow(barWindowHandle);
         barWindowHandle = nullptr;
+        SetBoxOwner(nullptr);
     }
     UnregisterClassA(BAR_CLASS_NAME, appInstance);
 }
