@@ -2,6 +2,7 @@
 // key, the auto-hide rules and the end of the program.
 #include "base/messages.h"
 #include "base/process_state_win.h"
+#include "base/seams_win.h"
 #include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
 #include "launcher/launcher_win.h"
@@ -231,7 +232,7 @@ void TellShell(HWND bar, DWORD message)
     if (!newShell) return;
     dockData.cbSize = sizeof(APPBARDATA);
     dockData.hWnd = bar;
-    appBarMessage(message, &dockData);
+    Seams.appBarMessage(message, &dockData);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "shell/shell_state_win.h"
 
-AppBarMessageFunction appBarMessage = SHAppBarMessage;
 HMENU barPopupMenu;
 WNDCLASSA barClass;
 APPBARDATA dockData;
