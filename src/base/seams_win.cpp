@@ -1,3 +1,4 @@
+// seams_win.cpp: the real calls the seams start as.
 #include "base/seams_win.h"
 
 #include "base/lazy_import_win.h"

@@ -1,28 +1,26 @@
-// seams_win.h: the system calls tests replace, where Wine cannot show the
-// real case. Each field starts as the real call.
+// seams_win.h: the system calls tests replace where Wine cannot show the real
+// case. Each field starts as the real call; a test's stand-in stays for a scope.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
 
-// Windows 95's replacing move, which is not implemented there.
+// Tests put there: Windows 95's replacing move, which is not implemented.
 typedef BOOL(WINAPI* MoveFileExFunction)(LPCSTR from, LPCSTR to, DWORD flags);
 // A flush that fails, as on a disk that is gone.
 typedef BOOL(WINAPI* FlushFileBuffersFunction)(HANDLE file);
 // A write that stops part-way, as on a full disk.
 typedef BOOL(WINAPI* WriteFileFunction)(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);
-// The asynchronous sound call reports success even without a sound device;
-// the real one checks the file first (PlayChimeFile).
+// A sound device: the real PlaySoundFile reads the file, then plays without waiting.
 typedef BOOL(WINAPI* ChimeSoundFunction)(const char* path);
-// The two shell calls the launcher makes: Wine's shell reports a missing
-// folder as a missing file and expands variables even for the old call.
+// A recorder of what reaches the shell: Wine's reports a missing folder as a missing file.
 typedef HINSTANCE(WINAPI* ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+// The same for the new call: Wine's expands variables even without being asked.
 typedef BOOL(WINAPI* ShellExecuteExFunction)(SHELLEXECUTEINFOA*);
-// The local clock, which cannot be set to a full hour.
+// A clock at the full hour.
 typedef void(WINAPI* ClockFunction)(LPSYSTEMTIME now);
-// Looked up at run time: null on systems before Windows 2000.
+// Other figures, or null: a system before Windows 2000, without the call.
 typedef BOOL(WINAPI* MemoryStatusExFunction)(LPMEMORYSTATUSEX status);
-// The shell's app-bar messages: a shell that refuses, another bar, a
-// full-screen notice (which Wine never sends).
+// A shell that refuses, another bar, a full-screen notice (Wine never sends one).
 typedef UINT_PTR(WINAPI* AppBarMessageFunction)(DWORD message, PAPPBARDATA data);
 
 struct TestSeams {
@@ -33,7 +31,7 @@ struct TestSeams {
     ShellExecuteFunction shellExecute;
     ShellExecuteExFunction shellExecuteEx;
     ClockFunction readChimeClock;
-    MemoryStatusExFunction memoryStatusEx;
+    MemoryStatusExFunction memoryStatusEx;  // the real one is looked up at first use
     AppBarMessageFunction appBarMessage;
 };
 extern TestSeams Seams;
