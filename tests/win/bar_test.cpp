@@ -123,6 +123,7 @@ bool Pump(DWORD ms, bool (*done)() = [] { return false; })
 
 class Bar : public ::testing::Test {
 protected:
+    driver::Seam<AppBarMessageFunction> shell{Seams.appBarMessage, Shell};  // also while the bar is released
     void SetUp() override
     {
         appInstance = GetModuleHandleA(nullptr);
@@ -130,7 +131,6 @@ protected:
         screenWidth = GetSystemMetrics(SM_CXSCREEN);
         screenHeight = GetSystemMetrics(SM_CYSCREEN);
         SetDefaultUserVariables(userVariables);
-        Seams.appBarMessage = Shell;
         docking.clear();
         shellMessages = 0;
         refuseAutoHide = false;
@@ -147,7 +147,6 @@ protected:
         DestroyWindow(options);
         ReleaseBar();
         FreeAllUserMenus();
-        Seams.appBarMessage = SHAppBarMessage;
     }
     // CreateBar: as start-up makes it, without the timers of the status repaint; and its Options dialog.
     void CreateBar(uint32_t autoHide)
