@@ -3,7 +3,7 @@
 #include <new>
 
 #include "base/platform.h"
-#include "base/platform_win.h"
+#include "base/seams_win.h"
 #include "base/text.h"
 #include "base/handles_win.h"
 
@@ -43,9 +43,6 @@ FileRead ReadWholeFile(const char* path, unsigned char*& data, size_t& size)
     size = length;
     return FILE_READ;
 }
-
-MoveFileExFunction moveFileEx = MoveFileExA;
-WriteFileFunction writeFile = WriteFile;
 
 namespace {
 
@@ -98,8 +95,6 @@ int RestoreSetAside(const char* path)
     return FormatTextN(aside, sizeof aside, "%s.$$$", path) && MoveFileA(aside, path);
 }
 
-FlushFileBuffersFunction flushFileBuffers = FlushFileBuffers;
-
 int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
 {
     char temp[MAX_PATH];
@@ -107,14 +102,14 @@ int ReplaceFileWith(const char* path, const unsigned char* data, size_t size)
     FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     bool whole = file.Valid();
     DWORD written = 0;
-    whole = whole && writeFile(file.handle, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
+    whole = whole && Seams.writeFile(file.handle, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
     // On the disk before the rename: a power cut would otherwise leave the
     // new name on blocks never written, zeros that read as the old format.
-    whole = whole && flushFileBuffers(file.handle);
+    whole = whole && Seams.flushFileBuffers(file.handle);
     whole = file.Close() && whole;
     if (whole) {
         // Write-through, so a crash right after leaves either the old or the new file.
-        if (moveFileEx(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 1;
+        if (Seams.moveFileEx(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 1;
         if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED && ReplaceStepwise(temp, path)) return 1;
     }
     DeleteFileA(temp);

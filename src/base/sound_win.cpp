@@ -15,13 +15,9 @@ BOOL WavFilePlayable(const char* path)
     return file.Valid() && ReadFile(file.handle, head, sizeof head, &got, nullptr) && IsWaveHeader(head, got);
 }
 
-namespace {
 BOOL WINAPI PlaySoundFile(const char* path)
 {
     static const auto playSound = LazyImport<decltype(&PlaySoundA)>("winmm.dll", "PlaySoundA");
     // The asynchronous call reports nothing about the file, so it is read first.
     return WavFilePlayable(path) && playSound && playSound(path, nullptr, SND_FILENAME | SND_ASYNC);
 }
-}  // namespace
-
-ChimeSoundFunction playChimeSound = PlaySoundFile;

@@ -5,8 +5,6 @@
 // WavFilePlayable: the file can be opened and begins as a WAV file does.
 BOOL WavFilePlayable(const char* path);
 
-// Seam: the asynchronous sound call reports success even without a sound
-// device, so tests put a stand-in here. The real one checks the file first
-// and fails when it is missing, unreadable or no WAV file.
-typedef BOOL(WINAPI* ChimeSoundFunction)(const char* path);
-extern ChimeSoundFunction playChimeSound;
+// PlaySoundFile: starts the file playing; fails when it is missing,
+// unreadable or no WAV file (the asynchronous call alone reports success).
+BOOL WINAPI PlaySoundFile(const char* path);

@@ -9,15 +9,13 @@
 #include "base/lazy_import_win.h"
 #include "base/messages.h"
 #include "base/process_state_win.h"
+#include "base/seams_win.h"
 #include "base/text.h"
 #include "base/texts.h"
 #include "launcher/launcher.h"
 #include "menus/menu_model.h"
 
 static_assert(sizeof(SHELLEXECUTEINFOA) == 60, "the 32-bit shell request");
-
-ShellExecuteFunction shellExecute = ShellExecuteA;
-ShellExecuteExFunction shellExecuteEx = ShellExecuteExA;
 
 namespace {
 // A path of at most 127 characters and the longest message fit with room.
@@ -118,7 +116,7 @@ int LaunchProgramItem(const ProgramItem* item)
 
     if (!newShell) {
         // The old shell knows no shortcuts and expands no variables: the entry goes as it is.
-        HINSTANCE result = shellExecute(barWindowHandle, "open", path, parameters, directory, item->showCommand);
+        HINSTANCE result = Seams.shellExecute(barWindowHandle, "open", path, parameters, directory, item->showCommand);
         char text[FAILURE_TEXT_SIZE];
         if (CheckShellExecuteResult(reinterpret_cast<uintptr_t>(result), path, text, sizeof text)) return 1;
         ShowWarning(text);
@@ -156,7 +154,7 @@ int LaunchProgramItem(const ProgramItem* item)
     }
 
     // A failure here is the shell's to report, in its own dialog.
-    shellExecuteEx(&request);
+    Seams.shellExecuteEx(&request);
     // The bar has no use for the started process; an open handle would keep
     // the system's record of it alive for as long as the bar runs.
     if (request.hProcess) CloseHandle(request.hProcess);

@@ -2,7 +2,6 @@
 // shell's shortcut files.
 #pragma once
 #include <windows.h>
-#include <shellapi.h>
 
 struct ProgramItem;
 
@@ -22,11 +21,3 @@ int LaunchProgramItem(const ProgramItem* item);
 enum { LINK_ARGUMENTS_SIZE = 1024 };  // what a shortcut holds
 HRESULT ResolveShellLink(HWND owner, const char* linkPath, char (&target)[MAX_PATH],
                          char (&workingDirectory)[MAX_PATH], char (&arguments)[LINK_ARGUMENTS_SIZE], int& showCommand);
-
-// Seams: the two shell calls the launcher makes. Wine's shell reports a
-// missing folder as a missing file and expands variables even for the old
-// call, so tests put stand-ins here to see exactly what reaches the shell.
-typedef HINSTANCE(WINAPI* ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-typedef BOOL(WINAPI* ShellExecuteExFunction)(SHELLEXECUTEINFOA*);
-extern ShellExecuteFunction shellExecute;
-extern ShellExecuteExFunction shellExecuteEx;

@@ -5,6 +5,7 @@
 #include "base/file_dialog_win.h"
 #include "base/messages.h"
 #include "base/process_state_win.h"
+#include "base/seams_win.h"
 #include "base/sound_win.h"
 #include "base/text.h"
 #include "base/texts.h"
@@ -80,7 +81,7 @@ void TestSound(HWND dialog)
     ReadWavField(dialog, path);
     if (!path[0])
         ShowWarning(NO_WAV_TEXT);
-    else if (!WavPathTooLong(path) && !playChimeSound(path))
+    else if (!WavPathTooLong(path) && !Seams.playChimeSound(path))
         ShowWarning(WAV_FAILED_TEXT);
 }
 

@@ -3,6 +3,7 @@
 #include "base/messages.h"
 #include "base/messages_win.h"
 #include "base/process_state_win.h"
+#include "base/seams_win.h"
 #include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
 #include "launcher/launcher_win.h"
@@ -240,7 +241,7 @@ void TellShell(HWND bar, DWORD message)
     if (!newShell) return;
     dockData.cbSize = sizeof(APPBARDATA);
     dockData.hWnd = bar;
-    appBarMessage(message, &dockData);
+    Seams.appBarMessage(message, &dockData);
 }
 
 // ReloadWrittenProfile: the menus read again when another program wrote this

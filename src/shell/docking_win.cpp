@@ -3,6 +3,7 @@
 #include "base/lazy_import_win.h"
 #include "base/messages.h"
 #include "base/process_state_win.h"
+#include "base/seams_win.h"
 #include "base/texts.h"
 #include "menus/menu_bar_win.h"
 #include "settings/user_variables.h"
@@ -155,7 +156,7 @@ UINT_PTR RegisterWithShell()
     // The shell tells of other bars and full-screen windows with this message.
     dockData.uCallbackMessage = BAR_CALLBACK_MESSAGE;
     dockData.uEdge = CurrentEdge();
-    return appBarMessage(ABM_NEW, &dockData);
+    return Seams.appBarMessage(ABM_NEW, &dockData);
 }
 
 void ReserveStrip(bool onlyWhenMoved)
@@ -163,7 +164,7 @@ void ReserveStrip(bool onlyWhenMoved)
     AddressDockData();
     dockData.uEdge = CurrentEdge();
     dockData.rc = RECT{0, 0, screenWidth, screenHeight};
-    appBarMessage(ABM_QUERYPOS, &dockData);
+    Seams.appBarMessage(ABM_QUERYPOS, &dockData);
     StripRect answered = {dockData.rc.left, dockData.rc.top, dockData.rc.right, dockData.rc.bottom};
     StripRect strip = StripAfterQuery(answered, userVariables.dockBottom, MenuHeight(), screenWidth);
     RECT held;
@@ -172,7 +173,7 @@ void ReserveStrip(bool onlyWhenMoved)
     // every other bar again, and they would answer in turn.
     if (onlyWhenMoved && SameStrip(strip, StripRect{held.left, held.top, held.right, held.bottom})) return;
     dockData.rc = RECT{strip.left, strip.top, strip.right, strip.bottom};
-    appBarMessage(ABM_SETPOS, &dockData);
+    Seams.appBarMessage(ABM_SETPOS, &dockData);
     // The window covers the strip the shell set aside, not the raw screen edge:
     // the shell may have put it beside another bar.
     const RECT& set = dockData.rc;
@@ -185,7 +186,7 @@ void ReleaseStrip()
     AddressDockData();
     StripRect empty = ReleasedStrip(userVariables.dockBottom, screenHeight);
     dockData.rc = RECT{empty.left, empty.top, empty.right, empty.bottom};
-    appBarMessage(ABM_SETPOS, &dockData);
+    Seams.appBarMessage(ABM_SETPOS, &dockData);
 }
 
 UINT_PTR SetShellAutoHideAt(UINT edge, bool on)
@@ -193,7 +194,7 @@ UINT_PTR SetShellAutoHideAt(UINT edge, bool on)
     AddressDockData();
     dockData.uEdge = edge;
     dockData.lParam = on;
-    return appBarMessage(ABM_SETAUTOHIDEBAR, &dockData);
+    return Seams.appBarMessage(ABM_SETAUTOHIDEBAR, &dockData);
 }
 
 UINT_PTR SetShellAutoHide(bool on) { return SetShellAutoHideAt(CurrentEdge(), on); }
@@ -202,7 +203,7 @@ void UnregisterFromShell()
 {
     SetShellAutoHide(false);
     AddressDockData();
-    appBarMessage(ABM_REMOVE, &dockData);
+    Seams.appBarMessage(ABM_REMOVE, &dockData);
 }
 
 void MoveToEdge()
@@ -320,7 +321,7 @@ bool ChangeEdge()
         // The shell stacks bars of one edge in the order they registered: at
         // the new edge the bar comes last, beside the bars already there.
         AddressDockData();
-        appBarMessage(ABM_REMOVE, &dockData);
+        Seams.appBarMessage(ABM_REMOVE, &dockData);
         RegisterWithShell();
         ReserveStrip(false);
         DrawStatusText(BarStatus());
@@ -340,8 +341,8 @@ bool ChangeEdge()
         return true;
     }
     // Another auto-hide bar holds the new edge: back to the old one, anew.
-    appBarMessage(ABM_REMOVE, &dockData);
-    appBarMessage(ABM_NEW, &dockData);
+    Seams.appBarMessage(ABM_REMOVE, &dockData);
+    Seams.appBarMessage(ABM_NEW, &dockData);
     userVariables.dockBottom = userVariables.dockBottom ? 0 : 1;
     SetWindowPos(barWindowHandle, nullptr, 0, InViewTop(userVariables.dockBottom, screenHeight, MenuHeight()), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -3,7 +3,6 @@
 #include "base/process_state_win.h"
 #include "settings/user_variables.h"
 
-AppBarMessageFunction appBarMessage = SHAppBarMessage;
 HMENU barPopupMenu;
 WNDCLASSA barClass;
 APPBARDATA dockData;

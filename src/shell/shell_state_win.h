@@ -1,5 +1,5 @@
-// shell_state_win.h: the top floor's state: the shell's app-bar seam, the
-// popup and window class, the app-bar record, and the bar's timers.
+// shell_state_win.h: the top floor's state: the popup and window class,
+// the app-bar record, and the bar's timers.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
@@ -17,10 +17,6 @@ enum : UINT {
     BAR_CALLBACK_MESSAGE = WM_APP + 16,  // the shell's ABN_ notifications, the bar's registration asks for
     ACTIVE_WINDOW_CHANGED_MESSAGE,       // posted by the look: another active window, or it moved or changed size
 };
-
-// The shell's app-bar message function; tests put a shell of their own here.
-typedef UINT_PTR(WINAPI* AppBarMessageFunction)(DWORD message, PAPPBARDATA data);
-extern AppBarMessageFunction appBarMessage;
 
 // How a second start finds the running bar.
 inline constexpr char BAR_CLASS_NAME[] = "DRClass";

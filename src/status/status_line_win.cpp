@@ -4,35 +4,21 @@
 
 #include <cstring>
 
-#include "base/lazy_import_win.h"
 #include "base/menu_titles_win.h"
 #include "base/messages.h"
-#include "base/sound_win.h"
+#include "base/seams_win.h"
 #include "base/text.h"
 #include "base/texts.h"
 #include "base/handles_win.h"
 #include "settings/user_variables.h"
 #include "status/status_text.h"
 
-// The local clock: the full hour of the user's time zone, half-hour ones included.
-ClockFunction readChimeClock = GetLocalTime;
-
-namespace {
-BOOL WINAPI LookedUpMemoryStatusEx(LPMEMORYSTATUSEX status)
-{
-    static const auto lookedUp = LazyImport<MemoryStatusExFunction>("kernel32.dll", "GlobalMemoryStatusEx");
-    return lookedUp && lookedUp(status);
-}
-}  // namespace
-
-MemoryStatusExFunction memoryStatusEx = LookedUpMemoryStatusEx;
-
 uint64_t AvailableMemory()
 {
-    if (memoryStatusEx) {
+    if (Seams.memoryStatusEx) {
         MEMORYSTATUSEX memory = {};
         memory.dwLength = sizeof memory;
-        if (memoryStatusEx(&memory)) return memory.ullAvailPhys;
+        if (Seams.memoryStatusEx(&memory)) return memory.ullAvailPhys;
     }
     MEMORYSTATUS memory = {};
     memory.dwLength = sizeof memory;
@@ -201,12 +187,12 @@ void CheckChime(const UserVariables& options)
 {
     if (!options.hourlyChime) return;
     SYSTEMTIME now;
-    readChimeClock(&now);
+    Seams.readChimeClock(&now);
     if (!ChimeDue(now.wMinute, chimePlayed)) return;
     // The stored path may fill its field without a terminator.
     char path[sizeof options.chimeSound + 1];
     FieldText(path, options.chimeSound);
-    if (!playChimeSound(path)) ShowWarning(WAV_FAILED_TEXT);
+    if (!Seams.playChimeSound(path)) ShowWarning(WAV_FAILED_TEXT);
 }
 
 // ShowOnBar: the text on the bar in place of the one drawn before.
@@ -265,7 +251,7 @@ void StatusAfterSleep(const StatusScene& scene)
 {
     if (scene.options->hourlyChime) {
         SYSTEMTIME now;
-        readChimeClock(&now);
+        Seams.readChimeClock(&now);
         ChimeAfterSleep(now.wMinute, chimePlayed);
     }
     DrawStatusText(scene);

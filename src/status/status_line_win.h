@@ -34,15 +34,6 @@ void RepaintStatusText(const StatusScene& scene);
 // for a full hour that passed while it slept.
 void StatusAfterSleep(const StatusScene& scene);
 
-// Seam: the clock cannot be set to a full hour, so tests put their own here.
-typedef void(WINAPI* ClockFunction)(LPSYSTEMTIME now);
-extern ClockFunction readChimeClock;
-
-// Looked up at run time: systems before Windows 2000 lack it, and tests take
-// it away to see the old call used.
-typedef BOOL(WINAPI* MemoryStatusExFunction)(LPMEMORYSTATUSEX status);
-extern MemoryStatusExFunction memoryStatusEx;
-
 // AvailableMemory: free physical memory. The old call stops at 2 GB for a
 // 32-bit program; the systems that have more offer the new one.
 uint64_t AvailableMemory();

@@ -18,7 +18,7 @@ namespace driver {
 
 using Lines = std::vector<std::string>;
 
-// Seam: a function slot of the program given a test's stand-in until the end of the scope.
+// Seam: a field of the program's Seams given a test's stand-in until the end of the scope.
 template <typename Function>
 struct Seam {
     Function& slot;

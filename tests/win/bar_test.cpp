@@ -4,7 +4,7 @@
 
 
 #include "base/process_state_win.h"
-#include "base/sound_win.h"
+#include "base/seams_win.h"
 #include "base/texts.h"
 #include "menus/menu_bar_win.h"
 #include "menus/menu_numbering.h"
@@ -126,6 +126,7 @@ bool Pump(DWORD ms, bool (*done)() = [] { return false; })
 
 class Bar : public ::testing::Test {
 protected:
+    driver::Seam<AppBarMessageFunction> shell{Seams.appBarMessage, Shell};  // also while the bar is released
     void SetUp() override
     {
         appInstance = GetModuleHandleA(nullptr);
@@ -133,7 +134,6 @@ protected:
         screenWidth = GetSystemMetrics(SM_CXSCREEN);
         screenHeight = GetSystemMetrics(SM_CYSCREEN);
         SetDefaultUserVariables(userVariables);
-        appBarMessage = Shell;
         docking.clear();
         shellMessages = 0;
         refuseAutoHide = false;
@@ -150,7 +150,6 @@ protected:
         DestroyWindow(options);
         ReleaseBar();
         FreeAllUserMenus();
-        appBarMessage = SHAppBarMessage;
     }
     // CreateBar: as start-up makes it, without the timers of the status repaint; and its Options dialog.
     void CreateBar(uint32_t autoHide)
@@ -260,14 +259,14 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
 {
     // The chime's clock is the local one: in the half-hour zone the suite runs in, UTC would be 30 minutes off.
     SYSTEMTIME chime, before, after;  // read between two local readings of one minute
-    do GetLocalTime(&before), readChimeClock(&chime), GetLocalTime(&after);
+    do GetLocalTime(&before), Seams.readChimeClock(&chime), GetLocalTime(&after);
     while (before.wMinute != after.wMinute);
     EXPECT_EQ(before.wHour * 60 + before.wMinute, chime.wHour * 60 + chime.wMinute);
     CopyText(userVariables.chimeSound, "C:\\gong.wav");
     userVariables.hourlyChime = 0;
     CreateBar(0);
-    driver::Seam<ClockFunction> clock(readChimeClock, Clock);
-    driver::Seam<ChimeSoundFunction> sound(playChimeSound, Sound);
+    driver::Seam clock(Seams.readChimeClock, Clock);
+    driver::Seam sound(Seams.playChimeSound, Sound);
     // The chime on; the bar in view; the sound plays; woken in the full hour; two ticks of it play it so often.
     const struct { uint32_t on; bool shown; BOOL works; bool woken; size_t plays; } steps[] = {
         {1, true, FALSE, false, 1}, {0, true, TRUE, false, 0}, {1, false, TRUE, false, 1}, {1, true, TRUE, true, 0}};
@@ -307,11 +306,11 @@ BOOL WINAPI Fails(LPMEMORYSTATUSEX) { return FALSE; }
 TEST_F(Bar, FreeMemoryFromTheLookedUpCallElseFromTheOldOne)
 {
     MEMORYSTATUSEX now = {sizeof now, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_TRUE(memoryStatusEx(&now)) << "looked up by its name";
-    driver::Seam<MemoryStatusExFunction> seam(memoryStatusEx, memoryStatusEx);
+    EXPECT_TRUE(Seams.memoryStatusEx(&now)) << "looked up by its name";
+    driver::Seam seam(Seams.memoryStatusEx, Seams.memoryStatusEx);
     // Beyond the 2 GB of the old call; a failed call and none give the old call's figure, below 4 GB.
     for (auto [call, most] : {std::make_pair(SixGigabytes, 6ull << 30), {Fails, 4ull << 30}, {nullptr, 4ull << 30}}) {
-        memoryStatusEx = call;
+        Seams.memoryStatusEx = call;
         EXPECT_TRUE(most == 6ull << 30 ? AvailableMemory() == most : AvailableMemory() < most);
     }
 }

@@ -3,7 +3,7 @@
 
 
 #include "base/process_state_win.h"
-#include "base/sound_win.h"
+#include "base/seams_win.h"
 #include "editor/custom_menus_dialog_win.h"
 #include "model_builders.h"
 #include "resources/resource.h"
@@ -156,7 +156,7 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
     }
     // OK and Testen with the chime on or off, a WAV path or none, the sound played or a stand-in: the warnings,
     // sounds, and whether it closed. A path too long is refused as typed, not cut into another file's name.
-    driver::Seam<ChimeSoundFunction> sound(playChimeSound, playChimeSound);
+    driver::Seam sound(Seams.playChimeSound, Seams.playChimeSound);
     const std::string none = " Bitte geben Sie den Namen einer WAV-Datei ein.", tooLong = wav + "X",
                       failed = " Fehler beim Abspielen einer WAV-Datei.\nÜberprüfen Sie Pfad und Dateiname.";
     const struct { int button; uint32_t chime; std::string path; bool real; std::string after; } presses[] = {
@@ -169,7 +169,7 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
         driver::BoxWatcher watcher;
         userVariables = blank;
         userVariables.hourlyChime = p.chime;
-        playChimeSound = p.real ? sound.real : Play;
+        Seams.playChimeSound = p.real ? sound.real : Play;
         HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
         ShowWindow(dialog, SW_SHOW);
         SetDlgItemTextA(dialog, IDC_CHIME_SOUND, p.path.c_str());

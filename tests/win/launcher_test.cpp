@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "base/process_state.h"
+#include "base/seams_win.h"
 #include "base/text.h"
 #include "launcher/launcher_win.h"
 #include "menus/menu_model.h"
@@ -75,8 +76,8 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
     CopyText(item.parameters, "-p 1");
     CopyText(item.workingDirectory, "%TEMP%");
     item.showCommand = SW_SHOWMINNOACTIVE;
-    driver::Seam<decltype(shellExecute)> oldShell(shellExecute, OldShell);
-    driver::Seam<decltype(shellExecuteEx)> newShellCall(shellExecuteEx, NewShell);
+    driver::Seam oldShell(Seams.shellExecute, OldShell);
+    driver::Seam newShellCall(Seams.shellExecuteEx, NewShell);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         CopyText(item.path, c.path.c_str());

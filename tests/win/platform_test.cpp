@@ -5,7 +5,7 @@
 
 #include "base/console_win.h"
 #include "base/platform.h"
-#include "base/platform_win.h"
+#include "base/seams_win.h"
 #include "base/process_state.h"
 #include "menus/menu_model.h"
 #include "menus/profile_file.h"
@@ -44,9 +44,9 @@ TEST(Platform, ASaveLeavesTheOldFileOrTheNewOneWholeAndOthersAlone)
             ASSERT_TRUE(driver::WriteFileBytes(path, {'o', 'l', 'd'}));
         }
         HANDLE held = c.held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
-        driver::Seam<decltype(moveFileEx)> move(moveFileEx, c.windows95 ? NotImplemented : MoveFileExA);
-        driver::Seam<decltype(flushFileBuffers)> flush(flushFileBuffers, c.unflushed ? DiskGone : FlushFileBuffers);
-        driver::Seam<decltype(writeFile)> write(writeFile, c.full ? DiskFull : WriteFile);
+        driver::Seam move(Seams.moveFileEx, c.windows95 ? NotImplemented : MoveFileExA);
+        driver::Seam flush(Seams.flushFileBuffers, c.unflushed ? DiskGone : FlushFileBuffers);
+        driver::Seam write(Seams.writeFile, c.full ? DiskFull : WriteFile);
         const unsigned char bytes[] = {'n', 'e', 'w'};
         EXPECT_EQ(std::string(c.after) == "new", ReplaceFileWith(path.c_str(), bytes, sizeof bytes));
         if (held) CloseHandle(held);
