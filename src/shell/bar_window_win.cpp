@@ -17,6 +17,8 @@
 #include "shell/command_line.h"
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
+#include "shell/globals.h"
+#include "shell/globals_win.h"
 #include "shell/shell_state_win.h"
 #include "shell/startup_win.h"
 #include "status/status_line_win.h"
@@ -141,10 +143,10 @@ void MenusEdited()
     SaveProfileOrWarn();
 }
 
-INT_PTR RunDialog(HWND bar, WORD resource, DLGPROC procedure)
+INT_PTR RunDialog(HWND bar, WORD resource, DLGPROC procedure, LPARAM parameter = 0)
 {
     dialogOpen = true;
-    INT_PTR result = DialogBoxParamA(appInstance, MAKEINTRESOURCEA(resource), bar, procedure, 0);
+    INT_PTR result = DialogBoxParamA(appInstance, MAKEINTRESOURCEA(resource), bar, procedure, parameter);
     dialogOpen = false;
     return result;
 }
@@ -160,7 +162,8 @@ LRESULT Command(HWND bar, WORD id)
     if (id == IDM_MENUS || id == IDM_OPTIONS || id == IDM_ABOUT) LoadDialogControls();
     switch (id) {
     case IDM_MENUS:
-        if (RunDialog(bar, IDD_CUSTOM_MENUS, CustomMenusDialogProc) == 1) MenusEdited();
+        if (RunDialog(bar, IDD_CUSTOM_MENUS, CustomMenusDialogProc, reinterpret_cast<LPARAM>(&Globals.menus)) == 1)
+            MenusEdited();
         break;
     case IDM_OPTIONS:
         RunDialog(bar, IDD_OPTIONS, OptionsDialogProc);
@@ -169,7 +172,7 @@ LRESULT Command(HWND bar, WORD id)
         RunDialog(bar, IDD_ABOUT, AboutDialogProc);
         break;
     default:
-        if (ProgramItem* item = FindProgramForCommand(id)) LaunchProgramItem(item);
+        if (ProgramItem* item = FindProgramForCommand(Globals.menus, id)) LaunchProgramItem(item);
         break;
     }
     return 0;
@@ -234,13 +237,32 @@ void TellShell(HWND bar, DWORD message)
     appBarMessage(message, &dockData);
 }
 
+// TakeMenuBarRows: the rows the titles now take, kept; whether they changed.
+bool TakeMenuBarRows()
+{
+    int rows = MeasureMenuBarRows(barWindowHandle);
+    bool changed = rows != Globals.menuBarRows;
+    Globals.menuBarRows = rows;
+    return changed;
+}
+
 }  // namespace
 
 void RebuildMenuBar()
 {
-    int rows = menuBarRows;
-    if (BuildMenuBar() == 0) UpdateStatusLine();
-    if (menuBarRows != rows) FollowMenuRows();
+    MenuBarBuild built = BuildMenuBar(Globals.menus);
+    // Before the first build the window carries the menu its class gave it;
+    // SetMenu does not free a menu it replaces, so that one is freed here.
+    HMENU classMenu = GetMenu(barWindowHandle);
+    if (classMenu == Handles.menuBarHandle) classMenu = nullptr;
+    DestroyMenu(Handles.menuBarHandle);
+    Handles.menuBarHandle = built.menu;
+    SetMenu(barWindowHandle, Handles.menuBarHandle);
+    if (classMenu) DestroyMenu(classMenu);
+    DrawMenuBar(barWindowHandle);
+    bool rowsChanged = TakeMenuBarRows();
+    if (built.menuCount == 0) UpdateStatusLine();
+    if (rowsChanged) FollowMenuRows();
 }
 
 void FollowMenuRows()
@@ -276,7 +298,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         // The session ends with the process: keep what the user changed, and
         // show no box, which would hold the logoff up.
         if (wParam) {
-            if (ProfileChanged()) SaveProfile();
+            if (ProfileChanged(Globals.menus)) SaveProfile(Globals.menus, Globals.profileTailDropped);
             SaveUserVariables();
         }
         return 0;
@@ -306,7 +328,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         screenHeight = GetSystemMetrics(SM_CYSCREEN);
         FollowDisplayChange();
         // The new width may fold the titles into more rows, or fewer.
-        if (MeasureMenuBarRows()) FollowMenuRows();
+        if (TakeMenuBarRows()) FollowMenuRows();
         UpdateStatusLine();
         CheckForeground();  // whether the active window covers the screen depends on the screen
         break;

@@ -17,6 +17,8 @@
 #include "shell/command_line.h"
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
+#include "shell/globals.h"
+#include "shell/globals_win.h"
 #include "shell/shell_state_win.h"
 #include "shell/startup_win.h"
 #include "status/status_line_win.h"
@@ -135,11 +137,12 @@ ATOM RegisterBarClass()
 int InitBar()
 {
     if (!RegisterBarClass()) return 0;
-    ProfileLoad load = LoadProfile();
+    ProfileLoad load = LoadProfile(Globals.menus);
     if (load.fatal) {
         FatalError(load.message);
         return 0;
     }
+    Globals.profileTailDropped = load.tailDropped;
     if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
     profileWrittenMessage = RegisterWindowMessageA(PROFILE_WRITTEN_MESSAGE);
     return CreateBarWindow();
@@ -148,8 +151,9 @@ int InitBar()
 void ReloadWrittenProfile()
 {
     // The editor holds the menus while it is open; its OK writes them anyway.
-    if (customMenusDialog || !ProfileFileChanged()) return;
-    ProfileLoad load = ReloadProfile();
+    if (MenuEditorOpen() || !ProfileFileChanged()) return;
+    ProfileLoad load = ReloadProfile(Globals.menus);
+    if (!load.fatal) Globals.profileTailDropped = load.tailDropped;
     // The menu bar's commands lead to the new entries before a box lets the user pick one.
     RebuildMenuBar();
     UpdateStatusLine();
@@ -166,7 +170,7 @@ void FatalError(const char* text)
 
 void SaveProfileOrWarn()
 {
-    if (SaveProfile()) return;
+    if (SaveProfile(Globals.menus, Globals.profileTailDropped)) return;
     char text[PROFILE_FILE_NAME_SIZE + 100];
     FormatProfileWriteFailed(text, sizeof text);
     ShowWarning(text);
@@ -175,9 +179,9 @@ void SaveProfileOrWarn()
 void ExitBar(bool afterFatalError)
 {
     if (!afterFatalError) {
-        if (ProfileChanged()) SaveProfileOrWarn();
+        if (ProfileChanged(Globals.menus)) SaveProfileOrWarn();
         if (!SaveUserVariables()) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
-        FreeAllUserMenus();
+        FreeAllUserMenus(Globals.menus);
     }
     ReleaseBar();
 }
@@ -190,9 +194,9 @@ void ReleaseBar()
         DestroyIcon(barClass.hIcon);
         barClass.hIcon = nullptr;
     }
-    if (menuBarHandle) {
-        DestroyMenu(menuBarHandle);
-        menuBarHandle = nullptr;
+    if (Handles.menuBarHandle) {
+        DestroyMenu(Handles.menuBarHandle);
+        Handles.menuBarHandle = nullptr;
     }
     if (popupMenuResource) {
         DestroyMenu(popupMenuResource);
