@@ -45,11 +45,11 @@ struct CommandBinding {
 };
 
 // MenuList: the menus in bar order, and the index that BindMenuEntries
-// derives from them. Its owner zero-fills it.
+// derives from them.
 struct MenuList {
-    UserMenu* menuListHead;
-    CommandBinding* bindingListHead;
-    CommandBinding* bindingListTail;  // where the next binding goes: a bar binds every entry
+    UserMenu* menuListHead = nullptr;
+    CommandBinding* bindingListHead = nullptr;
+    CommandBinding* bindingListTail = nullptr;  // where the next binding goes: a bar binds every entry
 };
 
 // Fresh records, zero-filled, in no list; null when memory runs out.

@@ -4,10 +4,7 @@
 #include "menus/menu_model.h"
 
 // TestMenus: a menu list of the test's own, freed with its bindings when it goes.
-struct TestMenus : MenuList {
-    TestMenus() : MenuList() {}
-    ~TestMenus() { FreeCommandBindings(*this), FreeAllUserMenus(*this); }
-};
+struct TestMenus : MenuList { ~TestMenus() { FreeCommandBindings(*this), FreeAllUserMenus(*this); } };
 
 inline UserMenu* AddMenu(MenuList& menus, const char* name)
 {

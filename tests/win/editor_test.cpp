@@ -44,9 +44,7 @@ TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
                      "Ein Menü kann höchstens 99 Einträge aufnehmen."}), warnings);
     EXPECT_EQ(1, SendMessageA(list, LB_GETCURSEL, 0, 0));
     EXPECT_EQ(0u, GlobalSize(drop)) << "the drop handle is given back";
-    EXPECT_TRUE(MenuEditorOpen());
-    DestroyWindow(dialog);
-    EXPECT_FALSE(MenuEditorOpen()) << "a profile written after it closed is read again";
+    EXPECT_TRUE(MenuEditorOpen() && DestroyWindow(dialog) && !MenuEditorOpen()) << "a profile written meanwhile waits, no longer";
 }
 
 TEST(Editor, FileChosenInTheFileDialogFillsTheFieldOfItsKind)

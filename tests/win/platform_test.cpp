@@ -91,7 +91,7 @@ TEST(Platform, AProfileHeldByAnotherProgramOrBeyondMemoryIsSaidSoAndStopsTheStar
     for (const auto& [held, message] : cases) {
         HANDLE file = held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
         driver::Seam<decltype(sizeSlot)> size(sizeSlot, held ? sizeSlot : BeyondFourGigabytes);
-        MenuList menus = {};
+        MenuList menus;
         ProfileLoad load = LoadProfile(menus);
         if (file) CloseHandle(file);
         EXPECT_TRUE(load.fatal && !menus.menuListHead) << message;
