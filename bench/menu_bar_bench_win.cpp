@@ -14,6 +14,7 @@
 namespace {
 
 const int MENUS = 100, ENTRIES = 99, ROUNDS = 11;
+MenuList menus;
 
 double Now()
 {
@@ -28,7 +29,7 @@ void BuildModel()
     for (int m = 1; m <= MENUS; ++m) {
         UserMenu* menu = CreateUserMenu();
         FormatTextN(menu->name, sizeof menu->name, "&Menü %d", m);
-        AppendUserMenu(menu);
+        AppendUserMenu(menus, menu);
         for (int k = 1; k <= ENTRIES; ++k) {
             ProgramItem* item = CreateProgramItem();
             FormatTextN(item->name, sizeof item->name, "Programm &%d.%d", m, k);
@@ -45,7 +46,7 @@ HMENU PlainLoop(HWND window, HMENU previous)
     HMENU bar = CreateMenu();
     SetMenu(window, bar);
     int m = 1;
-    for (UserMenu* menu = menuListHead; menu; menu = menu->next, ++m) {
+    for (UserMenu* menu = menus.menuListHead; menu; menu = menu->next, ++m) {
         HMENU dropDown = CreateMenu();
         int k = 1;
         for (ProgramItem* item = menu->items; item; item = item->next, ++k) {
@@ -76,11 +77,13 @@ int main()
     std::vector<double> built, plain;
     for (int round = 0; round < ROUNDS; ++round) {
         double start = Now();
-        BuildMenuBar();
+        // As the bar puts each build on its window.
+        DestroyMenu(GetMenu(barWindowHandle));
+        SetMenu(barWindowHandle, BuildMenuBar(menus).menu);
+        DrawMenuBar(barWindowHandle);
         built.push_back(Now() - start);
     }
-    HMENU plainBar = menuBarHandle;
-    menuBarHandle = nullptr;
+    HMENU plainBar = GetMenu(barWindowHandle);
     for (int round = 0; round < ROUNDS; ++round) {
         double start = Now();
         plainBar = PlainLoop(barWindowHandle, plainBar);
@@ -91,7 +94,7 @@ int main()
     std::printf("  plain AppendMenuA   %8.2f ms\n", Median(plain));
     std::printf("  ratio               %8.2f\n", Median(built) / Median(plain));
     DestroyWindow(barWindowHandle);
-    FreeCommandBindings();
-    FreeAllUserMenus();
+    FreeCommandBindings(menus);
+    FreeAllUserMenus(menus);
     return 0;
 }

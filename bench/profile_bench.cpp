@@ -18,13 +18,15 @@ namespace {
 const int MENUS = 100;
 const int ENTRIES = 99;
 const int ROUNDS = 41;
+MenuList menus;
+bool keepOldFile;
 
 void BuildModel()
 {
     for (int m = 1; m <= MENUS; ++m) {
         UserMenu* menu = CreateUserMenu();
         FormatTextN(menu->name, sizeof menu->name, "&Menu %d", m);
-        AppendUserMenu(menu);
+        AppendUserMenu(menus, menu);
         ProgramItem* last = nullptr;
         for (int k = 1; k <= ENTRIES; ++k) {
             ProgramItem* item = CreateProgramItem();
@@ -47,7 +49,7 @@ void BuildModel()
 std::vector<unsigned char> Encoded()
 {
     size_t size = 0;
-    unsigned char* bytes = EncodeProfile(size);
+    unsigned char* bytes = EncodeProfile(menus, size);
     if (!bytes) std::abort();
     std::vector<unsigned char> encoded(bytes, bytes + size);
     delete[] bytes;
@@ -85,7 +87,7 @@ int main()
     const std::string profilePath = (dir / "deskrail.bench").string();
 
     BuildModel();
-    if (!SaveProfile()) return 1;
+    if (!SaveProfile(menus, keepOldFile)) return 1;
     std::vector<unsigned char> bytes = Encoded();
     std::vector<unsigned char> buffer(bytes.size());
 
@@ -100,16 +102,16 @@ int main()
         if (std::fclose(file) != 0) std::abort();
     });
     double save = MedianMilliseconds([] {
-        if (!SaveProfile()) std::abort();
+        if (!SaveProfile(menus, keepOldFile)) std::abort();
     });
-    FreeAllUserMenus();
+    FreeAllUserMenus(menus);
     bool same = true;
-    double load = MedianMilliseconds([&same] { same = !LoadProfile().fatal && same; }, [] { FreeAllUserMenus(); });
+    double load = MedianMilliseconds([&same] { same = !LoadProfile(menus).fatal && same; }, [] { FreeAllUserMenus(menus); });
     same = same && Encoded() == bytes;
     // How much of the load is building the records rather than reading.
-    double decode = MedianMilliseconds([&] { LoadProfileBytes(bytes.data(), bytes.size()); },
-                                       [] { FreeAllUserMenus(); });
-    FreeAllUserMenus();
+    double decode = MedianMilliseconds([&] { LoadProfileBytes(menus, bytes.data(), bytes.size()); },
+                                       [] { FreeAllUserMenus(menus); });
+    FreeAllUserMenus(menus);
     std::filesystem::remove_all(dir);
 
     std::printf("profile of %d menus x %d entries, %zu bytes, median of %d rounds\n", MENUS, ENTRIES, bytes.size(),

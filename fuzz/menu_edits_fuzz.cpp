@@ -44,9 +44,9 @@ struct Pick {
 };
 
 // Edit: one edit of the model, made to its shadow as well.
-void Edit(Shape& shadow, Pick& pick)
+void Edit(MenuList& menus, Shape& shadow, Pick& pick)
 {
-    if (shadow.empty() || pick(8) == 0) return shadow.push_back({AddMenu(MENU_NAMES[pick(3)]), {}});
+    if (shadow.empty() || pick(8) == 0) return shadow.push_back({AddMenu(menus, MENU_NAMES[pick(3)]), {}});
     const int key = pick(2) ? MOVE_UP : MOVE_DOWN;
     const size_t m = pick(shadow.size()), mTo = key == MOVE_UP ? m - 1 : m + 1;
     auto& [menu, items] = shadow[m];
@@ -54,7 +54,7 @@ void Edit(Shape& shadow, Pick& pick)
     ProgramItem* entry = items.empty() ? nullptr : items[e];
     switch (entry ? pick(5) : pick(2) * 3) {
     case 0:  // a menu one place left or right
-        Same(mTo < shadow.size(), MoveUserMenu(menu, key) == 1);
+        Same(mTo < shadow.size(), MoveUserMenu(menus, menu, key) == 1);
         if (mTo < shadow.size()) std::swap(shadow[m], shadow[mTo]);
         break;
     case 1: {  // an entry one place up or down; the selection follows it
@@ -76,10 +76,10 @@ void Edit(Shape& shadow, Pick& pick)
     }
     case 3:  // a new entry; records never linked are freed apart
         if (items.size() < 20) items.push_back(AddEntry(menu, ENTRY_NAMES[pick(3)], pick(2)));
-        FreeUserMenu(CreateUserMenu());
+        FreeUserMenu(menus, CreateUserMenu());
         return FreeProgramItem(CreateProgramItem());
     case 4:  // a menu freed with its entries
-        FreeUserMenu(menu);
+        FreeUserMenu(menus, menu);
         shadow.erase(shadow.begin() + m);
     }
 }
@@ -88,18 +88,19 @@ void Edit(Shape& shadow, Pick& pick)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Pick pick = {data, size};
+    MenuList list = {};
     Shape shadow;
     while (pick.left) {
-        Edit(shadow, pick);
+        Edit(list, shadow, pick);
         Shape shape;
-        Same(std::string(), ModelBreach(&shape));
+        Same(std::string(), ModelBreach(list, &shape));
         Same(shadow, shape);
         std::vector<UserMenu*> menus;
         for (const auto& [menu, items] : shadow) menus.push_back(menu);
-        for (const char* name : MENU_NAMES) Same(FirstNamed(menus, name), FindUserMenu(name));
+        for (const char* name : MENU_NAMES) Same(FirstNamed(menus, name), FindUserMenu(list, name));
         for (const auto& [menu, items] : shadow)
             for (const char* name : ENTRY_NAMES) Same(FirstNamed(items, name), FindProgramItem(menu->items, name));
     }
-    FreeAllUserMenus();
+    FreeAllUserMenus(list);
     return 0;
 }

@@ -53,23 +53,24 @@ Bytes Canonical(const uint8_t* data, size_t size)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     CopyText(profileFileName, "deskrail.fuzz");
-    ProfileLoad load = LoadProfileBytes(data, size);
-    if (load.fatal ? menuListHead != nullptr || !load.message[0] : load.message[0] != '\0') std::abort();
-    if (!ModelBreach().empty()) std::abort();
+    MenuList menus = {};
+    ProfileLoad load = LoadProfileBytes(menus, data, size);
+    if (load.fatal ? menus.menuListHead != nullptr || !load.message[0] : load.message[0] != '\0') std::abort();
+    if (!ModelBreach(menus).empty()) std::abort();
     // An empty file gives the default menus, which have no input to compare with.
     if (!load.fatal && size > 0) {
-        const Bytes saved = Encoded();
-        const std::string model = Describe();
+        const Bytes saved = Encoded(menus);
+        const std::string model = Describe(menus);
         std::string text;
         unsigned char* bytes = nullptr;
         size_t length = 0;
         char message[400];
         ExportProfileText(data, size, [](const char* piece, size_t n, void* out) { static_cast<std::string*>(out)->append(piece, n); }, &text);
-        if (saved != Canonical(data, size) || Describe() != model ||
+        if (saved != Canonical(data, size) || Describe(menus) != model ||
             !ProfileFromText(text.data(), text.size(), bytes, length, message, sizeof message) || Bytes(bytes, bytes + length) != Bytes(data, data + size))
             std::abort();
         delete[] bytes;
     }
-    FreeAllUserMenus();
+    FreeAllUserMenus(menus);
     return 0;
 }

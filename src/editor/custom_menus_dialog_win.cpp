@@ -17,11 +17,13 @@
 #include "menus/menu_model.h"
 #include "resources/resource.h"
 
-// The editor's state: the open dialog, and the arrow pictures kept once loaded.
-HWND customMenusDialog;
-HICON arrowIcons[4];
-
 namespace {
+
+// The open dialog and the menus it edits; the dialog never runs twice at once.
+HWND openDialog;
+MenuList* editedMenus;
+// Its arrow pictures, loaded with it: up, down, up pressed, down pressed.
+HICON arrowIcons[4];
 
 LRESULT List(HWND dialog, int list, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
@@ -47,7 +49,7 @@ int SelectedLine(HWND dialog, int list) { return static_cast<int>(List(dialog, l
 void ListMenus(HWND dialog)
 {
     List(dialog, IDC_MENUS, LB_RESETCONTENT);
-    for (UserMenu* menu = menuListHead; menu; menu = menu->next) InsertLine(dialog, IDC_MENUS, -1, menu->name, menu);
+    for (UserMenu* menu = editedMenus->menuListHead; menu; menu = menu->next) InsertLine(dialog, IDC_MENUS, -1, menu->name, menu);
 }
 
 void ListEntries(HWND dialog, const UserMenu* menu)
@@ -117,7 +119,7 @@ void RenameMenu(HWND dialog)
     int line;
     UserMenu* menu = SelectedMenu(dialog, &line);
     if (!menu) return;
-    EntryDialogParams params = {nullptr, menu, 0};
+    EntryDialogParams params = {nullptr, menu, 0, editedMenus};
     if (OpenEntryDialog(dialog, IDD_MENU_NAME, MenuNameDialogProc, params))
         ReplaceLine(dialog, IDC_MENUS, line, menu->name, menu);
     List(dialog, IDC_MENUS, LB_SETCURSEL, line);
@@ -131,7 +133,7 @@ void EditEntry(HWND dialog)
     if (line == LB_ERR) return;
     ProgramItem* entry = static_cast<ProgramItem*>(LineRecord(dialog, IDC_PROGRAMS, line));
     if (!entry) return;
-    EntryDialogParams params = {entry, menu, 0};
+    EntryDialogParams params = {entry, menu, 0, editedMenus};
     if (OpenEntryDialog(dialog, IDD_PROGRAM_ENTRY, ProgramItemDialogProc, params))
         ReplaceLine(dialog, IDC_PROGRAMS, line, entry->name, entry);
     List(dialog, IDC_PROGRAMS, LB_SETCURSEL, line);
@@ -139,13 +141,13 @@ void EditEntry(HWND dialog)
 
 void NewMenu(HWND dialog)
 {
-    if (!BarHasRoom()) {
+    if (!BarHasRoom(*editedMenus)) {
         ShowWarning(TOO_MANY_MENUS_TEXT);
         return;
     }
-    UserMenu* last = menuListHead;
+    UserMenu* last = editedMenus->menuListHead;
     while (last && last->next) last = last->next;
-    EntryDialogParams params = {nullptr, last, 1};
+    EntryDialogParams params = {nullptr, last, 1, editedMenus};
     if (OpenEntryDialog(dialog, IDD_MENU_NAME, MenuNameDialogProc, params))
         InsertLine(dialog, IDC_MENUS, -1, params.targetMenu->name, params.targetMenu);
 }
@@ -160,7 +162,7 @@ void NewEntry(HWND dialog)
     }
     ProgramItem* last = menu->items;
     while (last && last->next) last = last->next;
-    EntryDialogParams params = {last, menu, 1};
+    EntryDialogParams params = {last, menu, 1, editedMenus};
     if (OpenEntryDialog(dialog, IDD_PROGRAM_ENTRY, ProgramItemDialogProc, params))
         InsertLine(dialog, IDC_PROGRAMS, -1, params.targetItem->name, params.targetItem);
 }
@@ -171,7 +173,7 @@ void DeleteMenu(HWND dialog)
     UserMenu* menu = SelectedMenu(dialog, &line);
     if (!menu) return;
     if (MessageBoxA(dialog, CONFIRM_DELETE_TEXT, CONFIRM_DELETE_CAPTION, MB_YESNO) == IDYES) {
-        FreeUserMenu(menu);
+        FreeUserMenu(*editedMenus, menu);
         List(dialog, IDC_MENUS, LB_DELETESTRING, line);
     }
     SetFocus(GetDlgItem(dialog, IDC_MENUS));
@@ -214,7 +216,7 @@ void MoveMenu(HWND dialog, int key)
     int line;
     UserMenu* menu = SelectedMenu(dialog, &line);
     if (!menu) return;
-    MoveUserMenu(menu, key);
+    MoveUserMenu(*editedMenus, menu, key);
     ListMenus(dialog);
     SetFocus(GetDlgItem(dialog, IDC_MENUS));
     int count = static_cast<int>(List(dialog, IDC_MENUS, LB_GETCOUNT));
@@ -298,7 +300,7 @@ void DropFiles(HWND dialog, HDROP drop)
         height = first.bottom - first.top;
     int top = static_cast<int>(List(dialog, IDC_MENUS, LB_GETTOPINDEX));
     int line = DropTargetLine(point.y, height, top);
-    UserMenu* target = MenuAtLine(line);
+    UserMenu* target = MenuAtLine(*editedMenus, line);
     if (target && count > 0) {
         bool full = false;
         for (UINT k = count; k-- > 0;) {
@@ -331,9 +333,13 @@ void DropFiles(HWND dialog, HDROP drop)
     DragFinish(drop);
 }
 
-void InitDialog(HWND dialog)
+void InitDialog(HWND dialog, MenuList* menus)
 {
-    customMenusDialog = dialog;
+    openDialog = dialog;
+    editedMenus = menus;
+    static const WORD ICON_IDS[4] = {IDI_ARROW_UP, IDI_ARROW_DOWN, IDI_ARROW_UP_PRESSED, IDI_ARROW_DOWN_PRESSED};
+    for (int i = 0; i < 4; ++i)
+        arrowIcons[i] = static_cast<HICON>(LoadImageA(appInstance, MAKEINTRESOURCEA(ICON_IDS[i]), IMAGE_ICON, 16, 16, 0));
     ListMenus(dialog);
     DragAcceptFiles(GetDlgItem(dialog, IDC_MENUS), TRUE);
     EnableWindow(GetDlgItem(dialog, IDC_DELETE_MENU), FALSE);
@@ -341,15 +347,20 @@ void InitDialog(HWND dialog)
     EnableWindow(GetDlgItem(dialog, IDC_SEPARATOR), FALSE);
 }
 
-}  // namespace
+void CloseDialog()
+{
+    openDialog = nullptr;
+    editedMenus = nullptr;
+    for (HICON& icon : arrowIcons) {
+        DestroyIcon(icon);
+        icon = nullptr;
+    }
+}
 
+// DrawArrowButton: the arrow picture of one of the four move buttons, pressed
+// or not; other controls get nothing.
 void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId)
 {
-    static const WORD ICON_IDS[4] = {IDI_ARROW_UP, IDI_ARROW_DOWN, IDI_ARROW_UP_PRESSED, IDI_ARROW_DOWN_PRESSED};
-    for (int i = 0; i < 4; ++i)
-        if (!arrowIcons[i])
-            arrowIcons[i] = static_cast<HICON>(
-                LoadImageA(appInstance, MAKEINTRESOURCEA(ICON_IDS[i]), IMAGE_ICON, 16, 16, 0));
     int pressed = (item->itemState & ODS_SELECTED) != 0;
     HICON icon;
     switch (controlId) {
@@ -367,12 +378,19 @@ void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId)
     DrawIconEx(item->hDC, 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
 }
 
+}  // namespace
+
+bool MenuEditorOpen() { return openDialog != nullptr; }
+
 INT_PTR CALLBACK CustomMenusDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        InitDialog(dialog);
+        InitDialog(dialog, reinterpret_cast<MenuList*>(lParam));
         return TRUE;
+    case WM_DESTROY:
+        CloseDialog();
+        return FALSE;
     case WM_COMMAND:
         Command(dialog, LOWORD(wParam), HIWORD(wParam));
         return TRUE;

@@ -19,6 +19,7 @@ struct MenuNameState {
     EntryDialogParams* params;
     UserMenu* menu;
     int isNew;
+    MenuList* menus;
 } menuName;
 
 struct ProgramItemState {
@@ -41,6 +42,7 @@ BOOL InitMenuName(HWND dialog, EntryDialogParams* params)
     menuName.params = params;
     menuName.isNew = params->isNew;
     menuName.menu = params->targetMenu;
+    menuName.menus = params->menus;
     if (menuName.isNew) {
         menuName.menu = CreateUserMenu();
         if (!menuName.menu) {
@@ -64,7 +66,7 @@ void StoreMenuName(HWND dialog)
     }
     StoreText(menuName.menu->name, name);
     // Linked only now: a save while the dialog was open kept the menus as they were.
-    if (menuName.isNew) AppendUserMenu(menuName.menu);
+    if (menuName.isNew) AppendUserMenu(*menuName.menus, menuName.menu);
     menuName.params->targetMenu = menuName.menu;
     EndDialog(dialog, IDOK);
 }
@@ -149,7 +151,7 @@ INT_PTR CALLBACK MenuNameDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         break;
     case IDCANCEL:
         // Never linked: freeing it leaves the menus as they were.
-        if (menuName.isNew) FreeUserMenu(menuName.menu);
+        if (menuName.isNew) FreeUserMenu(*menuName.menus, menuName.menu);
         menuName.isNew = 0;
         EndDialog(dialog, IDCANCEL);
         break;

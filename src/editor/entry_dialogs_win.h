@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+struct MenuList;
 struct ProgramItem;
 struct UserMenu;
 
@@ -14,6 +15,7 @@ struct EntryDialogParams {
     ProgramItem* targetItem;  // the entry to edit; when creating, the menu's last entry (or null)
     UserMenu* targetMenu;     // the menu to rename or to receive the entry; when creating a menu, the last menu (or null)
     int32_t isNew;            // 1 when creating
+    MenuList* menus;          // the list a new menu joins
 };
 
 // Both dialogs end with IDOK once they stored the record, else IDCANCEL; the

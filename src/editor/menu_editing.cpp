@@ -27,10 +27,10 @@ int MenuHasRoom(const UserMenu* menu)
     return EntryCount(menu) < MENU_ENTRY_LIMIT && menu->itemCount < MENU_ENTRY_LIMIT;
 }
 
-int BarHasRoom()
+int BarHasRoom(const MenuList& menus)
 {
     int count = 0;
-    for (const UserMenu* menu = menuListHead; menu; menu = menu->next) ++count;
+    for (const UserMenu* menu = menus.menuListHead; menu; menu = menu->next) ++count;
     return count < MENU_LIMIT;
 }
 
@@ -120,10 +120,10 @@ int DropTargetLine(int y, int lineHeight, int topIndex)
     return line < 0 ? -1 : line;
 }
 
-UserMenu* MenuAtLine(int line)
+UserMenu* MenuAtLine(const MenuList& menus, int line)
 {
     if (line < 0) return nullptr;
-    UserMenu* menu = menuListHead;
+    UserMenu* menu = menus.menuListHead;
     while (menu && line-- > 0) menu = menu->next;
     return menu;
 }

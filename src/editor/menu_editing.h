@@ -6,6 +6,7 @@
 
 struct UserMenu;
 struct ProgramItem;
+struct MenuList;
 
 #include "menus/menu_numbering.h"
 
@@ -13,7 +14,7 @@ struct ProgramItem;
 int MenuHasRoom(const UserMenu* menu);
 
 // BarHasRoom: 1 while the menu list holds fewer menus than the limit.
-int BarHasRoom();
+int BarHasRoom(const MenuList& menus);
 
 // ListingLineCount: lines of the menu in the programs list, one per entry and
 // one per separator.
@@ -60,7 +61,7 @@ void NameDroppedFile(char* path, char* name, size_t nameSize);
 int DropTargetLine(int y, int lineHeight, int topIndex);
 
 // MenuAtLine: the menu shown on that line of the menus list, or null.
-UserMenu* MenuAtLine(int line);
+UserMenu* MenuAtLine(const MenuList& menus, int line);
 
 enum DropResult { DROP_ADDED, DROP_SKIPPED, DROP_MENU_FULL, DROP_PATH_TOO_LONG, DROP_NO_MEMORY };
 

@@ -2,17 +2,21 @@
 #pragma once
 #include <windows.h>
 
-extern HMENU menuBarHandle;  // null before the first build
-extern int menuBarRows;      // the rows the titles take at the window's width
+struct MenuList;
 
-// BuildMenuBar: throws the bar window's menu bar and the binding list away and
-// makes both anew from the menu list: one drop-down menu per menu, one item
-// per entry with its command identifier, separator lines where entries ask.
-// Gives the number of menus; an empty menu bar has wiped the status text,
-// which the caller then paints again.
-int BuildMenuBar();
+// MenuBarBuild: a menu bar made, for the caller to set on its window (SetMenu
+// frees no menu it replaces) and to keep, and the number of its menus.
+struct MenuBarBuild {
+    HMENU menu;
+    int menuCount;
+};
 
-// MeasureMenuBarRows: counts the rows the window's width gives the titles
-// into menuBarRows and answers whether that changed; one row where the system
-// cannot tell where the titles stand.
-bool MeasureMenuBarRows();
+// BuildMenuBar: makes the binding list anew and a menu bar from the menu
+// list: one drop-down menu per menu, one item per entry with its command
+// identifier, separator lines where entries ask. Set on the window, an empty
+// menu bar has wiped the status text, which the caller then paints again.
+MenuBarBuild BuildMenuBar(MenuList& menus);
+
+// MeasureMenuBarRows: the rows the window's width gives the titles of its
+// menu bar; one where the system cannot tell where the titles stand.
+int MeasureMenuBarRows(HWND window);

@@ -5,12 +5,6 @@
 
 #include "base/texts.h"
 
-UserMenu* menuListHead;
-CommandBinding* bindingListHead;
-
-// A menu bar binds every entry; walking the list for each would be slow.
-static CommandBinding* bindingListTail;
-
 UserMenu* CreateUserMenu()
 {
     return new (std::nothrow) UserMenu();
@@ -23,13 +17,13 @@ ProgramItem* CreateProgramItem()
     return item;
 }
 
-void AppendUserMenu(UserMenu* menu)
+void AppendUserMenu(MenuList& menus, UserMenu* menu)
 {
-    if (!menuListHead) {
-        menuListHead = menu;
+    if (!menus.menuListHead) {
+        menus.menuListHead = menu;
         return;
     }
-    UserMenu* last = menuListHead;
+    UserMenu* last = menus.menuListHead;
     while (last->next) last = last->next;
     last->next = menu;
     menu->prev = last;
@@ -48,19 +42,19 @@ void AppendProgramItem(UserMenu* menu, ProgramItem* item)
     menu->itemCount++;
 }
 
-void UnlinkUserMenu(UserMenu* menu)
+void UnlinkUserMenu(MenuList& menus, UserMenu* menu)
 {
     UserMenu* next = menu->next;
     UserMenu* prev = menu->prev;
     if (!next) {
         if (prev) prev->next = nullptr;
         // A menu that was never linked must not empty the list.
-        else if (menuListHead == menu) menuListHead = nullptr;
+        else if (menus.menuListHead == menu) menus.menuListHead = nullptr;
     } else if (prev) {
         prev->next = next;
         next->prev = prev;
     } else {
-        menuListHead = next;
+        menus.menuListHead = next;
         next->prev = nullptr;
     }
 }
@@ -115,9 +109,9 @@ static int SwapWithNeighbour(Node* node, int key, Node** head)
     return 0;
 }
 
-int MoveUserMenu(UserMenu* menu, int key)
+int MoveUserMenu(MenuList& menus, UserMenu* menu, int key)
 {
-    return SwapWithNeighbour(menu, key, &menuListHead);
+    return SwapWithNeighbour(menu, key, &menus.menuListHead);
 }
 
 int MoveProgramItem(ProgramItem* item, int key)
@@ -132,7 +126,7 @@ void FreeProgramItem(ProgramItem* item)
     delete item;
 }
 
-void FreeUserMenu(UserMenu* menu)
+void FreeUserMenu(MenuList& menus, UserMenu* menu)
 {
     if (!menu) return;
     ProgramItem* item = menu->items;
@@ -142,49 +136,50 @@ void FreeUserMenu(UserMenu* menu)
         item = next;
     }
     menu->items = nullptr;
-    UnlinkUserMenu(menu);
+    UnlinkUserMenu(menus, menu);
     delete menu;
 }
 
-void FreeAllUserMenus()
+void FreeAllUserMenus(MenuList& menus)
 {
-    UserMenu* menu = menuListHead;
+    UserMenu* menu = menus.menuListHead;
     while (menu) {
         UserMenu* next = menu->next;
-        FreeUserMenu(menu);
+        FreeUserMenu(menus, menu);
         menu = next;
     }
 }
 
-void FreeCommandBindings()
+void FreeCommandBindings(MenuList& menus)
 {
-    while (bindingListHead) {
-        CommandBinding* next = bindingListHead->next;
-        delete bindingListHead;
-        bindingListHead = next;
+    while (menus.bindingListHead) {
+        CommandBinding* next = menus.bindingListHead->next;
+        delete menus.bindingListHead;
+        menus.bindingListHead = next;
     }
-    bindingListTail = nullptr;
+    menus.bindingListTail = nullptr;
 }
 
-int AppendCommandBinding(int32_t id, ProgramItem* item)
+int AppendCommandBinding(MenuList& menus, int32_t id, ProgramItem* item)
 {
     CommandBinding* binding = new (std::nothrow) CommandBinding();
     if (!binding) return 0;
     binding->id = id;
     binding->item = item;
-    if (!bindingListHead) bindingListTail = nullptr;
-    while (bindingListTail && bindingListTail->next) bindingListTail = bindingListTail->next;
-    if (bindingListTail) bindingListTail->next = binding;
-    else bindingListHead = binding;
-    bindingListTail = binding;
+    CommandBinding*& tail = menus.bindingListTail;
+    if (!menus.bindingListHead) tail = nullptr;
+    while (tail && tail->next) tail = tail->next;
+    if (tail) tail->next = binding;
+    else menus.bindingListHead = binding;
+    tail = binding;
     return 1;
 }
 
-UserMenu* FindUserMenu(const char* name)
+UserMenu* FindUserMenu(const MenuList& menus, const char* name)
 {
     // A name too long for the field can match no menu.
     if (std::strlen(name) < MENU_NAME_SIZE)
-        for (UserMenu* menu = menuListHead; menu; menu = menu->next)
+        for (UserMenu* menu = menus.menuListHead; menu; menu = menu->next)
             if (std::strncmp(menu->name, name, MENU_NAME_SIZE) == 0) return menu;
     return nullptr;
 }

@@ -44,34 +44,37 @@ struct CommandBinding {
     CommandBinding* next;
 };
 
-// The menu model's state: the menus in bar order, and the index that
-// BuildMenuBar derives from them.
-extern UserMenu* menuListHead;
-extern CommandBinding* bindingListHead;
+// MenuList: the menus in bar order, and the index that BindMenuEntries
+// derives from them.
+struct MenuList {
+    UserMenu* menuListHead = nullptr;
+    CommandBinding* bindingListHead = nullptr;
+    CommandBinding* bindingListTail = nullptr;  // where the next binding goes: a bar binds every entry
+};
 
 // Fresh records, zero-filled, in no list; null when memory runs out.
 UserMenu* CreateUserMenu();
 ProgramItem* CreateProgramItem();
 
-void AppendUserMenu(UserMenu* menu);
+void AppendUserMenu(MenuList& menus, UserMenu* menu);
 void AppendProgramItem(UserMenu* menu, ProgramItem* item);   // also counts it
 
 // The entry operations do not know the owning menu: the caller keeps its
 // items and itemCount right.
-void UnlinkUserMenu(UserMenu* menu);
+void UnlinkUserMenu(MenuList& menus, UserMenu* menu);
 void UnlinkProgramItem(ProgramItem* item);
-int MoveUserMenu(UserMenu* menu, int key);
+int MoveUserMenu(MenuList& menus, UserMenu* menu, int key);
 int MoveProgramItem(ProgramItem* item, int key);
 
-void FreeUserMenu(UserMenu* menu);
+void FreeUserMenu(MenuList& menus, UserMenu* menu);
 void FreeProgramItem(ProgramItem* item);
-void FreeAllUserMenus();
-void FreeCommandBindings();
+void FreeAllUserMenus(MenuList& menus);
+void FreeCommandBindings(MenuList& menus);
 
 // Adds a binding at the end of the list; 0 when memory runs out.
-int AppendCommandBinding(int32_t id, ProgramItem* item);
+int AppendCommandBinding(MenuList& menus, int32_t id, ProgramItem* item);
 
 // First match in list order; null when there is none.
-UserMenu* FindUserMenu(const char* name);
+UserMenu* FindUserMenu(const MenuList& menus, const char* name);
 // The separator line's text names no entry.
 ProgramItem* FindProgramItem(ProgramItem* first, const char* name);

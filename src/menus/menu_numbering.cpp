@@ -12,10 +12,10 @@ bool EntryHasCommand(int32_t menuPosition, int32_t entryPosition)
     return menuPosition >= 1 && menuPosition <= MENU_LIMIT && entryPosition >= 1 && entryPosition <= MENU_ENTRY_LIMIT;
 }
 
-bool MenusExceedLimits()
+bool MenusExceedLimits(const MenuList& menus)
 {
     int32_t menuPosition = 1;
-    for (const UserMenu* menu = menuListHead; menu; menu = menu->next, ++menuPosition) {
+    for (const UserMenu* menu = menus.menuListHead; menu; menu = menu->next, ++menuPosition) {
         int32_t entryPosition = 1;
         for (const ProgramItem* item = menu->items; item; item = item->next, ++entryPosition)
             if (!EntryHasCommand(menuPosition, entryPosition)) return true;
@@ -23,23 +23,23 @@ bool MenusExceedLimits()
     return false;
 }
 
-int BindMenuEntries()
+int BindMenuEntries(MenuList& menus)
 {
-    FreeCommandBindings();
+    FreeCommandBindings(menus);
     int32_t menuPosition = 1;
-    for (UserMenu* menu = menuListHead; menu; menu = menu->next, ++menuPosition) {
+    for (UserMenu* menu = menus.menuListHead; menu; menu = menu->next, ++menuPosition) {
         int32_t entryPosition = 1;
         for (ProgramItem* item = menu->items; item; item = item->next, ++entryPosition)
             if (EntryHasCommand(menuPosition, entryPosition) &&
-                !AppendCommandBinding(EntryCommandId(menuPosition, entryPosition), item))
+                !AppendCommandBinding(menus, EntryCommandId(menuPosition, entryPosition), item))
                 return 0;
     }
     return 1;
 }
 
-ProgramItem* FindProgramForCommand(int32_t id)
+ProgramItem* FindProgramForCommand(const MenuList& menus, int32_t id)
 {
-    for (CommandBinding* binding = bindingListHead; binding; binding = binding->next)
+    for (const CommandBinding* binding = menus.bindingListHead; binding; binding = binding->next)
         if (binding->id == id) return binding->item;
     return nullptr;
 }

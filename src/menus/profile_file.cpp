@@ -12,8 +12,6 @@
 #include "menus/menu_model.h"
 #include "menus/menu_numbering.h"
 
-bool profileTailDropped;
-
 namespace {
 // The file's bytes as last read or written; null when there was none.
 unsigned char* asRead;
@@ -130,15 +128,16 @@ struct LoadOutcome {
     LoadEnd end;
     int menuNumber;
     int entryNumber;
+    bool tailDropped = false;
 };
 
-LoadOutcome ReadMenus(ProfileSource& source)
+LoadOutcome ReadMenus(MenuList& menus, ProfileSource& source)
 {
     const unsigned char* record = source.Next(4);
     if (!record) return {source.Left() == 0 ? LOAD_EMPTY : LOAD_OLD_FORMAT, 0, 0};
     if (GetInt32(record) != PROFILE_FORMAT) return {LOAD_OLD_FORMAT, 0, 0};
 
-    UserMenu* lastMenu = menuListHead;
+    UserMenu* lastMenu = menus.menuListHead;
     while (lastMenu && lastMenu->next) lastMenu = lastMenu->next;
     int menuNumber = 0;
     // The menu blocks run to the end of the file; a cut menu record ends them.
@@ -149,7 +148,7 @@ LoadOutcome ReadMenus(ProfileSource& source)
         ++menuNumber;
         menu->prev = lastMenu;
         if (lastMenu) lastMenu->next = menu;
-        else menuListHead = menu;
+        else menus.menuListHead = menu;
         lastMenu = menu;
 
         ProgramItem* lastItem = nullptr;
@@ -167,16 +166,15 @@ LoadOutcome ReadMenus(ProfileSource& source)
     }
     // Bytes too few for a menu record end the file without a message; the
     // first save keeps the old file, so they are not lost with it.
-    profileTailDropped = source.Left() > 0;
-    return {LOAD_DONE, 0, 0};
+    return {LOAD_DONE, 0, 0, source.Left() > 0};
 }
 
-UserMenu* AddDefaultMenu(const char* name)
+UserMenu* AddDefaultMenu(MenuList& menus, const char* name)
 {
     UserMenu* menu = CreateUserMenu();
     if (!menu) return nullptr;
     CopyText(menu->name, name);
-    AppendUserMenu(menu);
+    AppendUserMenu(menus, menu);
     return menu;
 }
 
@@ -190,7 +188,7 @@ bool AddDefaultEntry(UserMenu* menu, const char* name, const char* path)
     return true;
 }
 
-bool BuildDefaultMenus()
+bool BuildDefaultMenus(MenuList& menus)
 {
     char windowsDirectory[80];
     GetWindowsDirectoryText(windowsDirectory, sizeof windowsDirectory);
@@ -199,27 +197,28 @@ bool BuildDefaultMenus()
     FormatTextN(minesweeper, sizeof minesweeper, "%s\\winmine.exe", windowsDirectory);
     FormatTextN(solitaire, sizeof solitaire, "%s\\sol.exe", windowsDirectory);
 
-    UserMenu* apps = AddDefaultMenu(DEFAULT_APPS_MENU);
+    UserMenu* apps = AddDefaultMenu(menus, DEFAULT_APPS_MENU);
     if (!apps || !AddDefaultEntry(apps, DEFAULT_COMPILER_ENTRY, "c:\\vc40\\bin\\msdev.exe") ||
         !AddDefaultEntry(apps, DEFAULT_WORD_ENTRY, "c:\\winword\\winword.exe"))
         return false;
-    UserMenu* games = AddDefaultMenu(DEFAULT_GAMES_MENU);
+    UserMenu* games = AddDefaultMenu(menus, DEFAULT_GAMES_MENU);
     return games && AddDefaultEntry(games, DEFAULT_MINESWEEPER_ENTRY, minesweeper) &&
            AddDefaultEntry(games, DEFAULT_SOLITAIRE_ENTRY, solitaire);
 }
 
-ProfileLoad FinishLoad(const LoadOutcome& outcome)
+ProfileLoad FinishLoad(MenuList& menus, const LoadOutcome& outcome)
 {
-    ProfileLoad load = {false, false, ""};
+    ProfileLoad load = {false, false, false, ""};
     switch (outcome.end) {
     case LOAD_DONE:
-        load.menusExceedLimits = MenusExceedLimits();
+        load.menusExceedLimits = MenusExceedLimits(menus);
+        load.tailDropped = outcome.tailDropped;
         return load;
     case LOAD_UNREADABLE:
         FormatTextN(load.message, sizeof load.message, PROFILE_UNREADABLE_FORMAT, profileFileName);
         break;
     case LOAD_EMPTY:
-        if (BuildDefaultMenus()) return load;
+        if (BuildDefaultMenus(menus)) return load;
         CopyText(load.message, PROFILE_NO_MEMORY_TEXT);
         break;
     case LOAD_OLD_FORMAT:
@@ -234,18 +233,18 @@ ProfileLoad FinishLoad(const LoadOutcome& outcome)
         break;
     }
     // Half a model must not reach the bar, nor be saved over the file.
-    FreeAllUserMenus();
+    FreeAllUserMenus(menus);
     load.fatal = true;
     return load;
 }
 
 template <class Put>
-void WriteRecords(Put put)
+void WriteRecords(const MenuList& menus, Put put)
 {
     unsigned char record[ENTRY_RECORD_SIZE];
     PutInt32(record, PROFILE_FORMAT);
     put(record, 4);
-    for (const UserMenu* menu = menuListHead; menu; menu = menu->next) {
+    for (const UserMenu* menu = menus.menuListHead; menu; menu = menu->next) {
         EncodeMenuRecord(menu, record);
         put(record, MENU_RECORD_SIZE);
         for (const ProgramItem* item = menu->items; item; item = item->next) {
@@ -269,96 +268,89 @@ bool KeepCopy(const char* name, const char* copy)
 
 }  // namespace
 
-ProfileLoad LoadProfile()
+ProfileLoad LoadProfile(MenuList& menus)
 {
     unsigned char* data = nullptr;
     size_t size = 0;
-    profileTailDropped = false;
     char path[PROFILE_PATH_SIZE];
-    if (!ProgramFilePath(path, sizeof path, profileFileName)) return FinishLoad({LOAD_UNREADABLE, 0, 0});
+    if (!ProgramFilePath(path, sizeof path, profileFileName)) return FinishLoad(menus, {LOAD_UNREADABLE, 0, 0});
     switch (ReadWholeFile(path, data, size)) {
     case FILE_MISSING:
         // A replace cut short on Windows 95 leaves the old file under another name.
-        if (!RestoreSetAside(path) || ReadWholeFile(path, data, size) != FILE_READ) return FinishLoad({LOAD_EMPTY, 0, 0});
+        if (!RestoreSetAside(path) || ReadWholeFile(path, data, size) != FILE_READ) return FinishLoad(menus, {LOAD_EMPTY, 0, 0});
         break;
     case FILE_UNREADABLE:
         // Held by another program, say: the defaults would be saved over it.
-        return FinishLoad({LOAD_UNREADABLE, 0, 0});
+        return FinishLoad(menus, {LOAD_UNREADABLE, 0, 0});
     case FILE_TOO_BIG:
-        return FinishLoad({LOAD_NO_MEMORY, 0, 0});
+        return FinishLoad(menus, {LOAD_NO_MEMORY, 0, 0});
     case FILE_READ:
         break;
     }
-    ProfileLoad load = LoadProfileBytes(data, size);
+    ProfileLoad load = LoadProfileBytes(menus, data, size);
     if (load.fatal) delete[] data;
     else KeepAsRead(data, size);
     return load;
 }
 
-bool ProfileChanged()
+bool ProfileChanged(const MenuList& menus)
 {
     size_t size = 0;
-    unsigned char* bytes = EncodeProfile(size);
+    unsigned char* bytes = EncodeProfile(menus, size);
     bool same = bytes && size == asReadSize && std::memcmp(bytes, asRead, size) == 0;
     delete[] bytes;
     return !same;
 }
 
-ProfileLoad ReloadProfile()
+ProfileLoad ReloadProfile(MenuList& menus)
 {
-    UserMenu* held = menuListHead;
     unsigned char* heldBytes = asRead;
     size_t heldSize = asReadSize;
-    bool heldTail = profileTailDropped;
-    menuListHead = nullptr;
     asRead = nullptr;
-    ProfileLoad load = LoadProfile();
+    MenuList loaded = {};
+    ProfileLoad load = LoadProfile(loaded);
     if (load.fatal) {
         // The menus shown stay, and so does what they are compared with.
-        menuListHead = held;
         KeepAsRead(heldBytes, heldSize);
-        profileTailDropped = heldTail;
         return load;
     }
     delete[] heldBytes;
-    UserMenu* loaded = menuListHead;
-    menuListHead = held;
-    FreeAllUserMenus();
-    menuListHead = loaded;
+    FreeAllUserMenus(menus);
+    menus.menuListHead = loaded.menuListHead;
     return load;
 }
 
-ProfileLoad LoadProfileBytes(const unsigned char* data, size_t size)
+ProfileLoad LoadProfileBytes(MenuList& menus, const unsigned char* data, size_t size)
 {
     ProfileSource source(data, size);
-    return FinishLoad(ReadMenus(source));
+    return FinishLoad(menus, ReadMenus(menus, source));
 }
 
-unsigned char* EncodeProfile(size_t& size)
+unsigned char* EncodeProfile(const MenuList& menus, size_t& size)
 {
     size = 0;
-    WriteRecords([&size](const unsigned char*, size_t count) { size += count; });
+    WriteRecords(menus, [&size](const unsigned char*, size_t count) { size += count; });
     unsigned char* bytes = new (std::nothrow) unsigned char[size];
     if (!bytes) return nullptr;
     size_t at = 0;
-    WriteRecords([bytes, &at](const unsigned char* record, size_t count) {
+    WriteRecords(menus, [bytes, &at](const unsigned char* record, size_t count) {
         std::memcpy(bytes + at, record, count);
         at += count;
     });
     return bytes;
 }
 
-int SaveProfile()
+int SaveProfile(const MenuList& menus, bool& keepOldFile)
 {
     char path[PROFILE_PATH_SIZE];
     if (!ProgramFilePath(path, sizeof path, SavedFileName())) return 0;
-    if (profileTailDropped) {
+    if (keepOldFile) {
         char backup[PROFILE_PATH_SIZE];
         if (!FormatTextN(backup, sizeof backup, "%s.bak", path) || !KeepCopy(path, backup)) return 0;
-        profileTailDropped = false;
+        keepOldFile = false;
     }
     size_t size = 0;
-    unsigned char* bytes = EncodeProfile(size);
+    unsigned char* bytes = EncodeProfile(menus, size);
     int saved = bytes && ReplaceFileWith(path, bytes, size);
     if (saved) KeepAsRead(bytes, size);
     else delete[] bytes;

@@ -25,30 +25,29 @@ int32_t GetInt32(const unsigned char* at);
 struct ProfileLoad {
     bool fatal;
     bool menusExceedLimits;  // some entries get no identifier: warn once
+    bool tailDropped;        // bytes no record could take: the first save keeps the old file
     char message[400];
 };
 
-// The profile's state: the last load left bytes behind that no record could
-// take, so the first save keeps the old file as "<name>.bak".
-extern bool profileTailDropped;
+struct MenuList;
 
 // LoadProfile: fills the menu list from profileFileName in programDirectory,
 // or with the default menus when the file is missing or empty. A file that
 // exists but cannot be read is fatal, so the defaults are never saved over it.
 // The file is never written.
-ProfileLoad LoadProfile();
+ProfileLoad LoadProfile(MenuList& menus);
 
 // LoadProfileBytes: LoadProfile for a file holding these bytes.
-ProfileLoad LoadProfileBytes(const unsigned char* data, size_t size);
+ProfileLoad LoadProfileBytes(MenuList& menus, const unsigned char* data, size_t size);
 
 // ProfileChanged: whether the menus differ from the file as last read or
 // written (a missing or empty file always does): only then does the end of a
 // run write them, so a profile written by another program meanwhile stays.
-bool ProfileChanged();
+bool ProfileChanged(const MenuList& menus);
 
 // ReloadProfile: the menus read again from the file; a fatal load keeps
 // those held before. The caller rebuilds the menu bar.
-ProfileLoad ReloadProfile();
+ProfileLoad ReloadProfile(MenuList& menus);
 
 // The registered window message by which deskrail-profile tells a running bar
 // that it wrote a profile; each bar then looks whether it was its own.
@@ -56,8 +55,10 @@ inline constexpr char PROFILE_WRITTEN_MESSAGE[] = "DeskRailProfileWritten";
 
 // SaveProfile: writes the menu list to profileFileName ("default.dr" when
 // empty) in programDirectory, so that a failed save leaves the old file
-// whole. 0 on failure; the caller warns with FormatProfileWriteFailed.
-int SaveProfile();
+// whole. keepOldFile (a load's tailDropped, kept by the caller) first keeps
+// the old file as "<name>.bak" and is cleared then. 0 on failure; the caller
+// warns with FormatProfileWriteFailed.
+int SaveProfile(const MenuList& menus, bool& keepOldFile);
 void FormatProfileWriteFailed(char* text, size_t size);
 // ProfileFileChanged: whether the file no longer holds the bytes last read or
 // written (another program wrote it).
@@ -65,4 +66,4 @@ bool ProfileFileChanged();
 
 // EncodeProfile: the bytes SaveProfile writes, in a block of their own
 // (delete[] it); null when memory ran out.
-unsigned char* EncodeProfile(size_t& size);
+unsigned char* EncodeProfile(const MenuList& menus, size_t& size);

@@ -337,12 +337,10 @@ bool Parse(Parser& p, const char* text, size_t length)
 
 ProfileLoad ExportProfileText(const unsigned char* data, size_t size, TextSink sink, void* context)
 {
-    // The loader decides what is loadable; the caller's menus stay aside.
-    UserMenu* kept = menuListHead;
-    menuListHead = nullptr;
-    ProfileLoad load = LoadProfileBytes(data, size);
-    FreeAllUserMenus();
-    menuListHead = kept;
+    // The loader decides what is loadable, on menus of its own.
+    MenuList scratch = {};
+    ProfileLoad load = LoadProfileBytes(scratch, data, size);
+    FreeAllUserMenus(scratch);
     if (load.fatal) return load;
     Writer out = {sink, context};
     if (size == 0) {

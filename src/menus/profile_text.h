@@ -9,8 +9,7 @@
 typedef void (*TextSink)(const char* text, size_t length, void* context);
 
 // ExportProfileText: the text form of a profile file's bytes. A file the
-// program cannot load gives the loader's fatal outcome and no text. The menu
-// list is left as it was.
+// program cannot load gives the loader's fatal outcome and no text.
 ProfileLoad ExportProfileText(const unsigned char* data, size_t size, TextSink sink, void* context);
 
 // ProfileFromText: the file's bytes for a text (delete[] them; null when

@@ -20,6 +20,7 @@
 #include "shell/bar_messages_win.h"
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
+#include "shell/globals.h"
 #include "shell/shell_state_win.h"
 #include "shell/startup_win.h"
 #include "status/status_line_win.h"
@@ -144,10 +145,10 @@ void MenusEdited()
     SaveProfileOrWarn();
 }
 
-INT_PTR RunDialog(HWND bar, WORD resource, DLGPROC procedure)
+INT_PTR RunDialog(HWND bar, WORD resource, DLGPROC procedure, LPARAM parameter = 0)
 {
     dialogOpen = true;
-    INT_PTR result = DialogBoxParamA(appInstance, MAKEINTRESOURCEA(resource), bar, procedure, 0);
+    INT_PTR result = DialogBoxParamA(appInstance, MAKEINTRESOURCEA(resource), bar, procedure, parameter);
     dialogOpen = false;
     return result;
 }
@@ -163,7 +164,8 @@ LRESULT Command(HWND bar, WORD id)
     if (id == IDM_MENUS || id == IDM_OPTIONS || id == IDM_ABOUT) LoadDialogControls();
     switch (id) {
     case IDM_MENUS:
-        if (RunDialog(bar, IDD_CUSTOM_MENUS, CustomMenusDialogProc) == 1) MenusEdited();
+        if (RunDialog(bar, IDD_CUSTOM_MENUS, CustomMenusDialogProc, reinterpret_cast<LPARAM>(&Globals.menus)) == 1)
+            MenusEdited();
         break;
     case IDM_OPTIONS:
         RunDialog(bar, IDD_OPTIONS, OptionsDialogProc);
@@ -172,7 +174,7 @@ LRESULT Command(HWND bar, WORD id)
         RunDialog(bar, IDD_ABOUT, AboutDialogProc);
         break;
     default:
-        if (ProgramItem* item = FindProgramForCommand(id)) LaunchProgramItem(item);
+        if (ProgramItem* item = FindProgramForCommand(Globals.menus, id)) LaunchProgramItem(item);
         break;
     }
     return 0;
@@ -249,8 +251,9 @@ void TellShell(HWND bar, DWORD message)
 void ReloadWrittenProfile()
 {
     // The editor holds the menus while it is open; its OK writes them anyway.
-    if (customMenusDialog || !ProfileFileChanged()) return;
-    ProfileLoad load = ReloadProfile();
+    if (MenuEditorOpen() || !ProfileFileChanged()) return;
+    ProfileLoad load = ReloadProfile(Globals.menus);
+    if (!load.fatal) Globals.profileTailDropped = load.tailDropped;
     // The menu bar's commands lead to the new entries before a box lets the user pick one.
     RebuildMenuBar();
     DrawStatusText(BarStatus());
@@ -277,7 +280,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         // The session ends with the process: keep what the user changed, and
         // show no box, which would hold the logoff up.
         if (wParam) {
-            if (ProfileChanged()) SaveProfile();
+            if (ProfileChanged(Globals.menus)) SaveProfile(Globals.menus, Globals.profileTailDropped);
             SaveUserVariables();
         }
         return 0;
@@ -307,7 +310,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         screenHeight = GetSystemMetrics(SM_CYSCREEN);
         FollowDisplayChange();
         // The new width may fold the titles into more rows, or fewer.
-        if (MeasureMenuBarRows()) FollowMenuRows();
+        if (TakeMenuBarRows()) FollowMenuRows();
         DrawStatusText(BarStatus());
         CheckForeground();  // whether the active window covers the screen depends on the screen
         break;

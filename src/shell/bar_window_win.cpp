@@ -8,6 +8,8 @@
 #include "shell/bar_geometry.h"
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
+#include "shell/globals.h"
+#include "shell/globals_win.h"
 #include "shell/shell_state_win.h"
 #include "status/status_line_win.h"
 
@@ -61,11 +63,29 @@ int CreateBarWindow()
     return 1;
 }
 
+bool TakeMenuBarRows()
+{
+    int rows = MeasureMenuBarRows(barWindowHandle);
+    bool changed = rows != Globals.menuBarRows;
+    Globals.menuBarRows = rows;
+    return changed;
+}
+
 void RebuildMenuBar()
 {
-    int rows = menuBarRows;
-    if (BuildMenuBar() == 0) DrawStatusText(BarStatus());
-    if (menuBarRows != rows) FollowMenuRows();
+    MenuBarBuild built = BuildMenuBar(Globals.menus);
+    // Before the first build the window carries the menu its class gave it;
+    // SetMenu does not free a menu it replaces, so that one is freed here.
+    HMENU classMenu = GetMenu(barWindowHandle);
+    if (classMenu == Handles.menuBarHandle) classMenu = nullptr;
+    DestroyMenu(Handles.menuBarHandle);
+    Handles.menuBarHandle = built.menu;
+    SetMenu(barWindowHandle, Handles.menuBarHandle);
+    if (classMenu) DestroyMenu(classMenu);
+    DrawMenuBar(barWindowHandle);
+    bool rowsChanged = TakeMenuBarRows();
+    if (built.menuCount == 0) DrawStatusText(BarStatus());
+    if (rowsChanged) FollowMenuRows();
 }
 
 void FollowMenuRows()
@@ -85,9 +105,9 @@ void ReleaseBar()
         DestroyIcon(barClass.hIcon);
         barClass.hIcon = nullptr;
     }
-    if (menuBarHandle) {
-        DestroyMenu(menuBarHandle);
-        menuBarHandle = nullptr;
+    if (Handles.menuBarHandle) {
+        DestroyMenu(Handles.menuBarHandle);
+        Handles.menuBarHandle = nullptr;
     }
     if (popupMenuResource) {
         DestroyMenu(popupMenuResource);

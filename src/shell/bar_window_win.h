@@ -8,6 +8,8 @@ ATOM RegisterBarClass(WNDPROC procedure);
 int CreateBarWindow();
 // RebuildMenuBar: the menu bar anew from the menus, with the status text.
 void RebuildMenuBar();
+// TakeMenuBarRows: the rows the titles now take, kept; whether they changed.
+bool TakeMenuBarRows();
 // FollowMenuRows: the bar takes the height of the rows its titles now need,
 // with its strip or hidden place once shown.
 void FollowMenuRows();

@@ -5,15 +5,15 @@
 #include "base/process_state_win.h"
 #include "base/seams_win.h"
 #include "base/texts.h"
-#include "menus/menu_bar_win.h"
 #include "settings/user_variables.h"
 #include "shell/bar_geometry.h"
 #include "shell/docking_win.h"
+#include "shell/globals.h"
 #include "shell/shell_state_win.h"
 #include "status/status_line_win.h"
 
 // The menu lines the titles need: the bar, its strip and its hidden place grow by whole lines.
-int32_t MenuHeight() { return GetSystemMetrics(SM_CYMENU) * menuBarRows; }
+int32_t MenuHeight() { return GetSystemMetrics(SM_CYMENU) * Globals.menuBarRows; }
 
 namespace {
 

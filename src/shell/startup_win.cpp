@@ -17,6 +17,7 @@
 #include "shell/command_line.h"
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
+#include "shell/globals.h"
 #include "shell/shell_state_win.h"
 #include "shell/startup_win.h"
 #include "status/status_line_win.h"
@@ -117,11 +118,12 @@ int InitInstance()
 int InitBar(WNDPROC procedure)
 {
     if (!RegisterBarClass(procedure)) return 0;
-    ProfileLoad load = LoadProfile();
+    ProfileLoad load = LoadProfile(Globals.menus);
     if (load.fatal) {
         FatalError(load.message);
         return 0;
     }
+    Globals.profileTailDropped = load.tailDropped;
     if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
     profileWrittenMessage = RegisterWindowMessageA(PROFILE_WRITTEN_MESSAGE);
     return CreateBarWindow();
@@ -136,7 +138,7 @@ void FatalError(const char* text)
 
 void SaveProfileOrWarn()
 {
-    if (SaveProfile()) return;
+    if (SaveProfile(Globals.menus, Globals.profileTailDropped)) return;
     char text[PROFILE_FILE_NAME_SIZE + 100];
     FormatProfileWriteFailed(text, sizeof text);
     ShowWarning(text);
@@ -145,9 +147,9 @@ void SaveProfileOrWarn()
 void ExitBar(bool afterFatalError)
 {
     if (!afterFatalError) {
-        if (ProfileChanged()) SaveProfileOrWarn();
+        if (ProfileChanged(Globals.menus)) SaveProfileOrWarn();
         if (!SaveUserVariables()) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
-        FreeAllUserMenus();
+        FreeAllUserMenus(Globals.menus);
     }
     ReleaseBar();
 }

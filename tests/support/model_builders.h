@@ -1,13 +1,16 @@
-// model_builders.h: menus and entries for tests, appended to the live model.
+// model_builders.h: menus and entries for tests, appended to a menu list.
 #pragma once
 #include "base/text.h"
 #include "menus/menu_model.h"
 
-inline UserMenu* AddMenu(const char* name)
+// TestMenus: a menu list of the test's own, freed with its bindings when it goes.
+struct TestMenus : MenuList { ~TestMenus() { FreeCommandBindings(*this), FreeAllUserMenus(*this); } };
+
+inline UserMenu* AddMenu(MenuList& menus, const char* name)
 {
     UserMenu* menu = CreateUserMenu();
     CopyText(menu->name, name);
-    AppendUserMenu(menu);
+    AppendUserMenu(menus, menu);
     return menu;
 }
 

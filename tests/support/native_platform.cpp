@@ -30,19 +30,19 @@ Bytes ReadBytes(const std::string& path)
     return Bytes(read.begin(), read.end());
 }
 
-Bytes Encoded()
+Bytes Encoded(const MenuList& menus)
 {
     size_t size = 0;
-    unsigned char* bytes = EncodeProfile(size);
+    unsigned char* bytes = EncodeProfile(menus, size);
     Bytes encoded(bytes, bytes + size);
     delete[] bytes;
     return encoded;
 }
 
-std::string ModelBreach(Shape* shape)
+std::string ModelBreach(const MenuList& menus, Shape* shape)
 {
     const UserMenu* left = nullptr;
-    for (UserMenu* menu = menuListHead; menu; left = menu, menu = menu->next) {
+    for (UserMenu* menu = menus.menuListHead; menu; left = menu, menu = menu->next) {
         if (menu->prev != left || !Terminated(menu->name)) return "menu links or name";
         if (shape) shape->push_back({menu, {}});
         int32_t count = 0;
@@ -58,10 +58,10 @@ std::string ModelBreach(Shape* shape)
     return "";
 }
 
-std::string Describe()
+std::string Describe(const MenuList& menus)
 {
     std::string out;
-    for (const UserMenu* menu = menuListHead; menu; menu = menu->next) {
+    for (const UserMenu* menu = menus.menuListHead; menu; menu = menu->next) {
         out += Formatted("%s/%d:", menu->name, menu->itemCount);
         for (const ProgramItem* item = menu->items; item; item = item->next)
             out += Formatted("%s|%s|%s|%s|%d|%d;", item->name, item->path, item->workingDirectory, item->parameters,

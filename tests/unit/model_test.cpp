@@ -10,7 +10,8 @@
 
 TEST(MenuNumbering, AMenuTakesTheEntriesItsMessageNamesAndNoneTakesAnothersCommand)
 {
-    UserMenu* full = AddMenu("&Voll");
+    TestMenus menus;
+    UserMenu* full = AddMenu(menus, "&Voll");
     int added = 0;
     while (added < 1000 && AddDroppedFile(full, "C:\\A.EXE") == DROP_ADDED) ++added;
     EXPECT_EQ(DROP_MENU_FULL, AddDroppedFile(full, "C:\\B.EXE"));
@@ -18,18 +19,16 @@ TEST(MenuNumbering, AMenuTakesTheEntriesItsMessageNamesAndNoneTakesAnothersComma
     // Entry k of menu m is command 100 * m + k. Beyond 99, as a profile may hold them, entry 101
     // would share the next menu's first command: they get none.
     while (added++ < 101) AddEntry(full, "beyond");
-    ProgramItem* first = AddEntry(AddMenu("&Danach"), "first");
-    EXPECT_TRUE(MenusExceedLimits());
-    ASSERT_EQ(1, BindMenuEntries());
+    ProgramItem* first = AddEntry(AddMenu(menus, "&Danach"), "first");
+    EXPECT_TRUE(MenusExceedLimits(menus));
+    ASSERT_EQ(1, BindMenuEntries(menus));
     ProgramItem* second = full->items->next;
     const std::pair<int, ProgramItem*> commands[] = {{101, full->items}, {102, second}, {200, nullptr}, {201, first}};
-    for (const auto& [id, entry] : commands) EXPECT_EQ(entry, FindProgramForCommand(id)) << id;
+    for (const auto& [id, entry] : commands) EXPECT_EQ(entry, FindProgramForCommand(menus, id)) << id;
     // The editor takes as many menus as keep every command below the popup's 40001.
-    int menus = 2;
-    for (; BarHasRoom(); ++menus) AddMenu("m");
-    EXPECT_EQ(399, menus);
-    FreeCommandBindings();
-    FreeAllUserMenus();
+    int count = 2;
+    for (; BarHasRoom(menus); ++count) AddMenu(menus, "m");
+    EXPECT_EQ(399, count);
 }
 
 TEST(MenuEditing, DroppedFilesAreNamedAfterTheFileAndWorkInItsFolderAndDropsFindTheirLine)
@@ -42,13 +41,14 @@ TEST(MenuEditing, DroppedFilesAreNamedAfterTheFileAndWorkInItsFolderAndDropsFind
         {"C:\\\xC4RGER.EXE", "C:\\\xC4rger.EXE", "\xC4rger", "C:\\"},
         {"Z:\\ein_sehr_langer_Dateiname_WXYZ.EXE", "Z:\\ein_sehr_langer_dateiname_wxyz.EXE", "Ein_sehr_langer_dateiname_wxy", "Z:\\"},
     };
-    UserMenu* menu = AddMenu("&Eins");
+    TestMenus menus;
+    UserMenu* menu = AddMenu(menus, "&Eins");
     std::string entries = Formatted("&Eins/%d:", static_cast<int>(std::size(rows)));
     for (const auto& row : rows) {
         EXPECT_EQ(DROP_ADDED, AddDroppedFile(menu, row.file)) << row.file;
         entries += Formatted("%s|%s|%s||%d|0;", row.name, row.path, row.directory, SHOW_COMMAND_DEFAULT);
     }
-    EXPECT_EQ(entries, Describe());
+    EXPECT_EQ(entries, Describe(menus));
     const std::string longest = "C:\\" + std::string(ITEM_PATH_SIZE - 4, 'p');
     EXPECT_EQ(DROP_SKIPPED, AddDroppedFile(menu, ""));
     EXPECT_EQ(DROP_PATH_TOO_LONG, AddDroppedFile(menu, (longest + "X").c_str()));
@@ -56,7 +56,6 @@ TEST(MenuEditing, DroppedFilesAreNamedAfterTheFileAndWorkInItsFolderAndDropsFind
     // Drop point, line height, first line shown: the line dropped on, or -1.
     const int drops[][4] = {{12, 13, 0, 0}, {13, 13, 2, 3}, {5, 0, 0, -1}, {-30, 13, 0, -1}};
     for (const auto& d : drops) EXPECT_EQ(d[3], DropTargetLine(d[0], d[1], d[2])) << d[0] << " " << d[2];
-    FreeAllUserMenus();
     // Typed paths too: a drive's own folder, forward slashes, a short field.
     const struct { const char *path, *directory; size_t size; } typed[] = {
         {"C:EDIT.EXE", "C:", 9}, {"D:/a/x.exe", "D:/a", 9}, {"C:\\TOOLS\\X", "C:\\TO", 6}};

@@ -15,12 +15,6 @@
 namespace {
 const std::filesystem::path CORPUS = PROFILE_CORPUS;
 
-ProfileLoad Load(const Bytes& bytes)
-{
-    FreeAllUserMenus();
-    return LoadProfileBytes(bytes.data(), bytes.size());
-}
-
 // The bytes a text gives; a bad one gives none, and its line and fault in message.
 Bytes FromText(const std::string& text, char (&message)[400])
 {
@@ -34,8 +28,9 @@ Bytes FromText(const std::string& text, char (&message)[400])
 
 struct Profile : ::testing::Test {
     char message[400] = "";
+    TestMenus menus;
     void SetUp() override { CopyText(profileFileName, "deskrail.test"); }
-    void TearDown() override { FreeAllUserMenus(); }
+    ProfileLoad Load(const Bytes& bytes) { return FreeAllUserMenus(menus), LoadProfileBytes(menus, bytes.data(), bytes.size()); }
 };
 }  // namespace
 
@@ -54,10 +49,10 @@ TEST_F(Profile, EveryFieldAndEveryBreakReadsAsThePythonWriterPutIt)
                       "Bitte l\xf6schen Sie die Datei und\nstarten Sie Deskrail erneut."}};
     for (const auto& [file, read] : files) {
         ProfileLoad load = Load(ReadBytes(CORPUS / file));
-        EXPECT_EQ(read, load.fatal ? load.message + std::string(menuListHead ? " (and menus)" : "") : Describe()) << file;
+        EXPECT_EQ(read, load.fatal ? load.message + std::string(menus.menuListHead ? " (and menus)" : "") : Describe(menus)) << file;
     }
     Load({});
-    EXPECT_EQ(ReadBytes(CORPUS / "default_menus"), Encoded()) << "the default menus, as the writer puts them for C:\\WINDOWS";
+    EXPECT_EQ(ReadBytes(CORPUS / "default_menus"), Encoded(menus)) << "the default menus, as the writer puts them for C:\\WINDOWS";
 }
 
 TEST_F(Profile, TextReadsAsAPersonWritesItAndABadOneNamesItsLine)
@@ -66,7 +61,7 @@ TEST_F(Profile, TextReadsAsAPersonWritesItAndABadOneNamesItsLine)
     const Bytes bytes = FromText("\xEF\xBB\xBF# by hand\r\ndeskrail-profile 103\r\n\r\nmenu \"&Zubeh\xC3\xB6r \xE2\x82\xAC\\x81\"\r\n"
                                  "\tentry \"\\x22Edit\\x22\"\r\n\t\tpath \"c:\\xtree\\x5cx41\\\xFC\"\r\n", message);
     ASSERT_FALSE(Load(bytes).fatal) << message;
-    EXPECT_EQ(Formatted("&Zubeh\xF6r \x80\x81/1:\"Edit\"|c:\\xtree\\x41\\\xFC|||%d|0;", SHOW_COMMAND_DEFAULT), Describe());
+    EXPECT_EQ(Formatted("&Zubeh\xF6r \x80\x81/1:\"Edit\"|c:\\xtree\\x41\\\xFC|||%d|0;", SHOW_COMMAND_DEFAULT), Describe(menus));
     std::string text;  // exported in UTF-8, the byte with no character escaped
     ExportProfileText(bytes.data(), bytes.size(), [](const char* piece, size_t n, void* out) { static_cast<std::string*>(out)->append(piece, n); }, &text);
     EXPECT_NE(std::string::npos, text.find("menu \"&Zubeh\xC3\xB6r \xE2\x82\xAC\\x81\"\n")) << text;
@@ -97,17 +92,18 @@ TEST_F(Profile, TheFileInTheProgramDirectoryIsKeptAsBakAtTheFirstSaveAfterACutLo
     const std::string file = std::string(dir) + "/" + profileFileName;
     CopyText(programDirectory, dir);
     Load({});
-    const Bytes whole = Encoded();
+    const Bytes whole = Encoded(menus);
     // Bytes no record takes are dropped by the load, so the first save of the
     // run keeps the old file beside it; a later save leaves that copy alone.
     Bytes cut = whole;
     cut.insert(cut.end(), MENU_RECORD_SIZE - 1, 'x');
     ASSERT_EQ(1, ReplaceFileWith(file.c_str(), cut.data(), cut.size()));
-    FreeAllUserMenus();
+    FreeAllUserMenus(menus);
     ASSERT_EQ(0, chdir("/"));
-    EXPECT_FALSE(LoadProfile().fatal);
-    ASSERT_EQ(1, SaveProfile());
-    ASSERT_EQ(1, SaveProfile());
+    ProfileLoad load = LoadProfile(menus);
+    EXPECT_FALSE(load.fatal);
+    ASSERT_EQ(1, SaveProfile(menus, load.tailDropped));
+    ASSERT_EQ(1, SaveProfile(menus, load.tailDropped));
     EXPECT_EQ(whole, ReadBytes(file));
     EXPECT_EQ(cut, ReadBytes(file + ".bak"));
     std::filesystem::remove_all(dir);

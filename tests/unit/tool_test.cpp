@@ -49,6 +49,5 @@ TEST(Tool, BothVerbsGiveTheirExitCodesAndNeverWriteOverTheirInput)
         EXPECT_EQ(profile, ReadBytes(dir + "/p"));
         EXPECT_FALSE(std::filesystem::exists(dir + "/q"));
     }
-    FreeAllUserMenus();
     std::filesystem::remove_all(dir);
 }

@@ -6,7 +6,6 @@
 #include "base/process_state_win.h"
 #include "base/seams_win.h"
 #include "base/texts.h"
-#include "menus/menu_bar_win.h"
 #include "menus/menu_numbering.h"
 #include "model_builders.h"
 #include "resources/resource.h"
@@ -15,6 +14,7 @@
 #include "shell/bar_messages_win.h"
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
+#include "shell/globals.h"
 #include "shell/shell_state_win.h"
 #include "shell/startup_win.h"
 #include "status/status_line_win.h"
@@ -106,7 +106,7 @@ std::string Read(HMENU menu)
     char text[64];
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        ProgramItem* item = FindProgramForCommand(GetMenuItemID(menu, i));
+        ProgramItem* item = FindProgramForCommand(Globals.menus, GetMenuItemID(menu, i));
         if (GetSubMenu(menu, i)) read += std::string(" ") + text + "(" + Read(GetSubMenu(menu, i)) + " )";
         else if (GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR) read += " -";
         else read += std::string(" ") + text + (item && !strcmp(text, item->name) ? "" : "(no command)");
@@ -149,7 +149,7 @@ protected:
         fontSlot = realFont, deleteSlot = realDelete, dcSlot = realDc, releaseSlot = realRelease;
         DestroyWindow(options);
         ReleaseBar();
-        FreeAllUserMenus();
+        FreeAllUserMenus(Globals.menus);
     }
     // CreateBar: as start-up makes it, without the timers of the status repaint; and its Options dialog.
     void CreateBar(uint32_t autoHide)
@@ -213,7 +213,7 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         driver::BoxWatcher boxes;
         refuseAutoHide = c.refuse && !c.box && !c.message;
         userVariables.dockBottom = c.bottom;
-        if (&c == cases) for (int m = 10; m < 30; ++m) AddEntry(AddMenu(("Menü " + std::to_string(m)).c_str()), "x");
+        if (&c == cases) for (int m = 10; m < 30; ++m) AddEntry(AddMenu(Globals.menus, ("Menü " + std::to_string(m)).c_str()), "x");
         CreateBar(c.autoHide);
         if (c.box || c.message) {
             docking.clear();
@@ -289,14 +289,14 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
 
 TEST_F(Bar, MenuBarShowsEveryMenuAndEntryAndEachCommandFindsItsEntry)
 {
-    AddMenu("Leer");
-    UserMenu* apps = AddMenu("&Apps");
+    AddMenu(Globals.menus, "Leer");
+    UserMenu* apps = AddMenu(Globals.menus, "&Apps");
     AddEntry(apps, "&Editor", 1);
     AddEntry(apps, "&Rechner");
     CreateBar(0);
     HMENU bar = GetMenu(barWindowHandle);
     EXPECT_EQ(" Leer( ) &Apps( - &Editor &Rechner )", Read(bar));
-    EXPECT_EQ(2, BuildMenuBar());
+    RebuildMenuBar();
     EXPECT_FALSE(IsMenu(bar)) << "the old menu bar is freed";
 }
 

@@ -24,9 +24,9 @@ std::string Joined(const std::vector<std::string>& lines, std::string all = "")
     return all;
 }
 // Model: each menu with its entries, " -" a separator; path, directory, parameters, show command when set.
-std::string Model(std::string s = "")
+std::string Model(const MenuList& menus, std::string s = "")
 {
-    for (UserMenu* m = menuListHead; m; s += " )", m = m->next)
+    for (UserMenu* m = menus.menuListHead; m; s += " )", m = m->next)
         for (ProgramItem* i = (s += std::string(" ") + m->name + "(", m->items); i; i = i->next)
             s += std::string(i->separatorBefore ? " - " : " ") + i->name +
                  (i->path[0] ? "=" + Joined({i->path, i->workingDirectory, i->parameters, std::to_string(i->showCommand)}) : "");
@@ -36,7 +36,7 @@ std::string Model(std::string s = "")
 struct Answer { int button = 0; const char *name = nullptr, *path = nullptr, *directory = nullptr, *parameters = nullptr; int show = 0; };
 
 // Act: sends the command and answers what opens, noting each window's caption (a warning: its text).
-std::string Act(HWND editor, int control, WORD code, const Answer& a)
+std::string Act(const MenuList& menus, HWND editor, int control, WORD code, const Answer& a)
 {
     std::string seen;
     std::atomic<bool> done{false};
@@ -65,7 +65,7 @@ std::string Act(HWND editor, int control, WORD code, const Answer& a)
     else SendDlgItemMessageA(editor, control, BM_CLICK, 0, 0);  // the button of that number, as the user clicks it
     done = true;
     user.join();
-    return seen + " |" + Model() + " |" + Joined(driver::ListOf(editor, IDC_MENUS)) + " |" +
+    return seen + " |" + Model(menus) + " |" + Joined(driver::ListOf(editor, IDC_MENUS)) + " |" +
            Joined(driver::ListOf(editor, IDC_PROGRAMS));
 }
 }  // namespace
@@ -102,17 +102,17 @@ TEST(Dialogs, EveryEditorButtonAndDoubleClickDoesItsOwnActionOnTheMenusAndTheLis
         {0, 0, IDC_ENTRY_DOWN, 0, {}, " | A( - y x= C:\\X.EXE C:\\XD -x 6 ) B( z ) | A B | ------- y x"}};
     for (const auto& r : rows) {
         SCOPED_TRACE(&r - rows);
-        UserMenu* a = AddMenu("A");
+        TestMenus menus;
+        UserMenu* a = AddMenu(menus, "A");
         ProgramItem* entry = AddEntry(a, "x");
         CopyText(entry->path, "C:\\X.EXE"), CopyText(entry->workingDirectory, "C:\\XD"), CopyText(entry->parameters, "-x"), entry->showCommand = SW_MINIMIZE;
         AddEntry(a, "y", 1);
-        AddEntry(AddMenu("B"), "z");
-        HWND editor = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, 0);
+        AddEntry(AddMenu(menus, "B"), "z");
+        HWND editor = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, LPARAM(&menus));
         driver::ChooseLine(editor, IDC_MENUS, r.menu);
         if (r.entry >= 0) driver::ChooseLine(editor, IDC_PROGRAMS, r.entry);
-        EXPECT_EQ(r.after, Act(editor, r.control, r.code, r.answer));
+        EXPECT_EQ(r.after, Act(menus, editor, r.control, r.code, r.answer));
         DestroyWindow(editor);
-        FreeAllUserMenus();
     }
 }
 

@@ -17,10 +17,11 @@
 TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
 {
     appInstance = GetModuleHandleA(nullptr);
-    AddMenu("");
-    UserMenu* target = AddMenu("");
+    TestMenus menus;
+    AddMenu(menus, "");
+    UserMenu* target = AddMenu(menus, "");
     for (int i = 1; i < MENU_ENTRY_LIMIT; ++i) AddEntry(target, "");  // room for one more
-    HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, 0);
+    HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, LPARAM(&menus));
     HWND list = GetDlgItem(dialog, IDC_MENUS);
     RECT line = {};
     SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
@@ -43,8 +44,7 @@ TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
                      "Ein Menü kann höchstens 99 Einträge aufnehmen."}), warnings);
     EXPECT_EQ(1, SendMessageA(list, LB_GETCURSEL, 0, 0));
     EXPECT_EQ(0u, GlobalSize(drop)) << "the drop handle is given back";
-    DestroyWindow(dialog);
-    FreeAllUserMenus();
+    EXPECT_TRUE(MenuEditorOpen() && DestroyWindow(dialog) && !MenuEditorOpen()) << "a profile written meanwhile waits, no longer";
 }
 
 TEST(Editor, FileChosenInTheFileDialogFillsTheFieldOfItsKind)
@@ -52,7 +52,7 @@ TEST(Editor, FileChosenInTheFileDialogFillsTheFieldOfItsKind)
     appInstance = GetModuleHandleA(nullptr);
     driver::TempDir dir;
     ProgramItem item = {};
-    EntryDialogParams entry = {&item, nullptr, 0};
+    EntryDialogParams entry = {&item, nullptr, 0, nullptr};
     const struct { int dialog; DLGPROC procedure; LPARAM parameter; int browse, field; const char *title, *filter, *file; }
         kinds[] = {
             {IDD_OPTIONS, OptionsDialogProc, 0, IDC_BROWSE_SOUND, IDC_CHIME_SOUND, WAV_BROWSE_TITLE, WAV_FILTER, ".wav"},

@@ -7,7 +7,7 @@
 #include "base/platform.h"
 #include "base/seams_win.h"
 #include "base/process_state.h"
-#include "menus/menu_model.h"
+#include "model_builders.h"
 #include "menus/profile_file.h"
 #include "win_driver.h"
 
@@ -72,9 +72,9 @@ TEST(Platform, AStartAfterAWindows95ReplaceCutShortBetweenItsMovesTakesTheOldFil
     std::vector<unsigned char> old(4 + MENU_RECORD_SIZE, 0);  // the format, then one empty menu "A"
     old[0] = 103, old[4] = 'A';
     ASSERT_TRUE(driver::WriteFileBytes(dir.File("deskrail.anna.$$$"), old));
-    EXPECT_FALSE(LoadProfile().fatal);
-    EXPECT_TRUE(menuListHead && std::string("A") == menuListHead->name && !menuListHead->next);
-    FreeAllUserMenus();
+    TestMenus menus;
+    EXPECT_FALSE(LoadProfile(menus).fatal);
+    EXPECT_TRUE(menus.menuListHead && std::string("A") == menus.menuListHead->name && !menus.menuListHead->next);
     EXPECT_EQ(std::string(old.begin(), old.end()) + "|(none)", Text(dir.File("deskrail.anna")) + "|" + Text(dir.File("deskrail.anna.$$$")));
 }
 
@@ -91,9 +91,10 @@ TEST(Platform, AProfileHeldByAnotherProgramOrBeyondMemoryIsSaidSoAndStopsTheStar
     for (const auto& [held, message] : cases) {
         HANDLE file = held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
         driver::Seam<decltype(sizeSlot)> size(sizeSlot, held ? sizeSlot : BeyondFourGigabytes);
-        ProfileLoad load = LoadProfile();
+        MenuList menus;
+        ProfileLoad load = LoadProfile(menus);
         if (file) CloseHandle(file);
-        EXPECT_TRUE(load.fatal && !menuListHead) << message;
+        EXPECT_TRUE(load.fatal && !menus.menuListHead) << message;
         EXPECT_EQ(message, load.message);
     }
 }
