@@ -8,7 +8,6 @@
 
 #include "base/lazy_import_win.h"
 #include "base/messages.h"
-#include "base/process_state_win.h"
 #include "base/seams_win.h"
 #include "base/text.h"
 #include "base/texts.h"
@@ -104,7 +103,7 @@ HRESULT ResolveShellLink(HWND owner, const char* linkPath, char (&target)[MAX_PA
     return link->GetShowCmd(&showCommand);
 }
 
-int LaunchProgramItem(const ProgramItem* item)
+int LaunchProgramItem(const ProgramItem* item, HWND owner, bool oldShell)
 {
     if (!item) return 0;
     char path[sizeof item->path + 1];
@@ -114,9 +113,9 @@ int LaunchProgramItem(const ProgramItem* item)
     FieldText(parameters, item->parameters);
     FieldText(directory, item->workingDirectory);
 
-    if (!newShell) {
+    if (oldShell) {
         // The old shell knows no shortcuts and expands no variables: the entry goes as it is.
-        HINSTANCE result = Seams.shellExecute(barWindowHandle, "open", path, parameters, directory, item->showCommand);
+        HINSTANCE result = Seams.shellExecute(owner, "open", path, parameters, directory, item->showCommand);
         char text[FAILURE_TEXT_SIZE];
         if (CheckShellExecuteResult(reinterpret_cast<uintptr_t>(result), path, text, sizeof text)) return 1;
         ShowWarning(text);
@@ -128,7 +127,7 @@ int LaunchProgramItem(const ProgramItem* item)
     SHELLEXECUTEINFOA request = {};
     request.cbSize = sizeof request;
     request.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST;
-    request.hwnd = barWindowHandle;
+    request.hwnd = owner;
     request.lpVerb = "open";
 
     char target[MAX_PATH];
@@ -136,7 +135,7 @@ int LaunchProgramItem(const ProgramItem* item)
     char arguments[LINK_ARGUMENTS_SIZE];
     int linkShowCommand = 0;
     if (IsShellLinkPath(path)) {
-        if (FAILED(ResolveShellLink(barWindowHandle, path, target, linkDirectory, arguments, linkShowCommand))) {
+        if (FAILED(ResolveShellLink(owner, path, target, linkDirectory, arguments, linkShowCommand))) {
             ShowWarning(SHORTCUT_FAILED_TEXT);
             return 0;
         }

@@ -5,12 +5,13 @@
 
 struct ProgramItem;
 
-// LaunchProgramItem: hands the entry to the shell with the verb "open". With
-// the new shell a ".lnk" entry is resolved first and the shortcut's target,
-// arguments, directory and show command are used instead of the entry's.
-// 1 when the request went to the shell; 0 after a failure the user was told
-// of (a shortcut that cannot be read; with the old shell, any error code).
-int LaunchProgramItem(const ProgramItem* item);
+// LaunchProgramItem: hands the entry to the shell with the verb "open"; the
+// shell's own boxes belong to owner. Beyond the old shell a ".lnk" entry is
+// resolved first and the shortcut's target, arguments, directory and show
+// command are used instead of the entry's. 1 when the request went to the
+// shell; 0 after a failure the user was told of (a shortcut that cannot be
+// read; with the old shell, any error code).
+int LaunchProgramItem(const ProgramItem* item, HWND owner, bool oldShell);
 
 // ResolveShellLink: loads the shortcut and finds its target, moved or not,
 // without any dialog; fills the target (short form), working directory and

@@ -1,16 +1,15 @@
 // options_dialog_win.cpp: the Options dialog. Each check box changes its
-// option and the screen at once; OK only takes the WAV path.
+// option and asks the bar to change the screen at once; OK only takes the WAV
+// path.
 #include "settings/options_dialog_win.h"
 
 #include "base/file_dialog_win.h"
 #include "base/messages.h"
-#include "base/process_state_win.h"
 #include "base/seams_win.h"
 #include "base/sound_win.h"
 #include "base/text.h"
 #include "base/texts.h"
 #include "resources/resource.h"
-#include "settings/user_variables.h"
 
 namespace {
 
@@ -28,26 +27,27 @@ void ReadWavField(HWND dialog, char (&path)[WAV_FIELD_SIZE])
     SendMessageA(GetDlgItem(dialog, IDC_CHIME_SOUND), WM_GETTEXT, sizeof path, reinterpret_cast<LPARAM>(path));
 }
 
-// Ask: a request to the bar, which owns the dialog.
-LRESULT Ask(UINT request) { return SendMessageA(barWindowHandle, request, 0, 0); }
-
-void Init(HWND dialog)
+OptionsDialogRecord* RecordOf(HWND dialog)
 {
-    // The stored path may fill its field without a terminator.
-    char path[sizeof userVariables.chimeSound + 1];
-    FieldText(path, userVariables.chimeSound);
-    SendMessageA(GetDlgItem(dialog, IDC_CHIME_SOUND), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
-    Check(dialog, IDC_HOURLY_CHIME, userVariables.hourlyChime);
-    Check(dialog, IDC_SHOW_DATE, userVariables.showDate);
-    Check(dialog, IDC_SHOW_FREE_MEMORY, userVariables.showFreeMemory);
-    Check(dialog, IDC_ALWAYS_ON_TOP, userVariables.alwaysOnTop);
-    Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
-    Check(dialog, IDC_AUTO_HIDE, userVariables.autoHide);
-    Check(dialog, IDC_SHOW_TIME, userVariables.showTime);
-    Check(dialog, IDC_SHOW_USER_NAME, userVariables.showUserName);
+    return reinterpret_cast<OptionsDialogRecord*>(GetWindowLongA(dialog, DWL_USER));
 }
 
-// Ok: 1 when the dialog may close.
+void Init(HWND dialog, const UserVariables& options)
+{
+    // The stored path may fill its field without a terminator.
+    char path[sizeof options.chimeSound + 1];
+    FieldText(path, options.chimeSound);
+    SendMessageA(GetDlgItem(dialog, IDC_CHIME_SOUND), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+    Check(dialog, IDC_HOURLY_CHIME, options.hourlyChime);
+    Check(dialog, IDC_SHOW_DATE, options.showDate);
+    Check(dialog, IDC_SHOW_FREE_MEMORY, options.showFreeMemory);
+    Check(dialog, IDC_ALWAYS_ON_TOP, options.alwaysOnTop);
+    Check(dialog, IDC_DOCK_BOTTOM, options.dockBottom);
+    Check(dialog, IDC_AUTO_HIDE, options.autoHide);
+    Check(dialog, IDC_SHOW_TIME, options.showTime);
+    Check(dialog, IDC_SHOW_USER_NAME, options.showUserName);
+}
+
 // WavPathTooLong: warns about a path longer than the limit.
 bool WavPathTooLong(const char* path)
 {
@@ -56,22 +56,23 @@ bool WavPathTooLong(const char* path)
     return true;
 }
 
-int Ok(HWND dialog)
+// Ok: 1 when the dialog closes, with the path taken.
+int Ok(HWND dialog, UserVariables& options)
 {
     char path[WAV_FIELD_SIZE];
     ReadWavField(dialog, path);
-    if (!path[0] && userVariables.hourlyChime) {
+    if (!path[0] && options.hourlyChime) {
         ShowWarning(NO_WAV_TEXT);
         return 0;
     }
     if (WavPathTooLong(path)) return 0;
     // A chime that cannot play would fail at the full hour, unseen until then.
-    if (userVariables.hourlyChime && !WavFilePlayable(path)) {
+    if (options.hourlyChime && !WavFilePlayable(path)) {
         ShowWarning(WAV_FAILED_TEXT);
         return 0;
     }
-    CopyText(userVariables.chimeSound, path);
-    EndDialog(dialog, 1);
+    CopyText(options.chimeSound, path);
+    EndDialog(dialog, IDOK);
     return 1;
 }
 
@@ -85,93 +86,102 @@ void TestSound(HWND dialog)
         ShowWarning(WAV_FAILED_TEXT);
 }
 
-void ToggleStatusPart(HWND dialog, int id, uint32_t& flag)
+void ToggleStatusPart(HWND dialog, const OptionsDialogRecord& record, int id, uint32_t& flag)
 {
     flag = Toggled(flag);
     Check(dialog, id, flag);
-    Ask(WM_OPTIONS_STATUS_CHANGED);
+    record.bar->showStatusParts(record.options);
 }
 
-void ToggleAutoHide(HWND dialog)
+void ToggleAutoHide(HWND dialog, OptionsDialogRecord& record)
 {
-    if (!newShell) {
+    UserVariables& options = record.options;
+    if (record.autoHideFixed) {
         ShowWarning(AUTOHIDE_FIXED_TEXT);
-        userVariables.autoHide = 1;
+        options.autoHide = 1;
         Check(dialog, IDC_AUTO_HIDE, 1);
         return;
     }
-    userVariables.autoHide = Toggled(userVariables.autoHide);
-    Check(dialog, IDC_AUTO_HIDE, userVariables.autoHide);
-    if (!Ask(WM_OPTIONS_AUTOHIDE_CHANGED)) {
-        userVariables.autoHide = Toggled(userVariables.autoHide);
-        Check(dialog, IDC_AUTO_HIDE, userVariables.autoHide);
+    options.autoHide = Toggled(options.autoHide);
+    Check(dialog, IDC_AUTO_HIDE, options.autoHide);
+    if (!record.bar->autoHide(options.autoHide != 0)) {
+        options.autoHide = Toggled(options.autoHide);  // refused: as it was
+        Check(dialog, IDC_AUTO_HIDE, options.autoHide);
         ShowWarning(AUTOHIDE_REFUSED_TEXT);
     }
 }
 
-void ToggleEdge(HWND dialog)
+void ToggleEdge(HWND dialog, OptionsDialogRecord& record)
 {
-    userVariables.dockBottom = Toggled(userVariables.dockBottom);
-    Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
-    if (!Ask(WM_OPTIONS_EDGE_CHANGED)) {
-        Check(dialog, IDC_DOCK_BOTTOM, userVariables.dockBottom);
+    UserVariables& options = record.options;
+    options.dockBottom = Toggled(options.dockBottom);
+    Check(dialog, IDC_DOCK_BOTTOM, options.dockBottom);
+    if (!record.bar->dockBottom(options.dockBottom != 0)) {
+        options.dockBottom = Toggled(options.dockBottom);  // refused: the bar is back at the old edge
+        Check(dialog, IDC_DOCK_BOTTOM, options.dockBottom);
         ShowWarning(AUTOHIDE_REFUSED_TEXT);
     }
 }
 
-void Command(HWND dialog, int id)
+void Command(HWND dialog, OptionsDialogRecord& record, int id)
 {
+    UserVariables& options = record.options;
     switch (id) {
     case IDC_ALWAYS_ON_TOP:
         // The check mark is left as the box set it.
-        userVariables.alwaysOnTop = Toggled(userVariables.alwaysOnTop);
-        Ask(WM_OPTIONS_TOPMOST_CHANGED);
+        options.alwaysOnTop = Toggled(options.alwaysOnTop);
+        record.bar->alwaysOnTop(options.alwaysOnTop != 0);
         break;
     case IDC_HOURLY_CHIME:
         // The path is demanded only at OK.
-        userVariables.hourlyChime = Toggled(userVariables.hourlyChime);
-        Check(dialog, IDC_HOURLY_CHIME, userVariables.hourlyChime);
+        options.hourlyChime = Toggled(options.hourlyChime);
+        Check(dialog, IDC_HOURLY_CHIME, options.hourlyChime);
+        record.bar->hourlyChime(options.hourlyChime != 0);
         break;
     case IDC_BROWSE_SOUND:
         BrowseForFile(BROWSE_WAV, dialog);
         break;
     case IDC_AUTO_HIDE:
-        ToggleAutoHide(dialog);
+        ToggleAutoHide(dialog, record);
         break;
     case IDC_TEST_SOUND:
         TestSound(dialog);
         break;
     case IDC_SHOW_DATE:
-        ToggleStatusPart(dialog, id, userVariables.showDate);
+        ToggleStatusPart(dialog, record, id, options.showDate);
         break;
     case IDC_SHOW_FREE_MEMORY:
-        ToggleStatusPart(dialog, id, userVariables.showFreeMemory);
+        ToggleStatusPart(dialog, record, id, options.showFreeMemory);
         break;
     case IDC_DOCK_BOTTOM:
-        ToggleEdge(dialog);
+        ToggleEdge(dialog, record);
         break;
     case IDC_SHOW_TIME:
-        ToggleStatusPart(dialog, id, userVariables.showTime);
+        ToggleStatusPart(dialog, record, id, options.showTime);
         break;
     case IDC_SHOW_USER_NAME:
-        ToggleStatusPart(dialog, id, userVariables.showUserName);
+        ToggleStatusPart(dialog, record, id, options.showUserName);
         break;
     }
 }
 
 }  // namespace
 
-INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        Init(dialog);
+        SetWindowLongA(dialog, DWL_USER, lParam);
+        Init(dialog, reinterpret_cast<OptionsDialogRecord*>(lParam)->options);
         return TRUE;
-    case WM_COMMAND:
-        if (wParam == IDOK) return Ok(dialog);
+    case WM_COMMAND: {
+        OptionsDialogRecord* record = RecordOf(dialog);
+        if (!record) return FALSE;
+        if (wParam == IDOK) return Ok(dialog, record->options);
         // Esc (IDCANCEL) falls through to nothing: there is no Cancel.
-        if (HIWORD(wParam) == 0) Command(dialog, LOWORD(wParam));
+        if (HIWORD(wParam) == 0) Command(dialog, *record, LOWORD(wParam));
         return FALSE;
+    }
     }
     return FALSE;
 }

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "base/messages.h"
-#include "base/process_state.h"
 #include "base/text.h"
 #include "base/texts.h"
 #include "base/handles_win.h"
@@ -12,7 +11,7 @@ namespace {
 
 const char VALUE_NAME[] = "User_Variables";
 
-bool WriteRecord(HKEY key, const UserVariables& record = userVariables)
+bool WriteRecord(HKEY key, const UserVariables& record)
 {
     return RegSetValueExA(key, VALUE_NAME, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&record), sizeof record) ==
            ERROR_SUCCESS;
@@ -27,65 +26,64 @@ bool ReadRecord(HKEY key, UserVariables& record)
     return result == ERROR_SUCCESS && IsStoredLengthCurrent(length);
 }
 
-void CurrentKeyName(char* keyName, size_t size) { FormatUserKeyName(keyName, size, userName); }
-
 // Without the registry at start-up the stored record is unknown: the end
 // writes only what the user changed, never the defaults over it.
 bool registryReached;
 UserVariables recordAtStart;
 
-}  // namespace
-
-void InstallDefaultUserVariables(HKEY key)
+void InstallDefaults(HKEY key, UserVariables& options, const char* user)
 {
     char welcome[400];
-    FormatWelcomeText(welcome, sizeof welcome, userName);
+    FormatWelcomeText(welcome, sizeof welcome, user);
     ShowWarning(welcome);
-    SetDefaultUserVariables(userVariables);
-    if (!WriteRecord(key)) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
+    SetDefaultUserVariables(options);
+    if (!WriteRecord(key, options)) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
 }
 
-void LoadUserVariables(const CommandLineSwitches& switches)
+}  // namespace
+
+void LoadUserVariables(UserVariables& options, const CommandLineSwitches& switches, bool autoHideFixed,
+                       const char* user, char (&profileName)[PROFILE_FILE_NAME_SIZE])
 {
     char keyName[USER_KEY_NAME_SIZE];
-    CurrentKeyName(keyName, sizeof keyName);
-    if (!profileFileName[0]) CopyText(profileFileName, DEFAULT_PROFILE_NAME);
+    FormatUserKeyName(keyName, sizeof keyName, user);
+    if (!profileName[0]) CopyText(profileName, DEFAULT_PROFILE_NAME);
 
     RegistryKey key;
     if (!key.OpenOrCreate(keyName)) {
         ShowWarning(REGISTRY_ACCESS_FAILED_TEXT);
-        SetDefaultUserVariables(userVariables);
-        if (userName[0])
-            FormatTextN(profileFileName, sizeof profileFileName, PROFILE_NAME_FORMAT, userName);
+        SetDefaultUserVariables(options);
+        if (user[0])
+            FormatTextN(profileName, sizeof profileName, PROFILE_NAME_FORMAT, user);
         else
-            CopyText(profileFileName, DEFAULT_PROFILE_NAME);
+            CopyText(profileName, DEFAULT_PROFILE_NAME);
         registryReached = false;
-        recordAtStart = userVariables;
+        recordAtStart = options;
         return;
     }
     registryReached = true;
 
     bool current = false;
     if (key.disposition == REG_OPENED_EXISTING_KEY) {
-        current = ReadRecord(key.handle, userVariables);
+        current = ReadRecord(key.handle, options);
         if (!current)
             ShowWarning(REGISTRY_OUTDATED_TEXT);
     }
-    if (!current) InstallDefaultUserVariables(key.handle);
+    if (!current) InstallDefaults(key.handle, options, user);
 
-    ApplySwitches(userVariables, switches);
-    if (!newShell) userVariables.autoHide = 1;
+    ApplySwitches(options, switches);
+    if (autoHideFixed) options.autoHide = 1;
 }
 
-int SaveUserVariables()
+int SaveUserVariables(const UserVariables& options, const char* user)
 {
-    if (!registryReached && std::memcmp(&userVariables, &recordAtStart, sizeof userVariables) == 0) return 1;
+    if (!registryReached && std::memcmp(&options, &recordAtStart, sizeof options) == 0) return 1;
     char keyName[USER_KEY_NAME_SIZE];
-    CurrentKeyName(keyName, sizeof keyName);
+    FormatUserKeyName(keyName, sizeof keyName, user);
     RegistryKey key;
     if (!key.OpenOrCreate(keyName)) return 0;
     UserVariables stored;
-    if (registryReached || !ReadRecord(key.handle, stored)) return WriteRecord(key.handle);
-    MergeChangedOptions(stored, recordAtStart, userVariables);
+    if (registryReached || !ReadRecord(key.handle, stored)) return WriteRecord(key.handle, options);
+    MergeChangedOptions(stored, recordAtStart, options);
     return WriteRecord(key.handle, stored);
 }

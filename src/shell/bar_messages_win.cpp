@@ -153,6 +153,27 @@ INT_PTR RunDialog(HWND bar, WORD resource, DLGPROC procedure, LPARAM parameter =
     return result;
 }
 
+// ShowStatusParts, ChangeHourlyChime: the Options dialog's requests the
+// status line answers.
+void ShowStatusParts(const UserVariables& wanted)
+{
+    userVariables.showDate = wanted.showDate;
+    userVariables.showFreeMemory = wanted.showFreeMemory;
+    userVariables.showTime = wanted.showTime;
+    userVariables.showUserName = wanted.showUserName;
+    DrawStatusText(BarStatus());
+}
+
+void ChangeHourlyChime(bool on) { userVariables.hourlyChime = on; }
+
+// EditOptions: the dialog works on a copy; what it ends with are the options.
+void EditOptions(HWND bar)
+{
+    OptionsDialogRecord record = {userVariables, !newShell, &barAnswers};
+    if (RunDialog(bar, IDD_OPTIONS, OptionsDialogProc, reinterpret_cast<LPARAM>(&record)) == IDOK)
+        userVariables = record.options;
+}
+
 LRESULT Command(HWND bar, WORD id)
 {
     keyboardOwner = nullptr;  // a choice was made: the keyboard goes where it leads
@@ -168,13 +189,13 @@ LRESULT Command(HWND bar, WORD id)
             MenusEdited();
         break;
     case IDM_OPTIONS:
-        RunDialog(bar, IDD_OPTIONS, OptionsDialogProc);
+        EditOptions(bar);
         break;
     case IDM_ABOUT:
         RunDialog(bar, IDD_ABOUT, AboutDialogProc);
         break;
     default:
-        if (ProgramItem* item = FindProgramForCommand(Globals.menus, id)) LaunchProgramItem(item);
+        if (ProgramItem* item = FindProgramForCommand(Globals.menus, id)) LaunchProgramItem(item, bar, !newShell);
         break;
     }
     return 0;
@@ -182,7 +203,7 @@ LRESULT Command(HWND bar, WORD id)
 
 // ApplyLaterSwitches: a second start's switches, as if given at this start:
 // each change acts as the Options dialog's box would, auto-hide on the old
-// edge before the edge itself moves.
+// edge before the edge itself moves. The shell decides those two.
 void ApplyLaterSwitches(const CommandLineSwitches& switches)
 {
     UserVariables wanted = userVariables;
@@ -193,17 +214,10 @@ void ApplyLaterSwitches(const CommandLineSwitches& switches)
     userVariables.autoHide = before.autoHide;
     userVariables.dockBottom = before.dockBottom;
     if (wanted.alwaysOnTop != before.alwaysOnTop) ApplyAlwaysOnTop();
-    if (wanted.autoHide != before.autoHide) {
-        userVariables.autoHide = wanted.autoHide;
-        if (!ChangeAutoHide()) {
-            userVariables.autoHide = before.autoHide;
-            ShowWarning(AUTOHIDE_REFUSED_TEXT);
-        }
-    }
-    if (wanted.dockBottom != before.dockBottom) {
-        userVariables.dockBottom = wanted.dockBottom;
-        if (!ChangeEdge()) ShowWarning(AUTOHIDE_REFUSED_TEXT);
-    }
+    if (wanted.autoHide != before.autoHide && !ChangeAutoHide(wanted.autoHide != 0))
+        ShowWarning(AUTOHIDE_REFUSED_TEXT);
+    if (wanted.dockBottom != before.dockBottom && !ChangeEdge(wanted.dockBottom != 0))
+        ShowWarning(AUTOHIDE_REFUSED_TEXT);
     DrawStatusText(BarStatus());
 }
 
@@ -263,6 +277,8 @@ void ReloadWrittenProfile()
 
 }  // namespace
 
+const BarAnswers barAnswers = {ShowStatusParts, ChangeHourlyChime, ChangeAlwaysOnTop, ChangeAutoHide, ChangeEdge};
+
 LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -281,7 +297,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         // show no box, which would hold the logoff up.
         if (wParam) {
             if (ProfileChanged(Globals.menus)) SaveProfile(Globals.menus, Globals.profileTailDropped);
-            SaveUserVariables();
+            SaveUserVariables(userVariables, userName);
         }
         return 0;
     case WM_SHOWWINDOW:
@@ -362,16 +378,6 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
     case WM_HOTKEY:
         HotKeyAction(bar);
         return 1;
-    case WM_OPTIONS_STATUS_CHANGED:
-        DrawStatusText(BarStatus());
-        return 0;
-    case WM_OPTIONS_TOPMOST_CHANGED:
-        ChangeAlwaysOnTop();
-        return 0;
-    case WM_OPTIONS_AUTOHIDE_CHANGED:
-        return ChangeAutoHide();
-    case WM_OPTIONS_EDGE_CHANGED:
-        return ChangeEdge();
     }
     if (message == taskbarCreatedMessage && taskbarCreatedMessage) TaskbarRestarted();
     if (message == profileWrittenMessage && profileWrittenMessage) ReloadWrittenProfile();

@@ -17,7 +17,8 @@ int32_t MenuHeight() { return GetSystemMetrics(SM_CYMENU) * Globals.menuBarRows;
 
 namespace {
 
-UINT CurrentEdge() { return userVariables.dockBottom ? ABE_BOTTOM : ABE_TOP; }
+UINT EdgeOf(bool bottom) { return bottom ? ABE_BOTTOM : ABE_TOP; }
+UINT CurrentEdge() { return EdgeOf(userVariables.dockBottom != 0); }
 
 HWND fullScreenWindow;        // another program's full-screen window the bar stands behind
 bool shellSaysFullScreen;     // the shell announced it (ABN_FULLSCREENAPP)
@@ -141,6 +142,13 @@ typedef HWINEVENTHOOK(WINAPI* SetWinEventHookFunction)(DWORD first, DWORD last, 
                                                        WINEVENTPROC procedure, DWORD process, DWORD thread,
                                                        DWORD flags);
 
+void MoveToEdgeAt(bool bottom)
+{
+    int32_t menuHeight = MenuHeight();
+    MoveWindow(barWindowHandle, 0, InViewTop(bottom, screenHeight, menuHeight), screenWidth, BarHeight(menuHeight),
+               TRUE);
+}
+
 // Every message carries the record's size and the bar.
 void AddressDockData()
 {
@@ -206,12 +214,7 @@ void UnregisterFromShell()
     Seams.appBarMessage(ABM_REMOVE, &dockData);
 }
 
-void MoveToEdge()
-{
-    int32_t menuHeight = MenuHeight();
-    MoveWindow(barWindowHandle, 0, InViewTop(userVariables.dockBottom, screenHeight, menuHeight), screenWidth,
-               BarHeight(menuHeight), TRUE);
-}
+void MoveToEdge() { MoveToEdgeAt(userVariables.dockBottom != 0); }
 
 void ApplyAlwaysOnTop()
 {
@@ -275,10 +278,11 @@ void DockWithShell()
     }
 }
 
-bool ChangeAutoHide()
+bool ChangeAutoHide(bool on)
 {
-    if (!SetShellAutoHide(userVariables.autoHide != 0)) return false;
-    if (userVariables.autoHide) {
+    if (!SetShellAutoHide(on)) return false;
+    userVariables.autoHide = on;
+    if (on) {
         ReleaseStrip();
         SlideBar(true);
         return true;
@@ -315,9 +319,11 @@ void FollowDisplayChange()
         MoveToEdge();
 }
 
-bool ChangeEdge()
+bool ChangeEdge(bool bottom)
 {
+    bool wasBottom = userVariables.dockBottom != 0;
     if (newShell && !userVariables.autoHide) {
+        userVariables.dockBottom = bottom;
         // The shell stacks bars of one edge in the order they registered: at
         // the new edge the bar comes last, beside the bars already there.
         AddressDockData();
@@ -327,32 +333,33 @@ bool ChangeEdge()
         DrawStatusText(BarStatus());
         return true;
     }
-    MoveToEdge();
+    MoveToEdgeAt(bottom);
     DrawStatusText(BarStatus());
     if (!newShell) {
+        userVariables.dockBottom = bottom;
         SlideBar(true);  // the old shell's bar always hides
         return true;
     }
     // The old edge's auto-hide place is given up before the new one is asked for.
-    if (userVariables.autoHide) SetShellAutoHideAt(userVariables.dockBottom ? ABE_TOP : ABE_BOTTOM, false);
-    dockData.uEdge = CurrentEdge();
-    if (SetShellAutoHide(true)) {
+    SetShellAutoHideAt(EdgeOf(wasBottom), false);
+    if (SetShellAutoHideAt(EdgeOf(bottom), true)) {
+        userVariables.dockBottom = bottom;
         SlideBar(true);
         return true;
     }
     // Another auto-hide bar holds the new edge: back to the old one, anew.
     Seams.appBarMessage(ABM_REMOVE, &dockData);
     Seams.appBarMessage(ABM_NEW, &dockData);
-    userVariables.dockBottom = userVariables.dockBottom ? 0 : 1;
-    SetWindowPos(barWindowHandle, nullptr, 0, InViewTop(userVariables.dockBottom, screenHeight, MenuHeight()), 0, 0,
+    SetWindowPos(barWindowHandle, nullptr, 0, InViewTop(wasBottom, screenHeight, MenuHeight()), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     barShown = true;  // put in view, so the status text is painted and the mouse rule holds
     SetShellAutoHide(true);
     return false;
 }
 
-void ChangeAlwaysOnTop()
+void ChangeAlwaysOnTop(bool on)
 {
+    userVariables.alwaysOnTop = on;
     fullScreenWindow = nullptr;
     ApplyAlwaysOnTop();
     WatchForeground();

@@ -28,12 +28,13 @@ void AnimateBar(int32_t target);
 void FollowDisplayChange();
 // TaskbarRestarted: a new shell knows no app bars: register as at start-up.
 void TaskbarRestarted();
-// ChangeAutoHide, ChangeEdge: the Options dialog's requests; false when the
-// shell refused.
-bool ChangeAutoHide();
-bool ChangeEdge();
-// ChangeAlwaysOnTop: the Options dialog's request.
-void ChangeAlwaysOnTop();
+// ChangeAutoHide, ChangeEdge: the bar hidden or not, at the bottom edge or
+// the top, as the shell accepts it; the bar's options change with it. false
+// when the shell refused: the bar and its options are as they were.
+bool ChangeAutoHide(bool on);
+bool ChangeEdge(bool bottom);
+// ChangeAlwaysOnTop: the bar on top of other windows, or not.
+void ChangeAlwaysOnTop(bool on);
 // WatchForeground: starts or stops watching for another program's
 // full-screen window, as "always on top" asks.
 void WatchForeground();

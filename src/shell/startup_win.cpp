@@ -109,7 +109,7 @@ int InitInstance()
     CopyText(userName, parsed.userName);
     CopyText(profileFileName, parsed.profileFileName);
     ShowArgumentWarnings(parsed);
-    LoadUserVariables(parsed.switches);
+    LoadUserVariables(userVariables, parsed.switches, !newShell, userName, profileFileName);
 
     LoadBarPopup();
     return 1;
@@ -148,7 +148,7 @@ void ExitBar(bool afterFatalError)
 {
     if (!afterFatalError) {
         if (ProfileChanged(Globals.menus)) SaveProfileOrWarn();
-        if (!SaveUserVariables()) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
+        if (!SaveUserVariables(userVariables, userName)) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
         FreeAllUserMenus(Globals.menus);
     }
     ReleaseBar();

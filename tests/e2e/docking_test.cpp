@@ -68,12 +68,12 @@ TEST_F(Docking, PointerAndHotKeyBringTheHiddenBarInAndOptionsChangeItsPlaceAndIt
         return WindowRect(window).top == top && StripEdge(ABE_TOP) == top + Height(window) &&
                !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     })) << "in view, the bar is on top only as the option says";
-    PressButton(options, IDOK);
+    SetDlgItemTextA(options, IDC_CHIME_SOUND, "C:\\gong.wav"), PressButton(options, IDOK);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(options); }));
     Close(bar);
     EXPECT_EQ(top, StripEdge(ABE_TOP)) << "the strip is given back at the end";
-    timeOnly.autoHide = 0;
-    EXPECT_EQ(BytesOf(timeOnly), Stored(user)) << "the options as changed";
+    timeOnly.autoHide = 0, std::strcpy(timeOnly.chimeSound, "C:\\gong.wav");
+    EXPECT_EQ(BytesOf(timeOnly), Stored(user)) << "the options as changed, the path as typed";
 }
 
 TEST_F(Docking, TheBarStandsBesideOtherBarsAndBehindAnotherProgramsFullScreenWindow)

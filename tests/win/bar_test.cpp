@@ -158,9 +158,11 @@ protected:
         ASSERT_EQ(1, CreateBarWindow());
         KillTimer(barWindowHandle, ALIGN_TIMER_ID);
         KillTimer(barWindowHandle, STATUS_TIMER_ID);
-        options = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
+        record = {userVariables, !newShell, &barAnswers};
+        options = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, LPARAM(&record));
     }
     HWND options = nullptr;
+    OptionsDialogRecord record;  // the dialog's own options
 };
 
 }  // namespace
@@ -173,7 +175,7 @@ TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFull
         notes[] = {{0, 0, ABN_POSCHANGED, 0, 0, twice, 20, 1}, {1, 0, ABN_POSCHANGED, 0, 0, "", -1, 1}, {0, 0, ABN_STATECHANGE, 0, 0, "", 0, 1},
                    {0, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, 0, twice, 20, 1}, {0, 0, ABN_WINDOWARRANGE, 0, 0, "", 0, 1},
                    {0, 0, ABN_FULLSCREENAPP, TRUE, TRUE, "", 0, 0}, {0, 0, ABN_FULLSCREENAPP, TRUE, FALSE, "", 0, 1},
-                   {0, WM_OPTIONS_TOPMOST_CHANGED, 0, 0, 0, "", 0, 0}};  // "Immer sichtbar" switched off
+                   {0, WM_APP, 0, 0, 0, "", 0, 0}};  // the box "Immer sichtbar" switched off
     HWND film = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, screenWidth, screenHeight, 0, 0, 0, 0);
     for (const auto& n : notes) {
         TearDown();
@@ -181,8 +183,9 @@ TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFull
         CreateBar(n.autoHide);
         DestroyWindow(options);  // Wine keeps a window that owns another from becoming topmost again
         SetForegroundWindow(film);
-        docking.clear(), otherBar = 20, userVariables.alwaysOnTop = n.message != WM_OPTIONS_TOPMOST_CHANGED;
-        for (LPARAM on : {n.first, n.second}) SendMessageA(barWindowHandle, n.message ? n.message : callback, n.code, on);
+        docking.clear(), otherBar = 20;
+        for (LPARAM on : {n.first, n.second})
+            n.message == WM_APP ? barAnswers.alwaysOnTop(false) : (void)SendMessageA(barWindowHandle, n.message ? n.message : callback, n.code, on);
         EXPECT_TRUE(n.docking == docking && n.top == (Top() < 0 ? -1 : Top())) << &n - notes << docking << " at " << Top();
         bool onTop = GetWindowLongA(barWindowHandle, GWL_EXSTYLE) & WS_EX_TOPMOST, below = driver::Below(barWindowHandle, film);
         EXPECT_TRUE(n.onTop == onTop && (n.code != ABN_FULLSCREENAPP || n.onTop != below)) << &n - notes;
@@ -242,7 +245,7 @@ TEST_F(Bar, TheOldShellsBarAlwaysHidesAndNeitherItNorTheEndOfAFatalStartSendsAnA
     FormatUserKeyName(key, sizeof key, userName);
     UserVariables stored = {1, 0, 0, 1, 0, 0, 1, 0, ""};  // auto-hide off
     ASSERT_TRUE(driver::WriteRegistryValue(key, "User_Variables", REG_BINARY, &stored, sizeof stored));
-    LoadUserVariables(CommandLineSwitches{});
+    LoadUserVariables(userVariables, CommandLineSwitches{}, !newShell, userName, profileFileName);
     driver::DeleteRegistryKey(key);
     EXPECT_EQ(1u, userVariables.autoHide) << "hidden although stored off";
     driver::BoxWatcher boxes;  // the old shell's auto-hide cannot be switched off
@@ -317,9 +320,10 @@ TEST_F(Bar, FreeMemoryFromTheLookedUpCallElseFromTheOldOne)
 
 TEST_F(Bar, StatusTextAndBatteryEndSevenPixelsFromTheRightInTheMenuFontAndAFailedPowerQueryShowsNoBattery)
 {
-    userVariables.showTime = userVariables.showFreeMemory = 0, userVariables.showUserName = 1;
+    userVariables.showTime = userVariables.showFreeMemory = 0;
     CopyText(userName, "anna");
     CreateBar(0);
+    SendDlgItemMessageA(options, IDC_SHOW_USER_NAME, BM_CLICK, 0, 0);  // the name from now on, as the box asks
     NONCLIENTMETRICSA metrics = {};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0);

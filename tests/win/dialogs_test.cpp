@@ -11,12 +11,12 @@
 #include "win_bar_fixture.h"
 
 namespace {
-std::string asked, played;  // the requests the bar got, the sounds played
-LRESULT CALLBACK Owner(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message > WM_APP && message < WM_APP + 9) return asked += " " + std::to_string(message - WM_APP), 1;
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+std::string asked, played;  // the requests the bar got, with the values wanted; the sounds played
+const BarAnswers answers = {
+    [](const UserVariables& w) { asked += " status " + std::to_string(w.showDate + w.showFreeMemory + w.showTime + w.showUserName); },
+    [](bool on) { asked += " chime " + std::to_string(on); }, [](bool on) { asked += " top " + std::to_string(on); },
+    [](bool on) { return asked += " autohide " + std::to_string(on), true; },
+    [](bool bottom) { return asked += " bottom " + std::to_string(bottom), true; }};
 BOOL WINAPI Play(const char* path) { return played += std::string(" play ") + path, TRUE; }
 std::string Joined(const std::vector<std::string>& lines, std::string all = "")
 {
@@ -119,10 +119,6 @@ TEST(Dialogs, EveryEditorButtonAndDoubleClickDoesItsOwnActionOnTheMenusAndTheLis
 TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheRecord)
 {
     appInstance = GetModuleHandleA(nullptr);
-    newShell = true;
-    WNDCLASSA owner = {0, Owner, 0, 0, appInstance, nullptr, nullptr, nullptr, nullptr, "OptionsOwner"};
-    RegisterClassA(&owner);
-    barWindowHandle = CreateWindowA("OptionsOwner", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, appInstance, nullptr);
     driver::TempDir dir;  // a WAV file that plays (8 kHz mono, no samples) whose path is the 79 characters the field takes
     const std::string wav = dir.File(std::string(79 - 5 - dir.Path().size(), 'g') + ".wav"), noWav = dir.File("kein.wav");
     const char header[] = "RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0\x40\x1F\0\0\x01\0\x08\0data\0\0\0";
@@ -130,28 +126,28 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
     ASSERT_TRUE(driver::WriteFileBytes(noWav, std::vector<unsigned char>(44, 'x')));
     UserVariables blank = {};
     CopyText(blank.chimeSound, wav.c_str());
-    // Each box, its field, and the request to the bar a click makes (as numbered after WM_APP).
+    // Each box, its field, and the request to the bar a click makes.
     const struct { int box; uint32_t UserVariables::*field; const char* request; } boxes[] = {
-        {IDC_ALWAYS_ON_TOP, &UserVariables::alwaysOnTop, " 2"}, {IDC_HOURLY_CHIME, &UserVariables::hourlyChime, ""},
-        {IDC_SHOW_DATE, &UserVariables::showDate, " 1"}, {IDC_SHOW_FREE_MEMORY, &UserVariables::showFreeMemory, " 1"},
-        {IDC_DOCK_BOTTOM, &UserVariables::dockBottom, " 4"}, {IDC_AUTO_HIDE, &UserVariables::autoHide, " 3"},
-        {IDC_SHOW_TIME, &UserVariables::showTime, " 1"}, {IDC_SHOW_USER_NAME, &UserVariables::showUserName, " 1"}};
+        {IDC_ALWAYS_ON_TOP, &UserVariables::alwaysOnTop, " top 0"}, {IDC_HOURLY_CHIME, &UserVariables::hourlyChime, " chime 0"},
+        {IDC_SHOW_DATE, &UserVariables::showDate, " status 0"}, {IDC_SHOW_FREE_MEMORY, &UserVariables::showFreeMemory, " status 0"},
+        {IDC_DOCK_BOTTOM, &UserVariables::dockBottom, " bottom 0"}, {IDC_AUTO_HIDE, &UserVariables::autoHide, " autohide 0"},
+        {IDC_SHOW_TIME, &UserVariables::showTime, " status 0"}, {IDC_SHOW_USER_NAME, &UserVariables::showUserName, " status 0"}};
     for (const auto& b : boxes) {
         SCOPED_TRACE(b.box);
         UserVariables stored = blank;
         stored.*b.field = 1;
-        userVariables = stored;
-        HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
+        OptionsDialogRecord record = {stored, false, &answers};
+        HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDialogProc, LPARAM(&record));
         std::string checked, path = driver::WindowText(GetDlgItem(dialog, IDC_CHIME_SOUND));
         for (const auto& other : boxes) checked += IsDlgButtonChecked(dialog, other.box) ? "x" : ".";
         EXPECT_EQ(std::string(&b - boxes, '.') + "x" + std::string(boxes + 7 - &b, '.') + " " + wav, checked + " " + path);
         asked.clear();
         SendDlgItemMessageA(dialog, b.box, BM_CLICK, 0, 0);
-        EXPECT_EQ(driver::BytesOf(blank), driver::BytesOf(userVariables)) << "only its own field, off";
+        EXPECT_EQ(driver::BytesOf(blank), driver::BytesOf(record.options)) << "only its own field, off";
         EXPECT_EQ(b.request, asked);
         SendDlgItemMessageA(dialog, b.box, BM_CLICK, 0, 0);
         SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
-        EXPECT_EQ(driver::BytesOf(stored), driver::BytesOf(userVariables)) << "on again, and OK keeps it";
+        EXPECT_EQ(driver::BytesOf(stored), driver::BytesOf(record.options)) << "on again, and OK keeps it";
         DestroyWindow(dialog);
     }
     // OK and Testen with the chime on or off, a WAV path or none, the sound played or a stand-in: the warnings,
@@ -167,10 +163,10 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
     for (const auto& p : presses) {
         SCOPED_TRACE(&p - presses);
         driver::BoxWatcher watcher;
-        userVariables = blank;
-        userVariables.hourlyChime = p.chime;
+        OptionsDialogRecord record = {blank, false, &answers};
+        record.options.hourlyChime = p.chime;
         Seams.playChimeSound = p.real ? sound.real : Play;
-        HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, 0);
+        HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDialogProc, LPARAM(&record));
         ShowWindow(dialog, SW_SHOW);
         SetDlgItemTextA(dialog, IDC_CHIME_SOUND, p.path.c_str());
         played.clear();
@@ -179,6 +175,4 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
         EXPECT_EQ(p.after, played + (IsWindowVisible(dialog) ? "" : " closed"));
         DestroyWindow(dialog);
     }
-    DestroyWindow(barWindowHandle);
-    barWindowHandle = nullptr;
 }

@@ -53,9 +53,10 @@ TEST(Editor, FileChosenInTheFileDialogFillsTheFieldOfItsKind)
     driver::TempDir dir;
     ProgramItem item = {};
     EntryDialogParams entry = {&item, nullptr, 0, nullptr};
+    OptionsDialogRecord options = {};
     const struct { int dialog; DLGPROC procedure; LPARAM parameter; int browse, field; const char *title, *filter, *file; }
         kinds[] = {
-            {IDD_OPTIONS, OptionsDialogProc, 0, IDC_BROWSE_SOUND, IDC_CHIME_SOUND, WAV_BROWSE_TITLE, WAV_FILTER, ".wav"},
+            {IDD_OPTIONS, OptionsDialogProc, reinterpret_cast<LPARAM>(&options), IDC_BROWSE_SOUND, IDC_CHIME_SOUND, WAV_BROWSE_TITLE, WAV_FILTER, ".wav"},
             {IDD_PROGRAM_ENTRY, ProgramItemDialogProc, reinterpret_cast<LPARAM>(&entry), IDC_ENTRY_BROWSE,
              IDC_ENTRY_PATH, PROGRAM_BROWSE_TITLE, PROGRAM_FILTER, ".exe"}};
     for (const auto& k : kinds) {

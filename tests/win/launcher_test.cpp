@@ -81,11 +81,10 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         CopyText(item.path, c.path.c_str());
-        newShell = !c.oldShell;
         process = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         call.clear();
         driver::BoxWatcher boxes;
-        EXPECT_EQ(!c.warning, LaunchProgramItem(&item));
+        EXPECT_EQ(!c.warning, LaunchProgramItem(&item, nullptr, c.oldShell));
         EXPECT_EQ(c.warning ? driver::Lines{c.warning} : driver::Lines{}, boxes.Texts());
         EXPECT_EQ(c.call, call);
         DWORD flags;
@@ -93,5 +92,4 @@ TEST(Launcher, ShellsGetTheEntryOrItsShortcutsTargetAndOldShellErrorsAreNamed)
         EXPECT_EQ(started, !GetHandleInformation(process, &flags)) << "the started program's handle is closed";
         if (!started) CloseHandle(process);
     }
-    newShell = true;
 }
