@@ -27,10 +27,8 @@ void ReadWavField(HWND dialog, char (&path)[WAV_FIELD_SIZE])
     SendMessageA(GetDlgItem(dialog, IDC_CHIME_SOUND), WM_GETTEXT, sizeof path, reinterpret_cast<LPARAM>(path));
 }
 
-OptionsDialogRecord* RecordOf(HWND dialog)
-{
-    return reinterpret_cast<OptionsDialogRecord*>(GetWindowLongA(dialog, DWL_USER));
-}
+// The open dialog's record: one Options dialog runs at a time.
+OptionsDialogRecord* openRecord;
 
 void Init(HWND dialog, const UserVariables& options)
 {
@@ -171,11 +169,14 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 {
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongA(dialog, DWL_USER, lParam);
-        Init(dialog, reinterpret_cast<OptionsDialogRecord*>(lParam)->options);
+        openRecord = reinterpret_cast<OptionsDialogRecord*>(lParam);
+        Init(dialog, openRecord->options);
         return TRUE;
+    case WM_DESTROY:
+        openRecord = nullptr;
+        return FALSE;
     case WM_COMMAND: {
-        OptionsDialogRecord* record = RecordOf(dialog);
+        OptionsDialogRecord* record = openRecord;
         if (!record) return FALSE;
         if (wParam == IDOK) return Ok(dialog, record->options);
         // Esc (IDCANCEL) falls through to nothing: there is no Cancel.
