@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "base/process_state_win.h"
 #include "base/text.h"
 #include "menus/menu_bar_win.h"
 #include "menus/menu_model.h"
@@ -71,29 +70,29 @@ double Median(std::vector<double> values)
 int main()
 {
     BuildModel();
-    barWindowHandle = CreateWindowExA(0, "STATIC", "bench", WS_POPUP, 0, 0, 800, 40, nullptr, nullptr, nullptr, nullptr);
+    HWND bar = CreateWindowExA(0, "STATIC", "bench", WS_POPUP, 0, 0, 800, 40, nullptr, nullptr, nullptr, nullptr);
     // Each kind in a block of its own, so each destroys its own previous bar
     // while it is attached, as a rebuild does.
     std::vector<double> built, plain;
     for (int round = 0; round < ROUNDS; ++round) {
         double start = Now();
         // As the bar puts each build on its window.
-        DestroyMenu(GetMenu(barWindowHandle));
-        SetMenu(barWindowHandle, BuildMenuBar(menus).menu);
-        DrawMenuBar(barWindowHandle);
+        DestroyMenu(GetMenu(bar));
+        SetMenu(bar, BuildMenuBar(menus).menu);
+        DrawMenuBar(bar);
         built.push_back(Now() - start);
     }
-    HMENU plainBar = GetMenu(barWindowHandle);
+    HMENU plainBar = GetMenu(bar);
     for (int round = 0; round < ROUNDS; ++round) {
         double start = Now();
-        plainBar = PlainLoop(barWindowHandle, plainBar);
+        plainBar = PlainLoop(bar, plainBar);
         plain.push_back(Now() - start);
     }
     std::printf("menu bar of %d menus x %d entries (%d rounds, median):\n", MENUS, ENTRIES, ROUNDS);
     std::printf("  BuildMenuBar        %8.2f ms\n", Median(built));
     std::printf("  plain AppendMenuA   %8.2f ms\n", Median(plain));
     std::printf("  ratio               %8.2f\n", Median(built) / Median(plain));
-    DestroyWindow(barWindowHandle);
+    DestroyWindow(bar);
     FreeCommandBindings(menus);
     FreeAllUserMenus(menus);
     return 0;

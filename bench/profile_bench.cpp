@@ -10,7 +10,6 @@
 
 #include "menus/menu_model.h"
 #include "menus/profile_file.h"
-#include "base/process_state.h"
 #include "base/text.h"
 
 namespace {
@@ -82,12 +81,12 @@ int main()
 {
     std::filesystem::path dir = std::filesystem::temp_directory_path() / "deskrail_profile_bench";
     std::filesystem::create_directories(dir);
-    CopyText(programDirectory, dir.string().c_str());
-    CopyText(profileFileName, "deskrail.bench");
+    const std::string directory = dir.string();
+    const ProfilePlace place = {directory.c_str(), "deskrail.bench"};
     const std::string profilePath = (dir / "deskrail.bench").string();
 
     BuildModel();
-    if (!SaveProfile(menus, keepOldFile)) return 1;
+    if (!SaveProfile(menus, place, keepOldFile)) return 1;
     std::vector<unsigned char> bytes = Encoded();
     std::vector<unsigned char> buffer(bytes.size());
 
@@ -101,15 +100,15 @@ int main()
         if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) std::abort();
         if (std::fclose(file) != 0) std::abort();
     });
-    double save = MedianMilliseconds([] {
-        if (!SaveProfile(menus, keepOldFile)) std::abort();
+    double save = MedianMilliseconds([&place] {
+        if (!SaveProfile(menus, place, keepOldFile)) std::abort();
     });
     FreeAllUserMenus(menus);
     bool same = true;
-    double load = MedianMilliseconds([&same] { same = !LoadProfile(menus).fatal && same; }, [] { FreeAllUserMenus(menus); });
+    double load = MedianMilliseconds([&same, &place] { same = !LoadProfile(menus, place).fatal && same; }, [] { FreeAllUserMenus(menus); });
     same = same && Encoded() == bytes;
     // How much of the load is building the records rather than reading.
-    double decode = MedianMilliseconds([&] { LoadProfileBytes(menus, bytes.data(), bytes.size()); },
+    double decode = MedianMilliseconds([&] { LoadProfileBytes(menus, bytes.data(), bytes.size(), "deskrail.bench"); },
                                        [] { FreeAllUserMenus(menus); });
     FreeAllUserMenus(menus);
     std::filesystem::remove_all(dir);

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "base/process_state.h"
 #include "base/text.h"
 #include "menus/profile_file.h"
 #include "menus/profile_text.h"
@@ -52,9 +51,8 @@ Bytes Canonical(const uint8_t* data, size_t size)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    CopyText(profileFileName, "deskrail.fuzz");
     MenuList menus = {};
-    ProfileLoad load = LoadProfileBytes(menus, data, size);
+    ProfileLoad load = LoadProfileBytes(menus, data, size, "deskrail.fuzz");
     if (load.fatal ? menus.menuListHead != nullptr || !load.message[0] : load.message[0] != '\0') std::abort();
     if (!ModelBreach(menus).empty()) std::abort();
     // An empty file gives the default menus, which have no input to compare with.
@@ -65,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         unsigned char* bytes = nullptr;
         size_t length = 0;
         char message[400];
-        ExportProfileText(data, size, [](const char* piece, size_t n, void* out) { static_cast<std::string*>(out)->append(piece, n); }, &text);
+        ExportProfileText(data, size, "deskrail.fuzz", [](const char* piece, size_t n, void* out) { static_cast<std::string*>(out)->append(piece, n); }, &text);
         if (saved != Canonical(data, size) || Describe(menus) != model ||
             !ProfileFromText(text.data(), text.size(), bytes, length, message, sizeof message) || Bytes(bytes, bytes + length) != Bytes(data, data + size))
             std::abort();

@@ -23,7 +23,7 @@ void Append(const char* text, size_t length, void* context) { static_cast<std::s
 std::string Export(const unsigned char* bytes, size_t size)
 {
     std::string text;
-    Check(!ExportProfileText(bytes, size, Append, &text).fatal);
+    Check(!ExportProfileText(bytes, size, "deskrail.fuzz", Append, &text).fatal);
     const unsigned char* at = reinterpret_cast<const unsigned char*>(text.data());
     unsigned long character;
     for (size_t i = 0, length; i < text.size(); i += length)

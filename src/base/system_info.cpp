@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "base/platform.h"
-#include "base/process_state.h"
 #include "base/text.h"
 
 SystemFlags ClassifyVersion(uint32_t version)
@@ -29,11 +28,11 @@ int DirectoryFromModulePath(char* directory, size_t size, const char* modulePath
     return 1;
 }
 
-int ProgramFilePath(char* path, size_t size, const char* name)
+int ProgramFilePath(char* path, size_t size, const char* directory, const char* name)
 {
     if (name[0] == '\\' || name[0] == '/' || (name[0] && name[1] == ':')) return CopyTextN(path, size, name);
-    size_t length = std::strlen(programDirectory);
-    bool separated = length && (programDirectory[length - 1] == '\\' || programDirectory[length - 1] == PATH_SEPARATOR);
+    size_t length = std::strlen(directory);
+    bool separated = length && (directory[length - 1] == '\\' || directory[length - 1] == PATH_SEPARATOR);
     char separator[2] = {separated ? '\0' : PATH_SEPARATOR, '\0'};
-    return FormatTextN(path, size, "%s%s%s", programDirectory, separator, name);
+    return FormatTextN(path, size, "%s%s%s", directory, separator, name);
 }

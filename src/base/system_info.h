@@ -17,7 +17,7 @@ SystemFlags ClassifyVersion(uint32_t version);
 // the path has none or the directory does not fit.
 int DirectoryFromModulePath(char* directory, size_t size, const char* modulePath);
 
-// ProgramFilePath: the file's full path in programDirectory; a name with its
-// own drive or root stays as it is. The process's current folder is never
-// used: file dialogs and shortcuts move it. 0 when it does not fit.
-int ProgramFilePath(char* path, size_t size, const char* name);
+// ProgramFilePath: the file's full path in the program's directory; a name
+// with its own drive or root stays as it is. The process's current folder is
+// never used: file dialogs and shortcuts move it. 0 when it does not fit.
+int ProgramFilePath(char* path, size_t size, const char* directory, const char* name);

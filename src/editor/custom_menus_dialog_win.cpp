@@ -9,7 +9,6 @@
 #include <new>
 
 #include "base/messages.h"
-#include "base/process_state_win.h"
 #include "base/text.h"
 #include "base/texts.h"
 #include "editor/entry_dialogs_win.h"
@@ -94,10 +93,13 @@ ProgramItem* SelectedEntry(HWND dialog, int* line)
     return static_cast<ProgramItem*>(LineRecord(dialog, IDC_PROGRAMS, *line));
 }
 
+// The module the editor's dialog came from holds the entry dialogs and icons too.
+HINSTANCE InstanceOf(HWND dialog) { return reinterpret_cast<HINSTANCE>(GetWindowLongA(dialog, GWL_HINSTANCE)); }
+
 // OpenEntryDialog: true when the dialog stored its record, which params then names.
 bool OpenEntryDialog(HWND dialog, int resource, DLGPROC procedure, EntryDialogParams& params)
 {
-    return DialogBoxParamA(appInstance, MAKEINTRESOURCEA(resource), dialog, procedure,
+    return DialogBoxParamA(InstanceOf(dialog), MAKEINTRESOURCEA(resource), dialog, procedure,
                            reinterpret_cast<LPARAM>(&params)) == IDOK;
 }
 
@@ -339,7 +341,7 @@ void InitDialog(HWND dialog, MenuList* menus)
     editedMenus = menus;
     static const WORD ICON_IDS[4] = {IDI_ARROW_UP, IDI_ARROW_DOWN, IDI_ARROW_UP_PRESSED, IDI_ARROW_DOWN_PRESSED};
     for (int i = 0; i < 4; ++i)
-        arrowIcons[i] = static_cast<HICON>(LoadImageA(appInstance, MAKEINTRESOURCEA(ICON_IDS[i]), IMAGE_ICON, 16, 16, 0));
+        arrowIcons[i] = static_cast<HICON>(LoadImageA(InstanceOf(dialog), MAKEINTRESOURCEA(ICON_IDS[i]), IMAGE_ICON, 16, 16, 0));
     ListMenus(dialog);
     DragAcceptFiles(GetDlgItem(dialog, IDC_MENUS), TRUE);
     EnableWindow(GetDlgItem(dialog, IDC_DELETE_MENU), FALSE);

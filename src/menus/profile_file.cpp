@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "base/name_sizes.h"
 #include "base/platform.h"
-#include "base/process_state.h"
 #include "base/system_info.h"
 #include "base/text.h"
 #include "base/texts.h"
@@ -206,7 +206,7 @@ bool BuildDefaultMenus(MenuList& menus)
            AddDefaultEntry(games, DEFAULT_SOLITAIRE_ENTRY, solitaire);
 }
 
-ProfileLoad FinishLoad(MenuList& menus, const LoadOutcome& outcome)
+ProfileLoad FinishLoad(MenuList& menus, const LoadOutcome& outcome, const char* fileName)
 {
     ProfileLoad load = {false, false, false, ""};
     switch (outcome.end) {
@@ -215,7 +215,7 @@ ProfileLoad FinishLoad(MenuList& menus, const LoadOutcome& outcome)
         load.tailDropped = outcome.tailDropped;
         return load;
     case LOAD_UNREADABLE:
-        FormatTextN(load.message, sizeof load.message, PROFILE_UNREADABLE_FORMAT, profileFileName);
+        FormatTextN(load.message, sizeof load.message, PROFILE_UNREADABLE_FORMAT, fileName);
         break;
     case LOAD_EMPTY:
         if (BuildDefaultMenus(menus)) return load;
@@ -226,7 +226,7 @@ ProfileLoad FinishLoad(MenuList& menus, const LoadOutcome& outcome)
         break;
     case LOAD_CUT_ENTRY:
         FormatTextN(load.message, sizeof load.message, PROFILE_CUT_ENTRY_FORMAT, outcome.menuNumber,
-                    outcome.entryNumber, profileFileName);
+                    outcome.entryNumber, fileName);
         break;
     case LOAD_NO_MEMORY:
         CopyText(load.message, PROFILE_NO_MEMORY_TEXT);
@@ -254,7 +254,7 @@ void WriteRecords(const MenuList& menus, Put put)
     }
 }
 
-const char* SavedFileName() { return profileFileName[0] ? profileFileName : "default.dr"; }
+const char* SavedFileName(const ProfilePlace& place) { return place.fileName[0] ? place.fileName : "default.dr"; }
 
 // KeepCopy: the file's bytes, whole, under another name.
 bool KeepCopy(const char* name, const char* copy)
@@ -268,26 +268,27 @@ bool KeepCopy(const char* name, const char* copy)
 
 }  // namespace
 
-ProfileLoad LoadProfile(MenuList& menus)
+ProfileLoad LoadProfile(MenuList& menus, const ProfilePlace& place)
 {
     unsigned char* data = nullptr;
     size_t size = 0;
     char path[PROFILE_PATH_SIZE];
-    if (!ProgramFilePath(path, sizeof path, profileFileName)) return FinishLoad(menus, {LOAD_UNREADABLE, 0, 0});
+    const char* name = place.fileName;
+    if (!ProgramFilePath(path, sizeof path, place.directory, name)) return FinishLoad(menus, {LOAD_UNREADABLE, 0, 0}, name);
     switch (ReadWholeFile(path, data, size)) {
     case FILE_MISSING:
         // A replace cut short on Windows 95 leaves the old file under another name.
-        if (!RestoreSetAside(path) || ReadWholeFile(path, data, size) != FILE_READ) return FinishLoad(menus, {LOAD_EMPTY, 0, 0});
+        if (!RestoreSetAside(path) || ReadWholeFile(path, data, size) != FILE_READ) return FinishLoad(menus, {LOAD_EMPTY, 0, 0}, name);
         break;
     case FILE_UNREADABLE:
         // Held by another program, say: the defaults would be saved over it.
-        return FinishLoad(menus, {LOAD_UNREADABLE, 0, 0});
+        return FinishLoad(menus, {LOAD_UNREADABLE, 0, 0}, name);
     case FILE_TOO_BIG:
-        return FinishLoad(menus, {LOAD_NO_MEMORY, 0, 0});
+        return FinishLoad(menus, {LOAD_NO_MEMORY, 0, 0}, name);
     case FILE_READ:
         break;
     }
-    ProfileLoad load = LoadProfileBytes(menus, data, size);
+    ProfileLoad load = LoadProfileBytes(menus, data, size, name);
     if (load.fatal) delete[] data;
     else KeepAsRead(data, size);
     return load;
@@ -302,13 +303,13 @@ bool ProfileChanged(const MenuList& menus)
     return !same;
 }
 
-ProfileLoad ReloadProfile(MenuList& menus)
+ProfileLoad ReloadProfile(MenuList& menus, const ProfilePlace& place)
 {
     unsigned char* heldBytes = asRead;
     size_t heldSize = asReadSize;
     asRead = nullptr;
     MenuList loaded = {};
-    ProfileLoad load = LoadProfile(loaded);
+    ProfileLoad load = LoadProfile(loaded, place);
     if (load.fatal) {
         // The menus shown stay, and so does what they are compared with.
         KeepAsRead(heldBytes, heldSize);
@@ -320,10 +321,10 @@ ProfileLoad ReloadProfile(MenuList& menus)
     return load;
 }
 
-ProfileLoad LoadProfileBytes(MenuList& menus, const unsigned char* data, size_t size)
+ProfileLoad LoadProfileBytes(MenuList& menus, const unsigned char* data, size_t size, const char* fileName)
 {
     ProfileSource source(data, size);
-    return FinishLoad(menus, ReadMenus(menus, source));
+    return FinishLoad(menus, ReadMenus(menus, source), fileName);
 }
 
 unsigned char* EncodeProfile(const MenuList& menus, size_t& size)
@@ -340,10 +341,10 @@ unsigned char* EncodeProfile(const MenuList& menus, size_t& size)
     return bytes;
 }
 
-int SaveProfile(const MenuList& menus, bool& keepOldFile)
+int SaveProfile(const MenuList& menus, const ProfilePlace& place, bool& keepOldFile)
 {
     char path[PROFILE_PATH_SIZE];
-    if (!ProgramFilePath(path, sizeof path, SavedFileName())) return 0;
+    if (!ProgramFilePath(path, sizeof path, place.directory, SavedFileName(place))) return 0;
     if (keepOldFile) {
         char backup[PROFILE_PATH_SIZE];
         if (!FormatTextN(backup, sizeof backup, "%s.bak", path) || !KeepCopy(path, backup)) return 0;
@@ -357,19 +358,20 @@ int SaveProfile(const MenuList& menus, bool& keepOldFile)
     return saved;
 }
 
-bool ProfileFileChanged()
+bool ProfileFileChanged(const ProfilePlace& place)
 {
     char path[PROFILE_PATH_SIZE];
     unsigned char* data = nullptr;
     size_t size = 0;
-    FileRead read = ProgramFilePath(path, sizeof path, profileFileName) ? ReadWholeFile(path, data, size) : FILE_UNREADABLE;
+    FileRead read = ProgramFilePath(path, sizeof path, place.directory, place.fileName) ? ReadWholeFile(path, data, size)
+                                                                                  : FILE_UNREADABLE;
     bool same = (read == FILE_MISSING && !asRead) ||
                 (read == FILE_READ && size == asReadSize && (!size || std::memcmp(data, asRead, size) == 0));
     delete[] data;
     return !same;
 }
 
-void FormatProfileWriteFailed(char* text, size_t size)
+void FormatProfileWriteFailed(char* text, size_t size, const ProfilePlace& place)
 {
-    FormatTextN(text, size, PROFILE_WRITE_FAILED_FORMAT, SavedFileName());
+    FormatTextN(text, size, PROFILE_WRITE_FAILED_FORMAT, SavedFileName(place));
 }

@@ -31,14 +31,20 @@ struct ProfileLoad {
 
 struct MenuList;
 
-// LoadProfile: fills the menu list from profileFileName in programDirectory,
-// or with the default menus when the file is missing or empty. A file that
-// exists but cannot be read is fatal, so the defaults are never saved over it.
-// The file is never written.
-ProfileLoad LoadProfile(MenuList& menus);
+// ProfilePlace: where the profile lies: the program's directory and the
+// file's name there, which the messages show ("" saves as "default.dr").
+struct ProfilePlace {
+    const char* directory;
+    const char* fileName;
+};
 
-// LoadProfileBytes: LoadProfile for a file holding these bytes.
-ProfileLoad LoadProfileBytes(MenuList& menus, const unsigned char* data, size_t size);
+// LoadProfile: fills the menu list from the file, or with the default menus
+// when the file is missing or empty. A file that exists but cannot be read is
+// fatal, so the defaults are never saved over it. The file is never written.
+ProfileLoad LoadProfile(MenuList& menus, const ProfilePlace& place);
+
+// LoadProfileBytes: LoadProfile for a file of that name holding these bytes.
+ProfileLoad LoadProfileBytes(MenuList& menus, const unsigned char* data, size_t size, const char* fileName);
 
 // ProfileChanged: whether the menus differ from the file as last read or
 // written (a missing or empty file always does): only then does the end of a
@@ -47,22 +53,21 @@ bool ProfileChanged(const MenuList& menus);
 
 // ReloadProfile: the menus read again from the file; a fatal load keeps
 // those held before. The caller rebuilds the menu bar.
-ProfileLoad ReloadProfile(MenuList& menus);
+ProfileLoad ReloadProfile(MenuList& menus, const ProfilePlace& place);
 
 // The registered window message by which deskrail-profile tells a running bar
 // that it wrote a profile; each bar then looks whether it was its own.
 inline constexpr char PROFILE_WRITTEN_MESSAGE[] = "DeskRailProfileWritten";
 
-// SaveProfile: writes the menu list to profileFileName ("default.dr" when
-// empty) in programDirectory, so that a failed save leaves the old file
-// whole. keepOldFile (a load's tailDropped, kept by the caller) first keeps
+// SaveProfile: writes the menu list to the file, so that a failed save
+// leaves the old file whole. keepOldFile (a load's tailDropped, kept by the caller) first keeps
 // the old file as "<name>.bak" and is cleared then. 0 on failure; the caller
 // warns with FormatProfileWriteFailed.
-int SaveProfile(const MenuList& menus, bool& keepOldFile);
-void FormatProfileWriteFailed(char* text, size_t size);
+int SaveProfile(const MenuList& menus, const ProfilePlace& place, bool& keepOldFile);
+void FormatProfileWriteFailed(char* text, size_t size, const ProfilePlace& place);
 // ProfileFileChanged: whether the file no longer holds the bytes last read or
 // written (another program wrote it).
-bool ProfileFileChanged();
+bool ProfileFileChanged(const ProfilePlace& place);
 
 // EncodeProfile: the bytes SaveProfile writes, in a block of their own
 // (delete[] it); null when memory ran out.

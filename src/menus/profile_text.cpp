@@ -335,11 +335,12 @@ bool Parse(Parser& p, const char* text, size_t length)
 
 }  // namespace
 
-ProfileLoad ExportProfileText(const unsigned char* data, size_t size, TextSink sink, void* context)
+ProfileLoad ExportProfileText(const unsigned char* data, size_t size, const char* fileName, TextSink sink,
+                              void* context)
 {
     // The loader decides what is loadable, on menus of its own.
     MenuList scratch = {};
-    ProfileLoad load = LoadProfileBytes(scratch, data, size);
+    ProfileLoad load = LoadProfileBytes(scratch, data, size, fileName);
     FreeAllUserMenus(scratch);
     if (load.fatal) return load;
     Writer out = {sink, context};

@@ -8,9 +8,10 @@
 // TextSink: takes the text piece by piece.
 typedef void (*TextSink)(const char* text, size_t length, void* context);
 
-// ExportProfileText: the text form of a profile file's bytes. A file the
-// program cannot load gives the loader's fatal outcome and no text.
-ProfileLoad ExportProfileText(const unsigned char* data, size_t size, TextSink sink, void* context);
+// ExportProfileText: the text form of the bytes of the named profile file. A
+// file the program cannot load gives the loader's fatal outcome and no text.
+ProfileLoad ExportProfileText(const unsigned char* data, size_t size, const char* fileName, TextSink sink,
+                              void* context);
 
 // ProfileFromText: the file's bytes for a text (delete[] them; null when
 // empty). 0 on a bad text, with "Zeile n: ..." in message.

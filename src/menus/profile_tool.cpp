@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "base/platform.h"
-#include "base/process_state.h"
 #include "base/text.h"
 #include "base/texts.h"
 
@@ -20,9 +19,7 @@ int Failed(ToolMessage fail, const char* format, const char* path)
 
 int Export(const char* path, const unsigned char* data, size_t size, TextSink out, ToolMessage fail)
 {
-    // The loader names the file in its messages.
-    CopyText(profileFileName, path);
-    ProfileLoad load = ExportProfileText(data, size, out, nullptr);
+    ProfileLoad load = ExportProfileText(data, size, path, out, nullptr);
     if (!load.fatal) return 0;
     fail(load.message);
     return 1;

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "base/process_state.h"
+#include "base/name_sizes.h"
 #include "settings/user_variables.h"
 
 // LoadUserVariables: the user's stored record (the defaults, with a greeting,

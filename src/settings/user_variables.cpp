@@ -6,7 +6,6 @@
 #include "base/texts.h"
 
 // The options of this run; every floor above reads them directly.
-UserVariables userVariables;
 
 void SetDefaultUserVariables(UserVariables& options)
 {

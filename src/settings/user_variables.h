@@ -39,8 +39,6 @@ enum { USER_KEY_NAME_SIZE = 64 };
 inline constexpr char PROFILE_NAME_FORMAT[] = "deskrail.%s";
 inline constexpr char DEFAULT_PROFILE_NAME[] = "deskrail.default";
 
-extern UserVariables userVariables;
-
 // SetDefaultUserVariables: all nine fields to their defaults (path all zero).
 void SetDefaultUserVariables(UserVariables& options);
 

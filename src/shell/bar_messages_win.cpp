@@ -2,7 +2,6 @@
 // key, the auto-hide rules, what other programs tell the bar, and the end.
 #include "base/messages.h"
 #include "base/messages_win.h"
-#include "base/process_state_win.h"
 #include "base/seams_win.h"
 #include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
@@ -21,7 +20,8 @@
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
 #include "shell/globals.h"
-#include "shell/shell_state_win.h"
+#include "shell/globals_win.h"
+#include "shell/bar_ids_win.h"
 #include "shell/startup_win.h"
 #include "status/status_line_win.h"
 
@@ -68,7 +68,7 @@ LRESULT ExitSequence(HWND bar)
 
 void HotKeyAction(HWND bar)
 {
-    HWND open = EnabledBarWindow(barWindowHandle);
+    HWND open = EnabledBarWindow(Handles.barWindowHandle);
     if (open != bar) {
         // A dialog or box of the bar is open: it is what the user works in.
         if (open) SetForegroundWindow(open);
@@ -86,23 +86,23 @@ void HotKeyAction(HWND bar)
 // when the mouse has left.
 void MouseOverBar(HWND bar)
 {
-    if (!userVariables.autoHide) return;
-    if (!barShown) {
+    if (!Globals.userVariables.autoHide) return;
+    if (!Globals.barShown) {
         POINT cursor;
         GetCursorPos(&cursor);
-        if (CursorBringsBarIn(cursor.x, screenWidth)) SlideBar(false);
-    } else if (autoHideTimerSet) {
+        if (CursorBringsBarIn(cursor.x, Globals.screenWidth)) SlideBar(false);
+    } else if (Globals.autoHideTimerSet) {
         KillTimer(bar, AUTOHIDE_TIMER_ID);
     }
-    autoHideTimerSet = SetTimer(bar, AUTOHIDE_TIMER_ID, 500, nullptr) != 0;
+    Globals.autoHideTimerSet = SetTimer(bar, AUTOHIDE_TIMER_ID, 500, nullptr) != 0;
 }
 
 void AutoHidePoll(HWND bar)
 {
-    if (!userVariables.autoHide) {
+    if (!Globals.userVariables.autoHide) {
         // Auto-hide was switched off while the poll ran: it has nothing to watch.
         KillTimer(bar, AUTOHIDE_TIMER_ID);
-        autoHideTimerSet = false;
+        Globals.autoHideTimerSet = false;
         return;
     }
     if (GetActiveWindow() == bar) return;
@@ -110,7 +110,7 @@ void AutoHidePoll(HWND bar)
     GetCursorPos(&cursor);
     if (WindowFromPoint(cursor) == bar) return;
     KillTimer(bar, AUTOHIDE_TIMER_ID);
-    autoHideTimerSet = false;
+    Globals.autoHideTimerSet = false;
     SlideBar(true);
 }
 
@@ -148,7 +148,7 @@ void MenusEdited()
 INT_PTR RunDialog(HWND bar, WORD resource, DLGPROC procedure, LPARAM parameter = 0)
 {
     dialogOpen = true;
-    INT_PTR result = DialogBoxParamA(appInstance, MAKEINTRESOURCEA(resource), bar, procedure, parameter);
+    INT_PTR result = DialogBoxParamA(Handles.appInstance, MAKEINTRESOURCEA(resource), bar, procedure, parameter);
     dialogOpen = false;
     return result;
 }
@@ -157,21 +157,21 @@ INT_PTR RunDialog(HWND bar, WORD resource, DLGPROC procedure, LPARAM parameter =
 // status line answers.
 void ShowStatusParts(const UserVariables& wanted)
 {
-    userVariables.showDate = wanted.showDate;
-    userVariables.showFreeMemory = wanted.showFreeMemory;
-    userVariables.showTime = wanted.showTime;
-    userVariables.showUserName = wanted.showUserName;
+    Globals.userVariables.showDate = wanted.showDate;
+    Globals.userVariables.showFreeMemory = wanted.showFreeMemory;
+    Globals.userVariables.showTime = wanted.showTime;
+    Globals.userVariables.showUserName = wanted.showUserName;
     DrawStatusText(BarStatus());
 }
 
-void ChangeHourlyChime(bool on) { userVariables.hourlyChime = on; }
+void ChangeHourlyChime(bool on) { Globals.userVariables.hourlyChime = on; }
 
 // EditOptions: the dialog works on a copy; what it ends with are the options.
 void EditOptions(HWND bar)
 {
-    OptionsDialogRecord record = {userVariables, !newShell, &barAnswers};
+    OptionsDialogRecord record = {Globals.userVariables, !Globals.newShell, &barAnswers};
     if (RunDialog(bar, IDD_OPTIONS, OptionsDialogProc, reinterpret_cast<LPARAM>(&record)) == IDOK)
-        userVariables = record.options;
+        Globals.userVariables = record.options;
 }
 
 LRESULT Command(HWND bar, WORD id)
@@ -179,7 +179,7 @@ LRESULT Command(HWND bar, WORD id)
     keyboardOwner = nullptr;  // a choice was made: the keyboard goes where it leads
     if (id == IDM_EXIT) return ExitSequence(bar);
     if (dialogOpen) {
-        if (HWND open = EnabledBarWindow(barWindowHandle)) SetForegroundWindow(open);
+        if (HWND open = EnabledBarWindow(Handles.barWindowHandle)) SetForegroundWindow(open);
         return 0;
     }
     if (id == IDM_MENUS || id == IDM_OPTIONS || id == IDM_ABOUT) LoadDialogControls();
@@ -195,7 +195,7 @@ LRESULT Command(HWND bar, WORD id)
         RunDialog(bar, IDD_ABOUT, AboutDialogProc);
         break;
     default:
-        if (ProgramItem* item = FindProgramForCommand(Globals.menus, id)) LaunchProgramItem(item, bar, !newShell);
+        if (ProgramItem* item = FindProgramForCommand(Globals.menus, id)) LaunchProgramItem(item, bar, !Globals.newShell);
         break;
     }
     return 0;
@@ -206,13 +206,13 @@ LRESULT Command(HWND bar, WORD id)
 // edge before the edge itself moves. The shell decides those two.
 void ApplyLaterSwitches(const CommandLineSwitches& switches)
 {
-    UserVariables wanted = userVariables;
+    UserVariables wanted = Globals.userVariables;
     ApplySwitches(wanted, switches);
-    if (!newShell) wanted.autoHide = 1;
-    UserVariables before = userVariables;
-    userVariables = wanted;
-    userVariables.autoHide = before.autoHide;
-    userVariables.dockBottom = before.dockBottom;
+    if (!Globals.newShell) wanted.autoHide = 1;
+    UserVariables before = Globals.userVariables;
+    Globals.userVariables = wanted;
+    Globals.userVariables.autoHide = before.autoHide;
+    Globals.userVariables.dockBottom = before.dockBottom;
     if (wanted.alwaysOnTop != before.alwaysOnTop) ApplyAlwaysOnTop();
     if (wanted.autoHide != before.autoHide && !ChangeAutoHide(wanted.autoHide != 0))
         ShowWarning(AUTOHIDE_REFUSED_TEXT);
@@ -228,11 +228,11 @@ LRESULT SecondStartArrived(HWND bar, const COPYDATASTRUCT* data)
     CopyMemory(&start, data->lpData, sizeof start);
     start.userName[sizeof start.userName - 1] = '\0';
     start.profileFileName[sizeof start.profileFileName - 1] = '\0';
-    if (!ServesSecondStart(start, userName, profileFileName)) return SECOND_START_OTHER_USER;
+    if (!ServesSecondStart(start, Globals.userName, Globals.profileFileName)) return SECOND_START_OTHER_USER;
     ApplyLaterSwitches(start.switches);
     // Heard: a hidden bar comes into view, and goes again as after the pointer.
     SlideBar(false);
-    if (userVariables.autoHide) autoHideTimerSet = SetTimer(bar, AUTOHIDE_TIMER_ID, 500, nullptr) != 0;
+    if (Globals.userVariables.autoHide) Globals.autoHideTimerSet = SetTimer(bar, AUTOHIDE_TIMER_ID, 500, nullptr) != 0;
     return SECOND_START_TAKEN;
 }
 
@@ -240,24 +240,24 @@ UINT_PTR StartStatusTimer()
 {
     SYSTEMTIME now;
     GetSystemTime(&now);
-    return SetTimer(barWindowHandle, ALIGN_TIMER_ID, AlignTimerDelay(now.wSecond, now.wMilliseconds), nullptr);
+    return SetTimer(Handles.barWindowHandle, ALIGN_TIMER_ID, AlignTimerDelay(now.wSecond, now.wMilliseconds), nullptr);
 }
 
 // RealignStatusTimer: the status ticks on the clock's ten seconds again, after
 // the clock was set or the machine slept.
 void RealignStatusTimer()
 {
-    KillTimer(barWindowHandle, STATUS_TIMER_ID);
-    KillTimer(barWindowHandle, ALIGN_TIMER_ID);
+    KillTimer(Handles.barWindowHandle, STATUS_TIMER_ID);
+    KillTimer(Handles.barWindowHandle, ALIGN_TIMER_ID);
     StartStatusTimer();
 }
 
 void TellShell(HWND bar, DWORD message)
 {
-    if (!newShell) return;
-    dockData.cbSize = sizeof(APPBARDATA);
-    dockData.hWnd = bar;
-    Seams.appBarMessage(message, &dockData);
+    if (!Globals.newShell) return;
+    Handles.dockData.cbSize = sizeof(APPBARDATA);
+    Handles.dockData.hWnd = bar;
+    Seams.appBarMessage(message, &Handles.dockData);
 }
 
 // ReloadWrittenProfile: the menus read again when another program wrote this
@@ -265,8 +265,8 @@ void TellShell(HWND bar, DWORD message)
 void ReloadWrittenProfile()
 {
     // The editor holds the menus while it is open; its OK writes them anyway.
-    if (MenuEditorOpen() || !ProfileFileChanged()) return;
-    ProfileLoad load = ReloadProfile(Globals.menus);
+    if (MenuEditorOpen() || !ProfileFileChanged(BarProfile())) return;
+    ProfileLoad load = ReloadProfile(Globals.menus, BarProfile());
     if (!load.fatal) Globals.profileTailDropped = load.tailDropped;
     // The menu bar's commands lead to the new entries before a box lets the user pick one.
     RebuildMenuBar();
@@ -283,7 +283,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
 {
     switch (message) {
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE && userVariables.autoHide) {
+        if (LOWORD(wParam) == WA_INACTIVE && Globals.userVariables.autoHide) {
             SlideBar(true);
             KillTimer(bar, AUTOHIDE_TIMER_ID);
         }
@@ -296,13 +296,13 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         // The session ends with the process: keep what the user changed, and
         // show no box, which would hold the logoff up.
         if (wParam) {
-            if (ProfileChanged(Globals.menus)) SaveProfile(Globals.menus, Globals.profileTailDropped);
-            SaveUserVariables(userVariables, userName);
+            if (ProfileChanged(Globals.menus)) SaveProfile(Globals.menus, BarProfile(), Globals.profileTailDropped);
+            SaveUserVariables(Globals.userVariables, Globals.userName);
         }
         return 0;
     case WM_SHOWWINDOW:
         RegisterBarHotKey(bar);
-        barShown = true;
+        Globals.barShown = true;
         StartStatusTimer();
         break;
     case WM_TIMECHANGE:
@@ -322,8 +322,8 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         TellShell(bar, ABM_WINDOWPOSCHANGED);
         break;
     case WM_DISPLAYCHANGE:
-        screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        screenHeight = GetSystemMetrics(SM_CYSCREEN);
+        Globals.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+        Globals.screenHeight = GetSystemMetrics(SM_CYSCREEN);
         FollowDisplayChange();
         // The new width may fold the titles into more rows, or fewer.
         if (TakeMenuBarRows()) FollowMenuRows();
@@ -351,7 +351,7 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         MouseOverBar(bar);
         return 0;
     case WM_NCRBUTTONDOWN:
-        TrackPopupMenu(barPopupMenu, 0, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)), 0,
+        TrackPopupMenu(Handles.barPopupMenu, 0, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)), 0,
                        bar, nullptr);
         break;
     case WM_COMMAND:
@@ -362,16 +362,16 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         TimerTick(bar, wParam);
         return 0;
     case WM_POWERBROADCAST:
-        if (powerStatusAvailable) {
+        if (Globals.powerStatusAvailable) {
             SYSTEM_POWER_STATUS power = {};
-            onBattery = GetSystemPowerStatus(&power) && power.ACLineStatus == 0;
+            Globals.onBattery = GetSystemPowerStatus(&power) && power.ACLineStatus == 0;
         }
         if (wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMECRITICAL) {
             // The timer kept its old phase through the sleep; the display may have changed.
             RealignStatusTimer();
             FollowShell();
             StatusAfterSleep(BarStatus());
-        } else if (powerStatusAvailable) {
+        } else if (Globals.powerStatusAvailable) {
             DrawStatusText(BarStatus());
         }
         break;
@@ -379,8 +379,8 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         HotKeyAction(bar);
         return 1;
     }
-    if (message == taskbarCreatedMessage && taskbarCreatedMessage) TaskbarRestarted();
-    if (message == profileWrittenMessage && profileWrittenMessage) ReloadWrittenProfile();
+    if (message == Handles.taskbarCreatedMessage && Handles.taskbarCreatedMessage) TaskbarRestarted();
+    if (message == Handles.profileWrittenMessage && Handles.profileWrittenMessage) ReloadWrittenProfile();
     return DefWindowProcA(bar, message, wParam, lParam);
 }
 

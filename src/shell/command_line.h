@@ -2,7 +2,7 @@
 // the profile file name and the option overrides.
 #pragma once
 
-#include "base/process_state.h"
+#include "base/name_sizes.h"
 #include "base/text.h"
 #include "settings/user_variables.h"
 

@@ -2,14 +2,14 @@
 // with the shell's app-bar host.
 #include "base/lazy_import_win.h"
 #include "base/messages.h"
-#include "base/process_state_win.h"
 #include "base/seams_win.h"
 #include "base/texts.h"
 #include "settings/user_variables.h"
 #include "shell/bar_geometry.h"
 #include "shell/docking_win.h"
 #include "shell/globals.h"
-#include "shell/shell_state_win.h"
+#include "shell/globals_win.h"
+#include "shell/bar_ids_win.h"
 #include "status/status_line_win.h"
 
 // The menu lines the titles need: the bar, its strip and its hidden place grow by whole lines.
@@ -18,7 +18,7 @@ int32_t MenuHeight() { return GetSystemMetrics(SM_CYMENU) * Globals.menuBarRows;
 namespace {
 
 UINT EdgeOf(bool bottom) { return bottom ? ABE_BOTTOM : ABE_TOP; }
-UINT CurrentEdge() { return EdgeOf(userVariables.dockBottom != 0); }
+UINT CurrentEdge() { return EdgeOf(Globals.userVariables.dockBottom != 0); }
 
 HWND fullScreenWindow;        // another program's full-screen window the bar stands behind
 bool shellSaysFullScreen;     // the shell announced it (ABN_FULLSCREENAPP)
@@ -37,9 +37,9 @@ HWND FullScreenOrNull(HWND active)
     ClientToScreen(active, &origin);
     GetClassNameA(active, className, sizeof className);
     StripRect covered = {origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
-    StripRect screen = {0, 0, screenWidth, screenHeight};
+    StripRect screen = {0, 0, Globals.screenWidth, Globals.screenHeight};
     // Every window of the bar lives on its one thread.
-    bool ours = GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(barWindowHandle, nullptr);
+    bool ours = GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(Handles.barWindowHandle, nullptr);
     return IsFullScreen(covered, screen, className, ours) ? active : nullptr;
 }
 
@@ -81,7 +81,7 @@ DWORD WINAPI LookForChanges(LPVOID)
         if (now.active == last.active && SameStrip(now.window, last.window) && SameStrip(now.client, last.client))
             continue;
         last = now;
-        HWND bar = barWindowHandle;
+        HWND bar = Handles.barWindowHandle;
         if (bar && lookPeriod) PostMessageA(bar, ACTIVE_WINDOW_CHANGED_MESSAGE, 0, 0);
     }
 }
@@ -101,15 +101,15 @@ bool StartLooker()
 // over it, so that it is on top again about a second after the window went.
 void SchedulePoll()
 {
-    LONG period = !userVariables.alwaysOnTop || foregroundEventsArrive ? 0 : fullScreenWindow ? 1000 : 2000;
+    LONG period = !Globals.userVariables.alwaysOnTop || foregroundEventsArrive ? 0 : fullScreenWindow ? 1000 : 2000;
     if (period && !lookerRuns) lookerRuns = StartLooker();
     if (lookerRuns) {
         lookPeriod = period;
         if (period) SetEvent(looksWanted);
     } else if (period) {
-        SetTimer(barWindowHandle, FOREGROUND_TIMER_ID, static_cast<UINT>(period), nullptr);
+        SetTimer(Handles.barWindowHandle, FOREGROUND_TIMER_ID, static_cast<UINT>(period), nullptr);
     } else {
-        KillTimer(barWindowHandle, FOREGROUND_TIMER_ID);
+        KillTimer(Handles.barWindowHandle, FOREGROUND_TIMER_ID);
     }
 }
 
@@ -120,13 +120,13 @@ void StandBehind(HWND window)
     if (window == fullScreenWindow) return;
     fullScreenWindow = window;
     SchedulePoll();
-    if (!window || !userVariables.alwaysOnTop) {
+    if (!window || !Globals.userVariables.alwaysOnTop) {
         ApplyAlwaysOnTop();  // a bar that is not on top stays where it is
         return;
     }
     // At the bottom, no longer topmost: below the full-screen window whether
     // that is topmost or not, and out of its way until it goes.
-    SetWindowPos(barWindowHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    SetWindowPos(Handles.barWindowHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
@@ -145,15 +145,15 @@ typedef HWINEVENTHOOK(WINAPI* SetWinEventHookFunction)(DWORD first, DWORD last, 
 void MoveToEdgeAt(bool bottom)
 {
     int32_t menuHeight = MenuHeight();
-    MoveWindow(barWindowHandle, 0, InViewTop(bottom, screenHeight, menuHeight), screenWidth, BarHeight(menuHeight),
+    MoveWindow(Handles.barWindowHandle, 0, InViewTop(bottom, Globals.screenHeight, menuHeight), Globals.screenWidth, BarHeight(menuHeight),
                TRUE);
 }
 
 // Every message carries the record's size and the bar.
 void AddressDockData()
 {
-    dockData.cbSize = sizeof(APPBARDATA);
-    dockData.hWnd = barWindowHandle;
+    Handles.dockData.cbSize = sizeof(APPBARDATA);
+    Handles.dockData.hWnd = Handles.barWindowHandle;
 }
 
 }  // namespace
@@ -162,47 +162,47 @@ UINT_PTR RegisterWithShell()
 {
     AddressDockData();
     // The shell tells of other bars and full-screen windows with this message.
-    dockData.uCallbackMessage = BAR_CALLBACK_MESSAGE;
-    dockData.uEdge = CurrentEdge();
-    return Seams.appBarMessage(ABM_NEW, &dockData);
+    Handles.dockData.uCallbackMessage = BAR_CALLBACK_MESSAGE;
+    Handles.dockData.uEdge = CurrentEdge();
+    return Seams.appBarMessage(ABM_NEW, &Handles.dockData);
 }
 
 void ReserveStrip(bool onlyWhenMoved)
 {
     AddressDockData();
-    dockData.uEdge = CurrentEdge();
-    dockData.rc = RECT{0, 0, screenWidth, screenHeight};
-    Seams.appBarMessage(ABM_QUERYPOS, &dockData);
-    StripRect answered = {dockData.rc.left, dockData.rc.top, dockData.rc.right, dockData.rc.bottom};
-    StripRect strip = StripAfterQuery(answered, userVariables.dockBottom, MenuHeight(), screenWidth);
+    Handles.dockData.uEdge = CurrentEdge();
+    Handles.dockData.rc = RECT{0, 0, Globals.screenWidth, Globals.screenHeight};
+    Seams.appBarMessage(ABM_QUERYPOS, &Handles.dockData);
+    StripRect answered = {Handles.dockData.rc.left, Handles.dockData.rc.top, Handles.dockData.rc.right, Handles.dockData.rc.bottom};
+    StripRect strip = StripAfterQuery(answered, Globals.userVariables.dockBottom, MenuHeight(), Globals.screenWidth);
     RECT held;
-    GetWindowRect(barWindowHandle, &held);
+    GetWindowRect(Handles.barWindowHandle, &held);
     // Setting the strip the bar already covers would have the shell notify
     // every other bar again, and they would answer in turn.
     if (onlyWhenMoved && SameStrip(strip, StripRect{held.left, held.top, held.right, held.bottom})) return;
-    dockData.rc = RECT{strip.left, strip.top, strip.right, strip.bottom};
-    Seams.appBarMessage(ABM_SETPOS, &dockData);
+    Handles.dockData.rc = RECT{strip.left, strip.top, strip.right, strip.bottom};
+    Seams.appBarMessage(ABM_SETPOS, &Handles.dockData);
     // The window covers the strip the shell set aside, not the raw screen edge:
     // the shell may have put it beside another bar.
-    const RECT& set = dockData.rc;
-    SetWindowPos(barWindowHandle, nullptr, set.left, set.top, set.right - set.left, set.bottom - set.top,
+    const RECT& set = Handles.dockData.rc;
+    SetWindowPos(Handles.barWindowHandle, nullptr, set.left, set.top, set.right - set.left, set.bottom - set.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ReleaseStrip()
 {
     AddressDockData();
-    StripRect empty = ReleasedStrip(userVariables.dockBottom, screenHeight);
-    dockData.rc = RECT{empty.left, empty.top, empty.right, empty.bottom};
-    Seams.appBarMessage(ABM_SETPOS, &dockData);
+    StripRect empty = ReleasedStrip(Globals.userVariables.dockBottom, Globals.screenHeight);
+    Handles.dockData.rc = RECT{empty.left, empty.top, empty.right, empty.bottom};
+    Seams.appBarMessage(ABM_SETPOS, &Handles.dockData);
 }
 
 UINT_PTR SetShellAutoHideAt(UINT edge, bool on)
 {
     AddressDockData();
-    dockData.uEdge = edge;
-    dockData.lParam = on;
-    return Seams.appBarMessage(ABM_SETAUTOHIDEBAR, &dockData);
+    Handles.dockData.uEdge = edge;
+    Handles.dockData.lParam = on;
+    return Seams.appBarMessage(ABM_SETAUTOHIDEBAR, &Handles.dockData);
 }
 
 UINT_PTR SetShellAutoHide(bool on) { return SetShellAutoHideAt(CurrentEdge(), on); }
@@ -211,25 +211,25 @@ void UnregisterFromShell()
 {
     SetShellAutoHide(false);
     AddressDockData();
-    Seams.appBarMessage(ABM_REMOVE, &dockData);
+    Seams.appBarMessage(ABM_REMOVE, &Handles.dockData);
 }
 
-void MoveToEdge() { MoveToEdgeAt(userVariables.dockBottom != 0); }
+void MoveToEdge() { MoveToEdgeAt(Globals.userVariables.dockBottom != 0); }
 
 void ApplyAlwaysOnTop()
 {
     // A hidden auto-hide bar stays above every window, or one covering its
     // 2 pixels would keep the pointer from bringing it back.
-    bool onTop = userVariables.alwaysOnTop || (userVariables.autoHide && !barShown);
-    SetWindowPos(barWindowHandle, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    bool onTop = Globals.userVariables.alwaysOnTop || (Globals.userVariables.autoHide && !Globals.barShown);
+    SetWindowPos(Handles.barWindowHandle, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 void AnimateBar(int32_t target)
 {
-    uint32_t duration = SlideDuration(barShown);
+    uint32_t duration = SlideDuration(Globals.barShown);
     RECT rect;
-    GetWindowRect(barWindowHandle, &rect);
+    GetWindowRect(Handles.barWindowHandle, &rect);
     int32_t startTop = rect.top;
     DWORD start = GetTickCount();
     // Driven by the tick counter, not a timer: the slide takes the same time
@@ -237,29 +237,29 @@ void AnimateBar(int32_t target)
     for (;;) {
         DWORD elapsed = GetTickCount() - start;
         if (elapsed >= duration) break;
-        SetWindowPos(barWindowHandle, nullptr, 0, AnimationTop(startTop, target, elapsed, duration), 0, 0,
+        SetWindowPos(Handles.barWindowHandle, nullptr, 0, AnimationTop(startTop, target, elapsed, duration), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        UpdateWindow(barWindowHandle);
+        UpdateWindow(Handles.barWindowHandle);
     }
-    SetWindowPos(barWindowHandle, nullptr, 0, target, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    UpdateWindow(barWindowHandle);
+    SetWindowPos(Handles.barWindowHandle, nullptr, 0, target, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateWindow(Handles.barWindowHandle);
 }
 
 void SlideBar(bool hide)
 {
-    if (!hide && barShown) return;
+    if (!hide && Globals.barShown) return;
     // Animated exactly when the user lets windows show their contents while dragged.
     BOOL animate = TRUE;
-    if (newShell) SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &animate, 0);
+    if (Globals.newShell) SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &animate, 0);
     int32_t menuHeight = MenuHeight();
-    int32_t target = hide ? HiddenTop(userVariables.dockBottom, screenHeight, menuHeight)
-                          : InViewTop(userVariables.dockBottom, screenHeight, menuHeight);
+    int32_t target = hide ? HiddenTop(Globals.userVariables.dockBottom, Globals.screenHeight, menuHeight)
+                          : InViewTop(Globals.userVariables.dockBottom, Globals.screenHeight, menuHeight);
     if (animate)
         AnimateBar(target);
     else
-        SetWindowPos(barWindowHandle, nullptr, 0, target, screenWidth, BarHeight(menuHeight),
+        SetWindowPos(Handles.barWindowHandle, nullptr, 0, target, Globals.screenWidth, BarHeight(menuHeight),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-    barShown = !hide;
+    Globals.barShown = !hide;
     ApplyAlwaysOnTop();
     if (!hide) DrawStatusText(BarStatus());
 }
@@ -269,26 +269,26 @@ void SlideBar(bool hide)
 void DockWithShell()
 {
     if (!RegisterWithShell()) return;
-    if (!userVariables.autoHide) {
+    if (!Globals.userVariables.autoHide) {
         ReserveStrip(false);
     } else if (!SetShellAutoHide(true)) {
         // Another auto-hide bar holds the edge: stay in view, reserve nothing.
         ShowWarning(AUTOHIDE_REFUSED_TEXT);
-        userVariables.autoHide = 0;
+        Globals.userVariables.autoHide = 0;
     }
 }
 
 bool ChangeAutoHide(bool on)
 {
     if (!SetShellAutoHide(on)) return false;
-    userVariables.autoHide = on;
+    Globals.userVariables.autoHide = on;
     if (on) {
         ReleaseStrip();
         SlideBar(true);
         return true;
     }
     ReserveStrip(false);  // moves the window into the strip at once
-    barShown = true;
+    Globals.barShown = true;
     ApplyAlwaysOnTop();  // in view, the bar is on top only as its option says
     DrawStatusText(BarStatus());
     return true;
@@ -296,24 +296,24 @@ bool ChangeAutoHide(bool on)
 
 void TaskbarRestarted()
 {
-    if (!newShell) return;
+    if (!Globals.newShell) return;
     // A full-screen window the old shell announced is never called off by the new one.
     shellSaysFullScreen = false;
     CheckForeground();
-    bool autoHide = userVariables.autoHide != 0;
+    bool autoHide = Globals.userVariables.autoHide != 0;
     DockWithShell();
-    if (autoHide && !userVariables.autoHide) SlideBar(false);
+    if (autoHide && !Globals.userVariables.autoHide) SlideBar(false);
 }
 
 void FollowDisplayChange()
 {
     int32_t menuHeight = MenuHeight();
-    if (!barShown) {
-        SetWindowPos(barWindowHandle, nullptr, 0, HiddenTop(userVariables.dockBottom, screenHeight, menuHeight),
-                     screenWidth, BarHeight(menuHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!Globals.barShown) {
+        SetWindowPos(Handles.barWindowHandle, nullptr, 0, HiddenTop(Globals.userVariables.dockBottom, Globals.screenHeight, menuHeight),
+                     Globals.screenWidth, BarHeight(menuHeight), SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
-    if (newShell && !userVariables.autoHide)
+    if (Globals.newShell && !Globals.userVariables.autoHide)
         ReserveStrip(false);
     else
         MoveToEdge();
@@ -321,13 +321,13 @@ void FollowDisplayChange()
 
 bool ChangeEdge(bool bottom)
 {
-    bool wasBottom = userVariables.dockBottom != 0;
-    if (newShell && !userVariables.autoHide) {
-        userVariables.dockBottom = bottom;
+    bool wasBottom = Globals.userVariables.dockBottom != 0;
+    if (Globals.newShell && !Globals.userVariables.autoHide) {
+        Globals.userVariables.dockBottom = bottom;
         // The shell stacks bars of one edge in the order they registered: at
         // the new edge the bar comes last, beside the bars already there.
         AddressDockData();
-        Seams.appBarMessage(ABM_REMOVE, &dockData);
+        Seams.appBarMessage(ABM_REMOVE, &Handles.dockData);
         RegisterWithShell();
         ReserveStrip(false);
         DrawStatusText(BarStatus());
@@ -335,31 +335,31 @@ bool ChangeEdge(bool bottom)
     }
     MoveToEdgeAt(bottom);
     DrawStatusText(BarStatus());
-    if (!newShell) {
-        userVariables.dockBottom = bottom;
+    if (!Globals.newShell) {
+        Globals.userVariables.dockBottom = bottom;
         SlideBar(true);  // the old shell's bar always hides
         return true;
     }
     // The old edge's auto-hide place is given up before the new one is asked for.
     SetShellAutoHideAt(EdgeOf(wasBottom), false);
     if (SetShellAutoHideAt(EdgeOf(bottom), true)) {
-        userVariables.dockBottom = bottom;
+        Globals.userVariables.dockBottom = bottom;
         SlideBar(true);
         return true;
     }
     // Another auto-hide bar holds the new edge: back to the old one, anew.
-    Seams.appBarMessage(ABM_REMOVE, &dockData);
-    Seams.appBarMessage(ABM_NEW, &dockData);
-    SetWindowPos(barWindowHandle, nullptr, 0, InViewTop(wasBottom, screenHeight, MenuHeight()), 0, 0,
+    Seams.appBarMessage(ABM_REMOVE, &Handles.dockData);
+    Seams.appBarMessage(ABM_NEW, &Handles.dockData);
+    SetWindowPos(Handles.barWindowHandle, nullptr, 0, InViewTop(wasBottom, Globals.screenHeight, MenuHeight()), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    barShown = true;  // put in view, so the status text is painted and the mouse rule holds
+    Globals.barShown = true;  // put in view, so the status text is painted and the mouse rule holds
     SetShellAutoHide(true);
     return false;
 }
 
 void ChangeAlwaysOnTop(bool on)
 {
-    userVariables.alwaysOnTop = on;
+    Globals.userVariables.alwaysOnTop = on;
     fullScreenWindow = nullptr;
     ApplyAlwaysOnTop();
     WatchForeground();
@@ -396,12 +396,12 @@ void CheckForeground()
 void FollowShell()
 {
     // An auto-hide bar, in view or not, holds no strip.
-    if (!newShell || userVariables.autoHide) return;
+    if (!Globals.newShell || Globals.userVariables.autoHide) return;
     RECT before;
-    GetWindowRect(barWindowHandle, &before);
+    GetWindowRect(Handles.barWindowHandle, &before);
     ReserveStrip(true);
     RECT after;
-    GetWindowRect(barWindowHandle, &after);
+    GetWindowRect(Handles.barWindowHandle, &after);
     if (after.top != before.top) DrawStatusText(BarStatus());  // the move wiped the text
 }
 

@@ -3,7 +3,6 @@
 
 #include "base/command_words.h"
 #include "base/messages.h"
-#include "base/process_state_win.h"
 #include "base/system_info.h"
 #include "base/text.h"
 #include "editor/custom_menus_dialog_win.h"
@@ -18,7 +17,8 @@
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
 #include "shell/globals.h"
-#include "shell/shell_state_win.h"
+#include "shell/globals_win.h"
+#include "shell/bar_ids_win.h"
 #include "shell/startup_win.h"
 #include "status/status_line_win.h"
 
@@ -33,7 +33,7 @@ int FindProgramDirectory()
     // A full buffer means the path was cut: its directory would be some other folder.
     if (length == 0 || length >= sizeof modulePath) return 0;
     modulePath[length] = '\0';
-    return DirectoryFromModulePath(programDirectory, sizeof programDirectory, modulePath);
+    return DirectoryFromModulePath(Globals.programDirectory, sizeof Globals.programDirectory, modulePath);
 }
 }  // namespace
 
@@ -90,26 +90,26 @@ int InitInstance()
 
     SystemFlags flags = ClassifyVersion(GetVersion());
     if (!flags.runs) return 0;
-    newShell = flags.newShell;
-    powerStatusAvailable = flags.powerStatusAvailable;
+    Globals.newShell = flags.newShell;
+    Globals.powerStatusAvailable = flags.powerStatusAvailable;
 
-    if (powerStatusAvailable) {
+    if (Globals.powerStatusAvailable) {
         SYSTEM_POWER_STATUS power = {};
-        onBattery = GetSystemPowerStatus(&power) && power.ACLineStatus == 0;
+        Globals.onBattery = GetSystemPowerStatus(&power) && power.ACLineStatus == 0;
     }
 
-    screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    Globals.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    Globals.screenHeight = GetSystemMetrics(SM_CYSCREEN);
 
     if (!FindProgramDirectory()) {
         ShowWarning(NO_PROGRAM_DIRECTORY_TEXT);
         return 0;
     }
 
-    CopyText(userName, parsed.userName);
-    CopyText(profileFileName, parsed.profileFileName);
+    CopyText(Globals.userName, parsed.userName);
+    CopyText(Globals.profileFileName, parsed.profileFileName);
     ShowArgumentWarnings(parsed);
-    LoadUserVariables(userVariables, parsed.switches, !newShell, userName, profileFileName);
+    LoadUserVariables(Globals.userVariables, parsed.switches, !Globals.newShell, Globals.userName, Globals.profileFileName);
 
     LoadBarPopup();
     return 1;
@@ -118,14 +118,14 @@ int InitInstance()
 int InitBar(WNDPROC procedure)
 {
     if (!RegisterBarClass(procedure)) return 0;
-    ProfileLoad load = LoadProfile(Globals.menus);
+    ProfileLoad load = LoadProfile(Globals.menus, BarProfile());
     if (load.fatal) {
         FatalError(load.message);
         return 0;
     }
     Globals.profileTailDropped = load.tailDropped;
     if (load.menusExceedLimits) ShowWarning(MENU_BAR_FULL_TEXT);
-    profileWrittenMessage = RegisterWindowMessageA(PROFILE_WRITTEN_MESSAGE);
+    Handles.profileWrittenMessage = RegisterWindowMessageA(PROFILE_WRITTEN_MESSAGE);
     return CreateBarWindow();
 }
 
@@ -138,9 +138,9 @@ void FatalError(const char* text)
 
 void SaveProfileOrWarn()
 {
-    if (SaveProfile(Globals.menus, Globals.profileTailDropped)) return;
+    if (SaveProfile(Globals.menus, BarProfile(), Globals.profileTailDropped)) return;
     char text[PROFILE_FILE_NAME_SIZE + 100];
-    FormatProfileWriteFailed(text, sizeof text);
+    FormatProfileWriteFailed(text, sizeof text, BarProfile());
     ShowWarning(text);
 }
 
@@ -148,7 +148,7 @@ void ExitBar(bool afterFatalError)
 {
     if (!afterFatalError) {
         if (ProfileChanged(Globals.menus)) SaveProfileOrWarn();
-        if (!SaveUserVariables(userVariables, userName)) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
+        if (!SaveUserVariables(Globals.userVariables, Globals.userName)) ShowWarning(REGISTRY_SAVE_FAILED_TEXT);
         FreeAllUserMenus(Globals.menus);
     }
     ReleaseBar();
@@ -156,7 +156,7 @@ void ExitBar(bool afterFatalError)
 
 int DeskRailMain(HINSTANCE instance, WNDPROC procedure)
 {
-    appInstance = instance;
+    Handles.appInstance = instance;
     if (!InitInstance()) return 0;
     if (!InitBar(procedure)) return 0;
 

@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "base/platform.h"
-#include "base/process_state.h"
 #include "base/texts.h"
 #include "menus/profile_text.h"
 #include "native_platform.h"
@@ -29,8 +28,7 @@ Bytes FromText(const std::string& text, char (&message)[400])
 struct Profile : ::testing::Test {
     char message[400] = "";
     TestMenus menus;
-    void SetUp() override { CopyText(profileFileName, "deskrail.test"); }
-    ProfileLoad Load(const Bytes& bytes) { return FreeAllUserMenus(menus), LoadProfileBytes(menus, bytes.data(), bytes.size()); }
+    ProfileLoad Load(const Bytes& bytes) { return FreeAllUserMenus(menus), LoadProfileBytes(menus, bytes.data(), bytes.size(), "deskrail.test"); }
 };
 }  // namespace
 
@@ -63,7 +61,7 @@ TEST_F(Profile, TextReadsAsAPersonWritesItAndABadOneNamesItsLine)
     ASSERT_FALSE(Load(bytes).fatal) << message;
     EXPECT_EQ(Formatted("&Zubeh\xF6r \x80\x81/1:\"Edit\"|c:\\xtree\\x41\\\xFC|||%d|0;", SHOW_COMMAND_DEFAULT), Describe(menus));
     std::string text;  // exported in UTF-8, the byte with no character escaped
-    ExportProfileText(bytes.data(), bytes.size(), [](const char* piece, size_t n, void* out) { static_cast<std::string*>(out)->append(piece, n); }, &text);
+    ExportProfileText(bytes.data(), bytes.size(), "deskrail.test", [](const char* piece, size_t n, void* out) { static_cast<std::string*>(out)->append(piece, n); }, &text);
     EXPECT_NE(std::string::npos, text.find("menu \"&Zubeh\xC3\xB6r \xE2\x82\xAC\\x81\"\n")) << text;
     char terminal[40];
     Cp1252ToUtf8(terminal, sizeof terminal, "Zeile 2: \xFC\x80\x81");
@@ -89,8 +87,8 @@ TEST_F(Profile, TheFileInTheProgramDirectoryIsKeptAsBakAtTheFirstSaveAfterACutLo
 {
     char dir[] = "/tmp/deskrail_unit_XXXXXX";
     ASSERT_NE(nullptr, mkdtemp(dir));
-    const std::string file = std::string(dir) + "/" + profileFileName;
-    CopyText(programDirectory, dir);
+    const std::string file = std::string(dir) + "/deskrail.test";
+    const ProfilePlace place = {dir, "deskrail.test"};
     Load({});
     const Bytes whole = Encoded(menus);
     // Bytes no record takes are dropped by the load, so the first save of the
@@ -100,10 +98,10 @@ TEST_F(Profile, TheFileInTheProgramDirectoryIsKeptAsBakAtTheFirstSaveAfterACutLo
     ASSERT_EQ(1, ReplaceFileWith(file.c_str(), cut.data(), cut.size()));
     FreeAllUserMenus(menus);
     ASSERT_EQ(0, chdir("/"));
-    ProfileLoad load = LoadProfile(menus);
+    ProfileLoad load = LoadProfile(menus, place);
     EXPECT_FALSE(load.fatal);
-    ASSERT_EQ(1, SaveProfile(menus, load.tailDropped));
-    ASSERT_EQ(1, SaveProfile(menus, load.tailDropped));
+    ASSERT_EQ(1, SaveProfile(menus, place, load.tailDropped));
+    ASSERT_EQ(1, SaveProfile(menus, place, load.tailDropped));
     EXPECT_EQ(whole, ReadBytes(file));
     EXPECT_EQ(cut, ReadBytes(file + ".bak"));
     std::filesystem::remove_all(dir);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 
-#include "base/process_state_win.h"
 #include "base/seams_win.h"
 #include "base/texts.h"
 #include "menus/menu_numbering.h"
@@ -15,7 +14,8 @@
 #include "shell/bar_window_win.h"
 #include "shell/docking_win.h"
 #include "shell/globals.h"
-#include "shell/shell_state_win.h"
+#include "shell/globals_win.h"
+#include "shell/bar_ids_win.h"
 #include "shell/startup_win.h"
 #include "status/status_line_win.h"
 #include "win_driver.h"
@@ -55,7 +55,7 @@ BOOL WINAPI Text(HDC dc, int x, int y, UINT options, const RECT* clip, LPCSTR te
     LOGFONTA font = {};
     GetTextExtentPoint32A(dc, text, length, &size), GetTextMetricsA(dc, &metrics);
     GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
-    const RECT bar = driver::WindowRect(barWindowHandle);
+    const RECT bar = driver::WindowRect(Handles.barWindowHandle);
     drawn += " " + std::string(text, length) + "|" + std::to_string(x + size.cx) + "|" +
              (std::abs(2 * y + metrics.tmHeight - (bar.bottom - bar.top)) <= 1 ? "centred|" : "off|") + font.lfFaceName +
              std::to_string(font.lfHeight) + "|" + std::to_string(GetTextColor(dc));
@@ -73,7 +73,7 @@ std::vector<int> slideTops;  // where the bar was placed
 DWORD WINAPI Ticks() { return ticks += 50; }
 BOOL WINAPI Place(HWND window, HWND after, int x, int y, int width, int height, UINT flags)
 {
-    if (window == barWindowHandle && !(flags & SWP_NOMOVE)) slideTops.push_back(y);  // moves, not the z-order
+    if (window == Handles.barWindowHandle && !(flags & SWP_NOMOVE)) slideTops.push_back(y);  // moves, not the z-order
     return realPlace(window, after, x, y, width, height, flags);
 }
 
@@ -113,7 +113,7 @@ std::string Read(HMENU menu)
     }
     return read;
 }
-int Top() { return driver::WindowRect(barWindowHandle).top; }
+int Top() { return driver::WindowRect(Handles.barWindowHandle).top; }
 // Pump: the bar's messages and timers, as its message loop would, until done holds or the time is up.
 bool Pump(DWORD ms, bool (*done)() = [] { return false; })
 {
@@ -129,11 +129,13 @@ protected:
     driver::Seam<AppBarMessageFunction> shell{Seams.appBarMessage, Shell};  // also while the bar is released
     void SetUp() override
     {
-        appInstance = GetModuleHandleA(nullptr);
-        newShell = true;
-        screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        screenHeight = GetSystemMetrics(SM_CYSCREEN);
-        SetDefaultUserVariables(userVariables);
+        // A fresh run on a new shell, this screen, the options' defaults.
+        Globals = GlobalState{}, Handles = GlobalHandles{};
+        Handles.appInstance = GetModuleHandleA(nullptr);
+        Globals.newShell = true;
+        Globals.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+        Globals.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+        SetDefaultUserVariables(Globals.userVariables);
         docking.clear();
         shellMessages = 0;
         refuseAutoHide = false;
@@ -154,12 +156,12 @@ protected:
     // CreateBar: as start-up makes it, without the timers of the status repaint; and its Options dialog.
     void CreateBar(uint32_t autoHide)
     {
-        userVariables.autoHide = autoHide;
+        Globals.userVariables.autoHide = autoHide;
         ASSERT_EQ(1, CreateBarWindow());
-        KillTimer(barWindowHandle, ALIGN_TIMER_ID);
-        KillTimer(barWindowHandle, STATUS_TIMER_ID);
-        record = {userVariables, !newShell, &barAnswers};
-        options = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), barWindowHandle, OptionsDialogProc, LPARAM(&record));
+        KillTimer(Handles.barWindowHandle, ALIGN_TIMER_ID);
+        KillTimer(Handles.barWindowHandle, STATUS_TIMER_ID);
+        record = {Globals.userVariables, !Globals.newShell, &barAnswers};
+        options = CreateDialogParamA(Handles.appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), Handles.barWindowHandle, OptionsDialogProc, LPARAM(&record));
     }
     HWND options = nullptr;
     OptionsDialogRecord record;  // the dialog's own options
@@ -176,7 +178,7 @@ TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFull
                    {0, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, 0, twice, 20, 1}, {0, 0, ABN_WINDOWARRANGE, 0, 0, "", 0, 1},
                    {0, 0, ABN_FULLSCREENAPP, TRUE, TRUE, "", 0, 0}, {0, 0, ABN_FULLSCREENAPP, TRUE, FALSE, "", 0, 1},
                    {0, WM_APP, 0, 0, 0, "", 0, 0}};  // the box "Immer sichtbar" switched off
-    HWND film = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, screenWidth, screenHeight, 0, 0, 0, 0);
+    HWND film = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, Globals.screenWidth, Globals.screenHeight, 0, 0, 0, 0);
     for (const auto& n : notes) {
         TearDown();
         SetUp();
@@ -185,9 +187,9 @@ TEST_F(Bar, ShellNotificationsMoveTheBarBesideAnotherBarAndBehindAnAnnouncedFull
         SetForegroundWindow(film);
         docking.clear(), otherBar = 20;
         for (LPARAM on : {n.first, n.second})
-            n.message == WM_APP ? barAnswers.alwaysOnTop(false) : (void)SendMessageA(barWindowHandle, n.message ? n.message : callback, n.code, on);
+            n.message == WM_APP ? barAnswers.alwaysOnTop(false) : (void)SendMessageA(Handles.barWindowHandle, n.message ? n.message : callback, n.code, on);
         EXPECT_TRUE(n.docking == docking && n.top == (Top() < 0 ? -1 : Top())) << &n - notes << docking << " at " << Top();
-        bool onTop = GetWindowLongA(barWindowHandle, GWL_EXSTYLE) & WS_EX_TOPMOST, below = driver::Below(barWindowHandle, film);
+        bool onTop = GetWindowLongA(Handles.barWindowHandle, GWL_EXSTYLE) & WS_EX_TOPMOST, below = driver::Below(Handles.barWindowHandle, film);
         EXPECT_TRUE(n.onTop == onTop && (n.code != ABN_FULLSCREENAPP || n.onTop != below)) << &n - notes;
     }
     DestroyWindow(film);
@@ -215,23 +217,23 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         SetUp();
         driver::BoxWatcher boxes;
         refuseAutoHide = c.refuse && !c.box && !c.message;
-        userVariables.dockBottom = c.bottom;
+        Globals.userVariables.dockBottom = c.bottom;
         if (&c == cases) for (int m = 10; m < 30; ++m) AddEntry(AddMenu(Globals.menus, ("Menü " + std::to_string(m)).c_str()), "x");
         CreateBar(c.autoHide);
         if (c.box || c.message) {
             docking.clear();
             refuseAutoHide = c.refuse;
         }
-        if (c.message == WM_DISPLAYCHANGE) screenHeight = 600;  // the old screen's
+        if (c.message == WM_DISPLAYCHANGE) Globals.screenHeight = 600;  // the old screen's
         if (c.box) SendDlgItemMessageA(options, c.box, BM_CLICK, 0, 0);
-        if (c.message) SendMessageA(barWindowHandle, c.message == restart ? taskbarCreatedMessage : c.message, 0, 0);
+        if (c.message) SendMessageA(Handles.barWindowHandle, c.message == restart ? Handles.taskbarCreatedMessage : c.message, 0, 0);
         EXPECT_EQ(c.docking, docking);
-        const int height = GetSystemMetrics(SM_CYSCREEN), top = Top(), bottom = driver::WindowRect(barWindowHandle).bottom;
+        const int height = GetSystemMetrics(SM_CYSCREEN), top = Top(), bottom = driver::WindowRect(Handles.barWindowHandle).bottom;
         EXPECT_TRUE(c.inView ? (c.bottom ? bottom == height : top == 0) : (c.bottom ? top == height - 2 : bottom == 2)) << top;
         EXPECT_TRUE(&c != cases || bottom - top == 2 * GetSystemMetrics(SM_CYMENU) + 10) << "both lines of twenty titles";
         EXPECT_EQ(c.refuse ? driver::Lines{"Fehler beim automatischen Verstecken\nder Men\xfcleiste! Ist dort die Task-Leiste?"} : driver::Lines{},
                   boxes.Texts());
-        EXPECT_EQ(c.after, userVariables.autoHide);
+        EXPECT_EQ(c.after, Globals.userVariables.autoHide);
         EXPECT_TRUE(!c.box || IsDlgButtonChecked(options, c.box) == BST_UNCHECKED) << "the refused box";
     }
 }
@@ -239,21 +241,21 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
 TEST_F(Bar, TheOldShellsBarAlwaysHidesAndNeitherItNorTheEndOfAFatalStartSendsAnAppBarMessage)
 {
     ExitBar(true);  // a start that failed before the window was made
-    newShell = false;
+    Globals.newShell = false;
     ASSERT_NE(0, RegisterBarClass(BarWindowProc));
     char key[USER_KEY_NAME_SIZE];
-    FormatUserKeyName(key, sizeof key, userName);
+    FormatUserKeyName(key, sizeof key, Globals.userName);
     UserVariables stored = {1, 0, 0, 1, 0, 0, 1, 0, ""};  // auto-hide off
     ASSERT_TRUE(driver::WriteRegistryValue(key, "User_Variables", REG_BINARY, &stored, sizeof stored));
-    LoadUserVariables(userVariables, CommandLineSwitches{}, !newShell, userName, profileFileName);
+    LoadUserVariables(Globals.userVariables, CommandLineSwitches{}, !Globals.newShell, Globals.userName, Globals.profileFileName);
     driver::DeleteRegistryKey(key);
-    EXPECT_EQ(1u, userVariables.autoHide) << "hidden although stored off";
+    EXPECT_EQ(1u, Globals.userVariables.autoHide) << "hidden although stored off";
     driver::BoxWatcher boxes;  // the old shell's auto-hide cannot be switched off
-    CreateBar(userVariables.autoHide);
+    CreateBar(Globals.userVariables.autoHide);
     for (int box : {IDC_DOCK_BOTTOM, IDC_AUTO_HIDE, IDC_DOCK_BOTTOM}) SendDlgItemMessageA(options, box, BM_CLICK, 0, 0);
     EXPECT_EQ(driver::Lines{"Automatisches Verstecken kann in Windows NT 3.x nicht abgeschaltet werden!"}, boxes.Texts());
     EXPECT_TRUE(IsDlgButtonChecked(options, IDC_AUTO_HIDE) && Top() < 0) << "still on";
-    SendMessageA(barWindowHandle, WM_ACTIVATE, WA_ACTIVE, 0);
+    SendMessageA(Handles.barWindowHandle, WM_ACTIVATE, WA_ACTIVE, 0);
     ExitBar(true);
     EXPECT_EQ(0, shellMessages);
 }
@@ -265,8 +267,8 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
     do GetLocalTime(&before), Seams.readChimeClock(&chime), GetLocalTime(&after);
     while (before.wMinute != after.wMinute);
     EXPECT_EQ(before.wHour * 60 + before.wMinute, chime.wHour * 60 + chime.wMinute);
-    CopyText(userVariables.chimeSound, "C:\\gong.wav");
-    userVariables.hourlyChime = 0;
+    CopyText(Globals.userVariables.chimeSound, "C:\\gong.wav");
+    Globals.userVariables.hourlyChime = 0;
     CreateBar(0);
     driver::Seam clock(Seams.readChimeClock, Clock);
     driver::Seam sound(Seams.playChimeSound, Sound);
@@ -276,16 +278,16 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
     driver::BoxWatcher boxes;
     for (const auto& step : steps) {
         SCOPED_TRACE(&step - steps);
-        userVariables.hourlyChime = 1, minute = 1;
-        SendMessageA(barWindowHandle, WM_TIMER, STATUS_TIMER_ID, 0);  // a new hour
-        userVariables.hourlyChime = step.on, minute = 0;
-        barShown = step.shown;
+        Globals.userVariables.hourlyChime = 1, minute = 1;
+        SendMessageA(Handles.barWindowHandle, WM_TIMER, STATUS_TIMER_ID, 0);  // a new hour
+        Globals.userVariables.hourlyChime = step.on, minute = 0;
+        Globals.barShown = step.shown;
         soundWorks = step.works;
         played.clear();
-        SendMessageA(barWindowHandle, step.woken ? WM_POWERBROADCAST : WM_TIMER, step.woken ? PBT_APMRESUMEAUTOMATIC : STATUS_TIMER_ID, 0);
-        SendMessageA(barWindowHandle, WM_TIMER, STATUS_TIMER_ID, 0);
+        SendMessageA(Handles.barWindowHandle, step.woken ? WM_POWERBROADCAST : WM_TIMER, step.woken ? PBT_APMRESUMEAUTOMATIC : STATUS_TIMER_ID, 0);
+        SendMessageA(Handles.barWindowHandle, WM_TIMER, STATUS_TIMER_ID, 0);
         EXPECT_EQ(driver::Lines(step.plays, "C:\\gong.wav"), played);
-        EXPECT_EQ(step.woken, KillTimer(barWindowHandle, ALIGN_TIMER_ID) != 0) << "the status on the clock's ten seconds";
+        EXPECT_EQ(step.woken, KillTimer(Handles.barWindowHandle, ALIGN_TIMER_ID) != 0) << "the status on the clock's ten seconds";
         EXPECT_EQ(step.plays && !step.works ? driver::Lines{WAV_FAILED_TEXT} : driver::Lines{}, boxes.Texts());
     }
 }
@@ -297,7 +299,7 @@ TEST_F(Bar, MenuBarShowsEveryMenuAndEntryAndEachCommandFindsItsEntry)
     AddEntry(apps, "&Editor", 1);
     AddEntry(apps, "&Rechner");
     CreateBar(0);
-    HMENU bar = GetMenu(barWindowHandle);
+    HMENU bar = GetMenu(Handles.barWindowHandle);
     EXPECT_EQ(" Leer( ) &Apps( - &Editor &Rechner )", Read(bar));
     RebuildMenuBar();
     EXPECT_FALSE(IsMenu(bar)) << "the old menu bar is freed";
@@ -320,47 +322,47 @@ TEST_F(Bar, FreeMemoryFromTheLookedUpCallElseFromTheOldOne)
 
 TEST_F(Bar, StatusTextAndBatteryEndSevenPixelsFromTheRightInTheMenuFontAndAFailedPowerQueryShowsNoBattery)
 {
-    userVariables.showTime = userVariables.showFreeMemory = 0;
-    CopyText(userName, "anna");
+    Globals.userVariables.showTime = Globals.userVariables.showFreeMemory = 0;
+    CopyText(Globals.userName, "anna");
     CreateBar(0);
     SendDlgItemMessageA(options, IDC_SHOW_USER_NAME, BM_CLICK, 0, 0);  // the name from now on, as the box asks
     NONCLIENTMETRICSA metrics = {};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0);
-    const std::string end = "|" + std::to_string(screenWidth - 7) + "|centred|" + metrics.lfMenuFont.lfFaceName +
+    const std::string end = "|" + std::to_string(Globals.screenWidth - 7) + "|centred|" + metrics.lfMenuFont.lfFaceName +
                             std::to_string(metrics.lfMenuFont.lfHeight) + "|",
                       text = end + std::to_string(GetSysColor(COLOR_MENUTEXT));
     const auto realPower = powerSlot;
-    powerStatusAvailable = true, textSlot = Text, menuBarSlot = MenuBar;
+    Globals.powerStatusAvailable = true, textSlot = Text, menuBarSlot = MenuBar;
     // On battery at 57 %, in green; a failed query, its zeroed record read as on battery, 0 %.
     for (auto [query, status] : {std::make_pair(PowerAt57, " wipe anna  57%" + text + " 57%" + end + "32768"),
                                  std::make_pair(PowerFails, " wipe anna  " + text)}) {
-        powerSlot = query, onBattery = true, drawn.clear();
-        SendMessageA(barWindowHandle, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
+        powerSlot = query, Globals.onBattery = true, drawn.clear();
+        SendMessageA(Handles.barWindowHandle, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
         EXPECT_EQ(status, drawn);
-        EXPECT_EQ(query == PowerAt57, onBattery);
+        EXPECT_EQ(query == PowerAt57, Globals.onBattery);
     }
     // The tick draws a text that changed, and only that.
     for (auto [name, status] : {std::make_pair("anna", std::string()), {"ben", " wipe ben  " + text}}) {
-        CopyText(userName, name), drawn.clear();
-        SendMessageA(barWindowHandle, WM_TIMER, STATUS_TIMER_ID, 0);
+        CopyText(Globals.userName, name), drawn.clear();
+        SendMessageA(Handles.barWindowHandle, WM_TIMER, STATUS_TIMER_ID, 0);
         EXPECT_EQ(status, drawn);
     }
-    powerSlot = realPower, textSlot = realText, menuBarSlot = realMenuBar, userName[0] = 0;
+    powerSlot = realPower, textSlot = realText, menuBarSlot = realMenuBar, Globals.userName[0] = 0;
 }
 
 TEST_F(Bar, StatusTicksEvery10SecondsAndTheAutoHidePollEveryHalfSecondSparesTheActiveBarOutlivesTheTickAndEndsWithAutoHide)
 {
     CreateBar(1);
     SlideBar(false);
-    SetCursorPos(screenWidth / 2, screenHeight / 2);
-    SetActiveWindow(barWindowHandle);  // as while its own menu is open
+    SetCursorPos(Globals.screenWidth / 2, Globals.screenHeight / 2);
+    SetActiveWindow(Handles.barWindowHandle);  // as while its own menu is open
     timerSlot = Timer;
     const struct { UINT message; WPARAM id; const char* periods; } ticks[] = {
         {WM_TIMER, ALIGN_TIMER_ID, " 10000"}, {WM_NCMOUSEMOVE, HTMENU, " 500"}, {WM_TIMER, AUTOHIDE_TIMER_ID, ""}};
     for (const auto& t : ticks) {
         timers.clear();
-        SendMessageA(barWindowHandle, t.message, t.id, 0);
+        SendMessageA(Handles.barWindowHandle, t.message, t.id, 0);
         EXPECT_EQ(t.periods, timers);
     }
     timerSlot = realTimer;
@@ -368,14 +370,14 @@ TEST_F(Bar, StatusTicksEvery10SecondsAndTheAutoHidePollEveryHalfSecondSparesTheA
     HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 300, 50, 50, 0, 0, 0, 0);
     SetActiveWindow(other);  // hides the bar
     SlideBar(false);
-    SendMessageA(barWindowHandle, WM_NCMOUSEMOVE, HTMENU, 0);
-    SendMessageA(barWindowHandle, WM_TIMER, ALIGN_TIMER_ID, 0);
+    SendMessageA(Handles.barWindowHandle, WM_NCMOUSEMOVE, HTMENU, 0);
+    SendMessageA(Handles.barWindowHandle, WM_TIMER, ALIGN_TIMER_ID, 0);
     EXPECT_TRUE(Pump(5000, [] { return Top() < 0; })) << "the mouse has left: the poll hides the bar";
     SlideBar(false);
-    SendMessageA(barWindowHandle, WM_NCMOUSEMOVE, HTMENU, 0);
-    userVariables.autoHide = 0;
+    SendMessageA(Handles.barWindowHandle, WM_NCMOUSEMOVE, HTMENU, 0);
+    Globals.userVariables.autoHide = 0;
     Pump(700);
-    EXPECT_FALSE(KillTimer(barWindowHandle, AUTOHIDE_TIMER_ID)) << "no poll without auto-hide";
+    EXPECT_FALSE(KillTimer(Handles.barWindowHandle, AUTOHIDE_TIMER_ID)) << "no poll without auto-hide";
     EXPECT_EQ(0, Top()) << "nor a slide";
     DestroyWindow(other);
 }
@@ -383,12 +385,12 @@ TEST_F(Bar, StatusTicksEvery10SecondsAndTheAutoHidePollEveryHalfSecondSparesTheA
 TEST_F(Bar, EachPopupItemOpensItsOwnDialogWithAllItsControlsInsideThatOnlyOkClosesOrEndsTheBar)
 {
     driver::TempDir dir;
-    CopyText(programDirectory, dir.Path().c_str());
-    userVariables.hourlyChime = 0;
+    CopyText(Globals.programDirectory, dir.Path().c_str());
+    Globals.userVariables.hourlyChime = 0;
     CreateBar(0);
-    EXPECT_EQ(COLOR_MENU + 1, static_cast<int>(GetClassLongA(barWindowHandle, GCL_HBRBACKGROUND))) << "menu-coloured";
-    HMENU resource = LoadMenuA(appInstance, MAKEINTRESOURCEA(IDM_POPUP)), popup = GetSubMenu(resource, 0);
-    HWND bar = barWindowHandle;
+    EXPECT_EQ(COLOR_MENU + 1, static_cast<int>(GetClassLongA(Handles.barWindowHandle, GCL_HBRBACKGROUND))) << "menu-coloured";
+    HMENU resource = LoadMenuA(Handles.appInstance, MAKEINTRESOURCEA(IDM_POPUP)), popup = GetSubMenu(resource, 0);
+    HWND bar = Handles.barWindowHandle;
     std::string seen;
     bool done = false;
     std::thread user([&] {
@@ -425,7 +427,7 @@ TEST_F(Bar, EachPopupItemOpensItsOwnDialogWithAllItsControlsInsideThatOnlyOkClos
               seen + (IsWindow(bar) || !PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? "" : " gone"));
     DestroyMenu(resource);
     char key[USER_KEY_NAME_SIZE];
-    FormatUserKeyName(key, sizeof key, userName);
+    FormatUserKeyName(key, sizeof key, Globals.userName);
     driver::DeleteRegistryKey(key);
 }
 
@@ -435,7 +437,7 @@ TEST_F(Bar, WithFullWindowDragTheBarSlidesOutIn300MsAndBackIn200Ms)
     SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &dragged, 0);
     SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, TRUE, nullptr, 0);
     CreateBar(0);
-    ASSERT_EQ(29, driver::WindowRect(barWindowHandle).bottom) << "the rig's menu line is 19 pixels";
+    ASSERT_EQ(29, driver::WindowRect(Handles.barWindowHandle).bottom) << "the rig's menu line is 19 pixels";
     tickSlot = Ticks, placeSlot = Place;
     std::vector<int> hiding, coming;
     SlideBar(true);

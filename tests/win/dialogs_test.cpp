@@ -2,7 +2,6 @@
 // its own action: driven with real messages in this process, the modal ones answered by a thread as a user.
 
 
-#include "base/process_state_win.h"
 #include "base/seams_win.h"
 #include "editor/custom_menus_dialog_win.h"
 #include "model_builders.h"
@@ -72,7 +71,6 @@ std::string Act(const MenuList& menus, HWND editor, int control, WORD code, cons
 
 TEST(Dialogs, EveryEditorButtonAndDoubleClickDoesItsOwnActionOnTheMenusAndTheLists)
 {
-    appInstance = GetModuleHandleA(nullptr);
     const std::string dir127(127, 'd'), dir128(128, 'd'), x = " A( x= C:\\X.EXE C:\\XD -x 6 - y ) B( z )", lists = " | A B | x ------- y";
     const std::string untouched = x + lists;
     // Lines chosen in the menus and the programs list (-1: none), the command, the answer; what was seen and is then.
@@ -108,7 +106,7 @@ TEST(Dialogs, EveryEditorButtonAndDoubleClickDoesItsOwnActionOnTheMenusAndTheLis
         CopyText(entry->path, "C:\\X.EXE"), CopyText(entry->workingDirectory, "C:\\XD"), CopyText(entry->parameters, "-x"), entry->showCommand = SW_MINIMIZE;
         AddEntry(a, "y", 1);
         AddEntry(AddMenu(menus, "B"), "z");
-        HWND editor = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, LPARAM(&menus));
+        HWND editor = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, LPARAM(&menus));
         driver::ChooseLine(editor, IDC_MENUS, r.menu);
         if (r.entry >= 0) driver::ChooseLine(editor, IDC_PROGRAMS, r.entry);
         EXPECT_EQ(r.after, Act(menus, editor, r.control, r.code, r.answer));
@@ -118,7 +116,6 @@ TEST(Dialogs, EveryEditorButtonAndDoubleClickDoesItsOwnActionOnTheMenusAndTheLis
 
 TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheRecord)
 {
-    appInstance = GetModuleHandleA(nullptr);
     driver::TempDir dir;  // a WAV file that plays (8 kHz mono, no samples) whose path is the 79 characters the field takes
     const std::string wav = dir.File(std::string(79 - 5 - dir.Path().size(), 'g') + ".wav"), noWav = dir.File("kein.wav");
     const char header[] = "RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0\x40\x1F\0\0\x01\0\x08\0data\0\0\0";
@@ -137,7 +134,7 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
         UserVariables stored = blank;
         stored.*b.field = 1;
         OptionsDialogRecord record = {stored, false, &answers};
-        HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDialogProc, LPARAM(&record));
+        HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDialogProc, LPARAM(&record));
         std::string checked, path = driver::WindowText(GetDlgItem(dialog, IDC_CHIME_SOUND));
         for (const auto& other : boxes) checked += IsDlgButtonChecked(dialog, other.box) ? "x" : ".";
         EXPECT_EQ(std::string(&b - boxes, '.') + "x" + std::string(boxes + 7 - &b, '.') + " " + wav, checked + " " + path);
@@ -166,7 +163,7 @@ TEST(Dialogs, EachOptionsBoxMirrorsItsOwnFieldAsksItsOwnRequestAndOkKeepsTheReco
         OptionsDialogRecord record = {blank, false, &answers};
         record.options.hourlyChime = p.chime;
         Seams.playChimeSound = p.real ? sound.real : Play;
-        HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDialogProc, LPARAM(&record));
+        HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDialogProc, LPARAM(&record));
         ShowWindow(dialog, SW_SHOW);
         SetDlgItemTextA(dialog, IDC_CHIME_SOUND, p.path.c_str());
         played.clear();

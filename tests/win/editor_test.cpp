@@ -4,7 +4,6 @@
 #include <shlobj.h>
 
 
-#include "base/process_state_win.h"
 #include "base/texts.h"
 #include "editor/custom_menus_dialog_win.h"
 #include "editor/entry_dialogs_win.h"
@@ -16,12 +15,11 @@
 
 TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
 {
-    appInstance = GetModuleHandleA(nullptr);
     TestMenus menus;
     AddMenu(menus, "");
     UserMenu* target = AddMenu(menus, "");
     for (int i = 1; i < MENU_ENTRY_LIMIT; ++i) AddEntry(target, "");  // room for one more
-    HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, LPARAM(&menus));
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CUSTOM_MENUS), nullptr, CustomMenusDialogProc, LPARAM(&menus));
     HWND list = GetDlgItem(dialog, IDC_MENUS);
     RECT line = {};
     SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
@@ -49,7 +47,6 @@ TEST(Editor, DroppedFilesJoinTheMenuUnderThePointLastFirst)
 
 TEST(Editor, FileChosenInTheFileDialogFillsTheFieldOfItsKind)
 {
-    appInstance = GetModuleHandleA(nullptr);
     driver::TempDir dir;
     ProgramItem item = {};
     EntryDialogParams entry = {&item, nullptr, 0, nullptr};
@@ -64,7 +61,7 @@ TEST(Editor, FileChosenInTheFileDialogFillsTheFieldOfItsKind)
         std::string file = dir.File(std::string(90, 'l') + k.file), title;  // longer than any field of old
         char filter[64] = "", field[MAX_PATH] = "";
         ASSERT_TRUE(driver::WriteFileBytes(file, {'x'}));
-        HWND owner = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(k.dialog), nullptr, k.procedure, k.parameter);
+        HWND owner = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(k.dialog), nullptr, k.procedure, k.parameter);
         std::thread user([&] {
             HWND box = driver::DialogOwnedBy(owner);
             title = driver::WindowText(box);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include "base/process_state.h"
 #include "base/seams_win.h"
 #include "base/text.h"
 #include "launcher/launcher_win.h"

@@ -6,7 +6,6 @@
 #include "base/console_win.h"
 #include "base/platform.h"
 #include "base/seams_win.h"
-#include "base/process_state.h"
 #include "model_builders.h"
 #include "menus/profile_file.h"
 #include "win_driver.h"
@@ -68,12 +67,12 @@ TEST(Platform, ConsoleTextIsInTheConsolesCodePage)
 TEST(Platform, AStartAfterAWindows95ReplaceCutShortBetweenItsMovesTakesTheOldFileBack)
 {
     driver::TempDir dir;
-    lstrcpyA(programDirectory, dir.Path().c_str()), lstrcpyA(profileFileName, "deskrail.anna");
+    const ProfilePlace anna = {dir.Path().c_str(), "deskrail.anna"};
     std::vector<unsigned char> old(4 + MENU_RECORD_SIZE, 0);  // the format, then one empty menu "A"
     old[0] = 103, old[4] = 'A';
     ASSERT_TRUE(driver::WriteFileBytes(dir.File("deskrail.anna.$$$"), old));
     TestMenus menus;
-    EXPECT_FALSE(LoadProfile(menus).fatal);
+    EXPECT_FALSE(LoadProfile(menus, anna).fatal);
     EXPECT_TRUE(menus.menuListHead && std::string("A") == menus.menuListHead->name && !menus.menuListHead->next);
     EXPECT_EQ(std::string(old.begin(), old.end()) + "|(none)", Text(dir.File("deskrail.anna")) + "|" + Text(dir.File("deskrail.anna.$$$")));
 }
@@ -81,7 +80,7 @@ TEST(Platform, AStartAfterAWindows95ReplaceCutShortBetweenItsMovesTakesTheOldFil
 TEST(Platform, AProfileHeldByAnotherProgramOrBeyondMemoryIsSaidSoAndStopsTheStart)
 {
     driver::TempDir dir;
-    lstrcpyA(programDirectory, dir.Path().c_str()), lstrcpyA(profileFileName, "deskrail.anna");
+    const ProfilePlace anna = {dir.Path().c_str(), "deskrail.anna"};
     const std::string path = dir.File("deskrail.anna");
     ASSERT_TRUE(driver::WriteFileBytes(path, {103, 0, 0, 0}));
     const std::pair<bool, std::string> cases[] = {  // held without sharing; or its size beyond 4 GB
@@ -92,7 +91,7 @@ TEST(Platform, AProfileHeldByAnotherProgramOrBeyondMemoryIsSaidSoAndStopsTheStar
         HANDLE file = held ? CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
         driver::Seam<decltype(sizeSlot)> size(sizeSlot, held ? sizeSlot : BeyondFourGigabytes);
         MenuList menus;
-        ProfileLoad load = LoadProfile(menus);
+        ProfileLoad load = LoadProfile(menus, anna);
         if (file) CloseHandle(file);
         EXPECT_TRUE(load.fatal && !menus.menuListHead) << message;
         EXPECT_EQ(message, load.message);

@@ -1,10 +1,7 @@
-// shell_state_win.h: the top floor's state: the popup and window class,
-// the app-bar record, and the bar's timers.
+// bar_ids_win.h: the bar's timers, its own messages, and the names by which
+// a second start finds it.
 #pragma once
 #include <windows.h>
-#include <shellapi.h>
-
-#include "status/status_line_win.h"
 
 enum : UINT_PTR {
     FOREGROUND_TIMER_ID = 0xC000,  // the look for full-screen windows where no events come
@@ -24,12 +21,3 @@ inline constexpr char BAR_TITLE[] = "DeskRail";
 // Held from the first step of a start to the end of the process.
 inline constexpr char BAR_MUTEX_NAME[] = "DeskRailBarRuns";
 
-extern HMENU barPopupMenu;          // the right-click popup
-extern WNDCLASSA barClass;
-extern APPBARDATA dockData;         // the record of every app-bar message
-extern bool autoHideTimerSet;       // the auto-hide poll runs
-extern UINT taskbarCreatedMessage;  // a restarted shell broadcasts it
-extern UINT profileWrittenMessage;  // deskrail-profile broadcasts it
-
-// BarStatus: what the status line needs of the bar and the run, now.
-StatusScene BarStatus();

@@ -1,4 +1,0 @@
-#include "base/process_state_win.h"
-
-HINSTANCE appInstance;
-HWND barWindowHandle;
