@@ -4,7 +4,10 @@
 
 enum { BROWSE_PROGRAM = 0, BROWSE_WAV = 1 };
 
-// BrowseForFile: kind BROWSE_PROGRAM puts the chosen path into the owner's
-// entry path field, any other kind into its WAV field, and moves the focus to
-// the owner's OK button. Cancelling changes nothing.
-void BrowseForFile(int kind, HWND owner);
+// Room for any path: a longer choice than its field takes is refused there,
+// with a message, rather than failing here in silence.
+enum { BROWSED_PATH_SIZE = MAX_PATH };
+
+// BrowseForFile: asks for a program (BROWSE_PROGRAM) or a WAV file (any other
+// kind); true with the chosen path, false when the user cancelled.
+bool BrowseForFile(int kind, HWND owner, char (&path)[BROWSED_PATH_SIZE]);

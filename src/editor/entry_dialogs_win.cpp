@@ -173,9 +173,13 @@ INT_PTR CALLBACK ProgramItemDialogProc(HWND dialog, UINT message, WPARAM wParam,
         programItem.isNew = 0;
         EndDialog(dialog, IDCANCEL);
         break;
-    case IDC_ENTRY_BROWSE:
-        BrowseForFile(BROWSE_PROGRAM, dialog);
+    case IDC_ENTRY_BROWSE: {
+        char path[BROWSED_PATH_SIZE];
+        if (!BrowseForFile(BROWSE_PROGRAM, dialog, path)) break;
+        SendMessageA(GetDlgItem(dialog, IDC_ENTRY_PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+        SetFocus(GetDlgItem(dialog, IDOK));
         break;
+    }
     }
     return TRUE;
 }

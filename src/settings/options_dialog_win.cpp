@@ -136,9 +136,13 @@ void Command(HWND dialog, OptionsDialogRecord& record, int id)
         Check(dialog, IDC_HOURLY_CHIME, options.hourlyChime);
         record.bar->hourlyChime(options.hourlyChime != 0);
         break;
-    case IDC_BROWSE_SOUND:
-        BrowseForFile(BROWSE_WAV, dialog);
+    case IDC_BROWSE_SOUND: {
+        char path[BROWSED_PATH_SIZE];
+        if (!BrowseForFile(BROWSE_WAV, dialog, path)) break;
+        SendMessageA(GetDlgItem(dialog, IDC_CHIME_SOUND), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+        SetFocus(GetDlgItem(dialog, IDOK));
         break;
+    }
     case IDC_AUTO_HIDE:
         ToggleAutoHide(dialog, record);
         break;
