@@ -1,5 +1,6 @@
 // entry_dialogs_win.cpp: the menu-name and program-entry dialogs. On OK each
-// puts its line into the menu editor's list itself.
+// stores its record, a new one joining the menu list it was given; the editor
+// then shows it.
 #include "editor/entry_dialogs_win.h"
 
 #include <cstring>

@@ -154,7 +154,7 @@ INT_PTR RunDialog(HWND bar, WORD resource, DLGPROC procedure, LPARAM parameter =
 }
 
 // ShowStatusParts, ChangeHourlyChime: the Options dialog's requests the
-// status line answers.
+// status text answers.
 void ShowStatusParts(const UserVariables& wanted)
 {
     Globals.userVariables.showDate = wanted.showDate;

@@ -23,7 +23,7 @@ struct GlobalHandles {
 
 extern GlobalHandles Handles;
 
-// BarStatus: what the status line needs of the bar and the run, now.
+// BarStatus: what the status text needs of the bar and the run, now.
 StatusScene BarStatus();
 // BarProfile: where this run's profile lies.
 ProfilePlace BarProfile();

@@ -7,7 +7,7 @@
 
 struct UserVariables;
 
-// What the status line needs of the bar and of the run, as they are now.
+// What the status text needs of the bar and of the run, as they are now.
 struct StatusScene {
     HWND bar;
     bool shown;      // in view, not at the hidden position

@@ -8,7 +8,6 @@
 #include "menus/menu_numbering.h"
 #include "model_builders.h"
 #include "resources/resource.h"
-#include "settings/options_dialog_win.h"
 #include "settings/registry_store_win.h"
 #include "shell/bar_messages_win.h"
 #include "shell/bar_window_win.h"
@@ -17,7 +16,6 @@
 #include "shell/globals_win.h"
 #include "shell/bar_ids_win.h"
 #include "shell/startup_win.h"
-#include "status/status_line_win.h"
 #include "win_driver.h"
 
 // Wine counts no GDI objects, so the program's own calls are counted in the executable's import slots.
