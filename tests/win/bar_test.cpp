@@ -258,6 +258,22 @@ TEST_F(Bar, TheOldShellsBarAlwaysHidesAndNeitherItNorTheEndOfAFatalStartSendsAnA
     EXPECT_EQ(0, shellMessages);
 }
 
+TEST(Settings, AStartWithoutTheRegistryEndsWithoutAWordWhenNoOptionChanged)
+{
+    // A volatile parent key refuses the lasting key of the user, at the start and at the end.
+    HKEY parent;
+    driver::DeleteRegistryKey("Software\\DeskRail");
+    ASSERT_FALSE(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\DeskRail", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &parent, nullptr));
+    RegCloseKey(parent);
+    UserVariables options;
+    char profile[PROFILE_FILE_NAME_SIZE] = "";
+    driver::BoxWatcher boxes;
+    LoadUserVariables(options, CommandLineSwitches{}, false, "anna", profile);
+    EXPECT_EQ(1, SaveUserVariables(options, "anna")) << "nothing to store: no failure to report";
+    EXPECT_EQ(driver::Lines{"Fehler beim Zugriff auf die Windows-Registrierungsdatei!\nDas Standard-Setup wird benutzt."}, boxes.Texts());
+    driver::DeleteRegistryKey("Software\\DeskRail");
+}
+
 TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
 {
     // The chime's clock is the local one: in the half-hour zone the suite runs in, UTC would be 30 minutes off.
