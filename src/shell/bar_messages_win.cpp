@@ -166,12 +166,14 @@ void ShowStatusParts(const UserVariables& wanted)
 
 void ChangeHourlyChime(bool on) { Globals.userVariables.hourlyChime = on; }
 
-// EditOptions: the dialog works on a copy; what it ends with are the options.
+// EditOptions: the dialog works on a copy. Each box took effect through the
+// answers as it was clicked; OK hands over what the dialog keeps to the end,
+// the WAV path. A second start's switches heard meanwhile stay.
 void EditOptions(HWND bar)
 {
     OptionsDialogRecord record = {Globals.userVariables, !Globals.newShell, &barAnswers};
     if (RunDialog(bar, IDD_OPTIONS, OptionsDialogProc, reinterpret_cast<LPARAM>(&record)) == IDOK)
-        Globals.userVariables = record.options;
+        CopyMemory(Globals.userVariables.chimeSound, record.options.chimeSound, sizeof record.options.chimeSound);
 }
 
 LRESULT Command(HWND bar, WORD id)

@@ -11,6 +11,7 @@
 #include "settings/registry_store_win.h"
 #include "shell/bar_messages_win.h"
 #include "shell/bar_window_win.h"
+#include "shell/command_line.h"
 #include "shell/docking_win.h"
 #include "shell/globals.h"
 #include "shell/globals_win.h"
@@ -400,7 +401,7 @@ TEST_F(Bar, EachPopupItemOpensItsOwnDialogWithAllItsControlsInsideThatOnlyOkClos
 {
     driver::TempDir dir;
     CopyText(Globals.programDirectory, dir.Path().c_str());
-    Globals.userVariables.hourlyChime = 0;
+    Globals.userVariables.hourlyChime = Globals.userVariables.showDate = 0;
     CreateBar(0);
     EXPECT_EQ(COLOR_MENU + 1, static_cast<int>(GetClassLongA(Handles.barWindowHandle, GCL_HBRBACKGROUND))) << "menu-coloured";
     HMENU resource = LoadMenuA(Handles.appInstance, MAKEINTRESOURCEA(IDM_POPUP)), popup = GetSubMenu(resource, 0);
@@ -419,6 +420,12 @@ TEST_F(Bar, EachPopupItemOpensItsOwnDialogWithAllItsControlsInsideThatOnlyOkClos
                         MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&part), 2);
                         IntersectRect(&inside, &part, &client);
                         seen += EqualRect(&inside, &part) ? "" : " (out: " + driver::WindowText(child) + ")";
+                    }
+                    if (driver::WindowText(w) == "Optionen") {  // a second start with "+d" meanwhile
+                        SecondStart start = {"", "", {}};
+                        start.switches.showDate = 1;
+                        COPYDATASTRUCT data = {SECOND_START_DATA, sizeof start, &start};
+                        SendMessageA(bar, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
                     }
                     driver::PressButton(w, IDCANCEL);  // as Esc does
                     if (driver::WaitFor([&] { return !IsWindowVisible(w); }, 300)) continue;
@@ -439,6 +446,7 @@ TEST_F(Bar, EachPopupItemOpensItsOwnDialogWithAllItsControlsInsideThatOnlyOkClos
     EXPECT_EQ(" &Menüs ändern ... = Benutzerdefinierte Menüs (Esc) &Optionen ... = Optionen (Esc) - Über &DeskRail ... = "
               "Über DeskRail (Esc) DeskRail &beenden gone",
               seen + (IsWindow(bar) || !PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? "" : " gone"));
+    EXPECT_EQ(1u, Globals.userVariables.showDate) << "the second start's date stays after the dialog's OK";
     DestroyMenu(resource);
     char key[USER_KEY_NAME_SIZE];
     FormatUserKeyName(key, sizeof key, Globals.userName);
