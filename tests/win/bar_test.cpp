@@ -198,10 +198,11 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
 {
     const UINT restart = WM_APP;  // the shell's "TaskbarCreated", registered at run time
     // At the bottom; auto-hide at start; the shell refuses it (from the start, or from the Options box clicked or
-    // the message sent after it); the app-bar messages since; in view (else 2 pixels of it); auto-hide after.
+    // the message sent after it, WM_COPYDATA: a second start with "+a"); the app-bar messages since; in view (else 2 pixels of it); auto-hide after.
     const struct { bool bottom; uint32_t autoHide; bool refuse; int box; UINT message; const char* docking; bool inView; uint32_t after; } cases[] = {
         {0, 1, true, 0, 0, " new(top) autohide(top,on)", true, 0},
         {0, 0, true, IDC_AUTO_HIDE, 0, " autohide(top,on)", true, 0},
+        {0, 0, true, 0, WM_COPYDATA, " autohide(top,on)", true, 0},
         {0, 1, true, IDC_DOCK_BOTTOM, 0, " autohide(top,off) autohide(bottom,on) remove(bottom) new(bottom) autohide(top,on)", true, 1},
         {0, 1, true, 0, restart, " new(top) autohide(top,on)", true, 0},
         {0, 1, false, 0, restart, " new(top) autohide(top,on)", false, 1},
@@ -225,7 +226,10 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         }
         if (c.message == WM_DISPLAYCHANGE) Globals.screenHeight = 600;  // the old screen's
         if (c.box) SendDlgItemMessageA(options, c.box, BM_CLICK, 0, 0);
-        if (c.message) SendMessageA(Handles.barWindowHandle, c.message == restart ? Handles.taskbarCreatedMessage : c.message, 0, 0);
+        SecondStart start = {"", "", {}};
+        start.switches.autoHide = 1;
+        COPYDATASTRUCT data = {SECOND_START_DATA, sizeof start, &start};
+        if (c.message) SendMessageA(Handles.barWindowHandle, c.message == restart ? Handles.taskbarCreatedMessage : c.message, 0, LPARAM(&data));
         EXPECT_EQ(c.docking, docking);
         const int height = GetSystemMetrics(SM_CYSCREEN), top = Top(), bottom = driver::WindowRect(Handles.barWindowHandle).bottom;
         EXPECT_TRUE(c.inView ? (c.bottom ? bottom == height : top == 0) : (c.bottom ? top == height - 2 : bottom == 2)) << top;
@@ -295,7 +299,8 @@ TEST_F(Bar, ChimeSoundsOnceAtTheLocalFullHourEvenHiddenAndAFailingWavWarnsOnce)
         SCOPED_TRACE(&step - steps);
         Globals.userVariables.hourlyChime = 1, minute = 1;
         SendMessageA(Handles.barWindowHandle, WM_TIMER, STATUS_TIMER_ID, 0);  // a new hour
-        Globals.userVariables.hourlyChime = step.on, minute = 0;
+        minute = 0;
+        if (record.options.hourlyChime != step.on) SendDlgItemMessageA(options, IDC_HOURLY_CHIME, BM_CLICK, 0, 0);  // the box asks the bar
         Globals.barShown = step.shown;
         soundWorks = step.works;
         played.clear();
