@@ -215,7 +215,7 @@ void ApplyLaterSwitches(const CommandLineSwitches& switches)
     Globals.userVariables = wanted;
     Globals.userVariables.autoHide = before.autoHide;
     Globals.userVariables.dockBottom = before.dockBottom;
-    if (wanted.alwaysOnTop != before.alwaysOnTop) ApplyAlwaysOnTop();
+    if (wanted.alwaysOnTop != before.alwaysOnTop) ChangeAlwaysOnTop(wanted.alwaysOnTop != 0);
     if (wanted.autoHide != before.autoHide && !ChangeAutoHide(wanted.autoHide != 0))
         ShowWarning(AUTOHIDE_REFUSED_TEXT);
     if (wanted.dockBottom != before.dockBottom && !ChangeEdge(wanted.dockBottom != 0))
