@@ -114,6 +114,15 @@ std::string Read(HMENU menu)
 }
 int Top() { return driver::WindowRect(Handles.barWindowHandle).top; }
 // Pump: the bar's messages and timers, as its message loop would, until done holds or the time is up.
+// SecondStartWith: a second start for any user that switches one option on ("+<letter>").
+void SecondStartWith(HWND bar, int32_t CommandLineSwitches::*option)
+{
+    SecondStart start = {"", "", {}};
+    start.switches.*option = 1;
+    COPYDATASTRUCT data = {SECOND_START_DATA, sizeof start, &start};
+    SendMessageA(bar, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+}
+
 bool Pump(DWORD ms, bool (*done)() = [] { return false; })
 {
     for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10)) {
@@ -226,10 +235,8 @@ TEST_F(Bar, TheShellHearsTheBarAndARefusedAutoHideLeavesItInViewAtItsEdge)
         }
         if (c.message == WM_DISPLAYCHANGE) Globals.screenHeight = 600;  // the old screen's
         if (c.box) SendDlgItemMessageA(options, c.box, BM_CLICK, 0, 0);
-        SecondStart start = {"", "", {}};
-        start.switches.autoHide = 1;
-        COPYDATASTRUCT data = {SECOND_START_DATA, sizeof start, &start};
-        if (c.message) SendMessageA(Handles.barWindowHandle, c.message == restart ? Handles.taskbarCreatedMessage : c.message, 0, LPARAM(&data));
+        if (c.message == WM_COPYDATA) SecondStartWith(Handles.barWindowHandle, &CommandLineSwitches::autoHide);
+        else if (c.message) SendMessageA(Handles.barWindowHandle, c.message == restart ? Handles.taskbarCreatedMessage : c.message, 0, 0);
         EXPECT_EQ(c.docking, docking);
         const int height = GetSystemMetrics(SM_CYSCREEN), top = Top(), bottom = driver::WindowRect(Handles.barWindowHandle).bottom;
         EXPECT_TRUE(c.inView ? (c.bottom ? bottom == height : top == 0) : (c.bottom ? top == height - 2 : bottom == 2)) << top;
@@ -426,12 +433,7 @@ TEST_F(Bar, EachPopupItemOpensItsOwnDialogWithAllItsControlsInsideThatOnlyOkClos
                         IntersectRect(&inside, &part, &client);
                         seen += EqualRect(&inside, &part) ? "" : " (out: " + driver::WindowText(child) + ")";
                     }
-                    if (driver::WindowText(w) == "Optionen") {  // a second start with "+d" meanwhile
-                        SecondStart start = {"", "", {}};
-                        start.switches.showDate = 1;
-                        COPYDATASTRUCT data = {SECOND_START_DATA, sizeof start, &start};
-                        SendMessageA(bar, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
-                    }
+                    if (driver::WindowText(w) == "Optionen") SecondStartWith(bar, &CommandLineSwitches::showDate);  // "+d" meanwhile
                     driver::PressButton(w, IDCANCEL);  // as Esc does
                     if (driver::WaitFor([&] { return !IsWindowVisible(w); }, 300)) continue;
                     seen += " (Esc)";  // stays
