@@ -16,8 +16,9 @@ HWND boxOwner;  // the bar whose windows own the boxes; null before it exists an
 
 void SetBoxOwner(HWND bar) { boxOwner = bar; }
 
-HWND EnabledBarWindow(HWND bar)
+HWND EnabledBarWindow()
 {
+    HWND bar = boxOwner;
     if (!bar) return nullptr;
     // The bar's dialogs are its popups; the one active last is the one open on top.
     HWND popup = GetLastActivePopup(bar);
@@ -28,7 +29,7 @@ HWND EnabledBarWindow(HWND bar)
 int ShowWarning(const char* text)
 {
     LoadDialogControls();
-    HWND owner = EnabledBarWindow(boxOwner);
+    HWND owner = EnabledBarWindow();
     // No enabled window of the bar: a box owned by a disabled one would enable
     // it when it closes, under the dialog that disabled it.
     UINT modality = owner || !boxOwner ? MB_APPLMODAL : MB_TASKMODAL;

@@ -68,7 +68,7 @@ LRESULT ExitSequence(HWND bar)
 
 void HotKeyAction(HWND bar)
 {
-    HWND open = EnabledBarWindow(Handles.barWindowHandle);
+    HWND open = EnabledBarWindow();
     if (open != bar) {
         // A dialog or box of the bar is open: it is what the user works in.
         if (open) SetForegroundWindow(open);
@@ -181,7 +181,7 @@ LRESULT Command(HWND bar, WORD id)
     keyboardOwner = nullptr;  // a choice was made: the keyboard goes where it leads
     if (id == IDM_EXIT) return ExitSequence(bar);
     if (dialogOpen) {
-        if (HWND open = EnabledBarWindow(Handles.barWindowHandle)) SetForegroundWindow(open);
+        if (HWND open = EnabledBarWindow()) SetForegroundWindow(open);
         return 0;
     }
     if (id == IDM_MENUS || id == IDM_OPTIONS || id == IDM_ABOUT) LoadDialogControls();
